@@ -1,0 +1,61 @@
+#include "app/version_resource.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace orvent {
+namespace {
+
+const std::uint32_t kSignature = 0xFEEF04BDu;
+const std::size_t kRecordSize = 52;
+
+std::uint32_t Word(const std::vector<unsigned char>& bytes, std::size_t at) {
+  return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
+         static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
+         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+}  // namespace
+
+bool ReadVersionRecord(std::size_t offset, VersionNumbers* version) {
+  *version = VersionNumbers();
+  std::vector<unsigned char> bytes;
+  if (!CurrentPlatform().ReadVersionResource(&bytes)) return false;
+  for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += 4) {
+    if (Word(bytes, at) != kSignature) continue;
+    const std::uint32_t high = Word(bytes, at + offset);
+    const std::uint32_t low = Word(bytes, at + offset + 4);
+    version->majorPart = high >> 16;
+    version->minorPart = high & 0xFFFFu;
+    version->build = low >> 16;
+    version->revision = low & 0xFFFFu;
+    return true;
+  }
+  return false;
+}
+
+bool ReadVersionString(const std::string& name, std::string* value) {
+  *value = "";
+  std::vector<unsigned char> translation;
+  if (!CurrentPlatform().QueryVersionValue("\\VarFileInfo\\Translation", &translation) ||
+      translation.size() < 4) {
+    return false;
+  }
+  const unsigned language = translation[0] | translation[1] << 8;
+  const unsigned codePage = translation[2] | translation[3] << 8;
+  char key[16];
+  std::snprintf(key, sizeof key, "%04x%04x", language, codePage);
+  std::vector<unsigned char> text;
+  if (!CurrentPlatform().QueryVersionValue("\\StringFileInfo\\" + std::string(key) + "\\" + name,
+                                           &text)) {
+    return false;
+  }
+  // The value ends at its zero; what the system returns after it is not part of it.
+  *value = std::string(text.begin(), text.end()).c_str();
+  return true;
+}
+
+}  // namespace orvent

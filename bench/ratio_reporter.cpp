@@ -1,0 +1,54 @@
+#include "bench/ratio_reporter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvent {
+namespace {
+
+const char kBaseline[] = "_Baseline";
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
+  ConsoleReporter::ReportRuns(reports);
+  for (const Run& run : reports) {
+    if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+    const std::string name = run.run_name.function_name;
+    if (times_.find(name) == times_.end()) order_.push_back(name);
+    Times& times = times_[name];
+    times.real.push_back(run.GetAdjustedRealTime());
+    times.cpu.push_back(run.GetAdjustedCPUTime());
+    times.unit = benchmark::GetTimeUnitString(run.time_unit);
+  }
+}
+
+void RatioReporter::Finalize() {
+  ConsoleReporter::Finalize();
+  std::printf("\n%-44s %12s %12s %8s %8s\n", "measure, then its baselines (medians)", "real", "cpu",
+              "real x", "cpu x");
+  for (const std::string& name : order_) {
+    if (name.find(kBaseline) != std::string::npos) continue;
+    const Times& m = times_[name];
+    const double real = Median(m.real), cpu = Median(m.cpu);
+    std::printf("%-44s %9.0f %-2s %9.0f %-2s\n", name.c_str(), real, m.unit.c_str(), cpu,
+                m.unit.c_str());
+    const std::string prefix = name + kBaseline;
+    for (const std::string& other : order_) {
+      if (other.compare(0, prefix.size(), prefix) != 0) continue;
+      const Times& b = times_[other];
+      const double baseReal = Median(b.real), baseCpu = Median(b.cpu);
+      std::printf("  %-42s %9.0f %-2s %9.0f %-2s %7.2fx %7.2fx\n", other.c_str() + name.size() + 1,
+                  baseReal, b.unit.c_str(), baseCpu, b.unit.c_str(), real / baseReal,
+                  cpu / baseCpu);
+    }
+  }
+}
+
+}  // namespace orvent

@@ -1,0 +1,64 @@
+#include "history/history_row.h"
+
+#include <string_view>
+#include <utility>
+
+#include "launch/app_catalogue.h"
+#include "namelist/ascii_to_int.h"
+#include "namelist/mbcs.h"
+#include "namelist/text_split.h"
+
+namespace orvent {
+namespace {
+
+// The key's number: the letters of "Recent" are stripped from the front of the
+// key (the text before `end`) and the rest read as atoi does. Stripping them
+// from the back as well could not change what atoi reads.
+int KeyNumber(const std::string& line, std::size_t end) {
+  const std::string letters = "Recnt";
+  std::size_t i = 0;
+  while (i < end && letters.find(line[i]) != std::string::npos) ++i;
+  return AsciiToInt(std::string_view(line).substr(i, end - i));
+}
+
+void TrimInPlace(std::string* text) {
+  std::size_t end = text->size();
+  while (end > 0 && IsWhiteSpace((*text)[end - 1])) --end;
+  text->resize(end);
+  std::size_t begin = 0;
+  while (begin < end && IsWhiteSpace((*text)[begin])) ++begin;
+  text->erase(0, begin);
+}
+
+}  // namespace
+
+bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, RecentEntry* entry) {
+  // The raw line is tested: a line indented before its key is no row.
+  if (line->empty() || (*line)[0] == '!' || (*line)[0] == '#') return false;
+  const std::size_t equals = line->find('=');  // '=' is never a trail byte
+  if (equals == std::string::npos) return false;
+  // "Recent" holds no "=", so a first occurrence before it lies in the key.
+  if (FindText(*line, "Recent") >= equals) return false;
+  const int number = KeyNumber(*line, equals);
+  if (number < 1 || number > kMaxRecentRows) return false;
+
+  line->erase(0, equals + 1);
+  const int count = SplitText(*line, ",", true, fields);
+  std::vector<std::string>& field = *fields;
+  if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
+      field[3].empty()) {
+    return false;
+  }
+  entry->number = number;
+  TrimInPlace(&field[0]);
+  entry->projectName = std::move(field[0]);
+  const int app = FindAppByDisplayName(field[1]);
+  entry->appIndex = app >= 0 ? app : RecentEntry().appIndex;
+  entry->projectType = AsciiToInt(field[2]);
+  TrimInPlace(&field[3]);
+  entry->location = field[3].empty() ? field[3] : WithTrailingBackslash(field[3]);
+  entry->geodeticCode = count >= 5 ? std::move(field[4]) : RecentEntry().geodeticCode;
+  return true;
+}
+
+}  // namespace orvent

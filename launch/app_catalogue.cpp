@@ -1,0 +1,22 @@
+#include "launch/app_catalogue.h"
+
+#include <cstring>
+
+#include "namelist/mbcs.h"
+
+namespace orvent {
+
+int FindAppByDisplayName(const std::string& name) {
+  for (int i = 0; i < kAppCatalogueSize; ++i) {
+    const char* displayName = AppCatalogue[i].displayName;
+    if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) return i;
+  }
+  return -1;
+}
+
+std::string AppDisplayName(int index) {
+  if (index < 0 || index >= kAppCatalogueSize) return "";
+  return AppCatalogue[index].displayName;
+}
+
+}  // namespace orvent

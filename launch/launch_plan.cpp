@@ -1,0 +1,34 @@
+#include "launch/launch_plan.h"
+
+#include "launch/app_catalogue.h"
+#include "namelist/mbcs.h"
+
+namespace orvent {
+
+std::string ProjectFilePath(const RecentEntry& entry) {
+  const std::string location = Trim(entry.location);
+  const std::string folder = location.empty() ? std::string() : WithTrailingBackslash(location);
+  return folder + Trim(entry.projectName) + ".mbc";
+}
+
+void NormaliseApplication(RecentEntry* entry) {
+  if (entry->appIndex != 2) return;
+  if (entry->projectType == 2) entry->appIndex = 3;
+  entry->projectType = 0;
+}
+
+LaunchPlan PlanLaunch(const RecentEntry& entry, const std::string& programFolder) {
+  LaunchPlan plan;
+  const bool known = entry.appIndex >= 0 && entry.appIndex < kAppCatalogueSize;
+  std::string executable = known ? AppCatalogue[entry.appIndex].executable : "";
+  if (entry.appIndex == 0 && entry.projectType == 3) executable = kBasicExtremeWindExecutable;
+  plan.executablePath = Trim(programFolder + executable);
+  const std::string option = Trim(known ? AppCatalogue[entry.appIndex].option : "");
+  if (!option.empty()) plan.arguments.push_back(option);
+  plan.arguments.push_back(kNoFmOption);
+  plan.arguments.push_back(ProjectFilePath(entry));
+  plan.workingFolder = Trim(entry.location);
+  return plan;
+}
+
+}  // namespace orvent

@@ -1,0 +1,163 @@
+#include "namelist/mbcs.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace orvent {
+namespace {
+
+int InitialCodePage() {
+#ifdef _WIN32
+  return static_cast<int>(GetACP());
+#else
+  return 932;
+#endif
+}
+
+int g_codePage = InitialCodePage();
+
+bool IsLeadByte932(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Length of the text less its trailing run of single-byte backslashes. With
+// dropDangling, a lead byte left at the very end without its trail byte goes
+// first: it would pair with a backslash appended after it and swallow it.
+std::size_t KeptLength(const std::string& text, bool dropDangling) {
+  const std::size_t none = std::string::npos;
+  std::size_t runStart = none;
+  std::size_t runBeforeLast = none;
+  std::size_t last = none;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = byte < 0x80 ? 1 : CharLength(text, i);
+    runBeforeLast = runStart;
+    last = i;
+    if (byte == '\\' && length == 1) {
+      if (runStart == none) runStart = i;
+    } else {
+      runStart = none;
+    }
+    i += length;
+  }
+  if (dropDangling && !text.empty() && last == text.size() - 1 &&
+      IsLeadByte(static_cast<unsigned char>(text[last]))) {
+    return runBeforeLast == none ? last : runBeforeLast;
+  }
+  return runStart == none ? text.size() : runStart;
+}
+
+}  // namespace
+
+int ActiveCodePage() { return g_codePage; }
+
+void SetActiveCodePage(int codePage) { g_codePage = codePage; }
+
+bool IsLeadByte(unsigned char byte) {
+  if (byte < 0x80) return false;
+  if (g_codePage == 932) return IsLeadByte932(byte);
+#ifdef _WIN32
+  return IsDBCSLeadByteEx(static_cast<UINT>(g_codePage), byte) != FALSE;
+#else
+  return false;
+#endif
+}
+
+std::size_t CharLength(const std::string& text, std::size_t i) {
+  if (i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i]))) return 2;
+  return 1;
+}
+
+std::size_t FindChar(const std::string& text, char c, std::size_t from) {
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (i >= from && text[i] == c) return i;
+  }
+  return std::string::npos;
+}
+
+std::size_t FindLastChar(const std::string& text, char c) {
+  std::size_t found = std::string::npos;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == c) found = i;
+  }
+  return found;
+}
+
+std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from) {
+  if (needle.empty()) return from <= text.size() ? from : std::string::npos;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
+  }
+  return std::string::npos;
+}
+
+bool EndsWithBackslash(const std::string& text) {
+  if (text.empty()) return false;
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
+  return text[last] == '\\' && last == text.size() - 1;
+}
+
+std::string StripTrailingBackslashes(const std::string& text) {
+  return text.substr(0, KeptLength(text, false));
+}
+
+std::string WithTrailingBackslash(const std::string& text) {
+  const std::size_t kept = KeptLength(text, true);
+  std::string out;
+  out.reserve(kept + 1);
+  out.append(text, 0, kept);
+  out += '\\';
+  return out;
+}
+
+std::string ToLowerAscii(const std::string& text) {
+  std::string out = text;
+  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    if (CharLength(out, i) == 1 && out[i] >= 'A' && out[i] <= 'Z')
+      out[i] = char(out[i] - 'A' + 'a');
+  }
+  return out;
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  // Where the two are equal their characters start at the same places, since
+  // lead bytes are no letters and must match exactly.
+  for (std::size_t i = 0; i < a.size();) {
+    if (CharLength(a, i) == 2) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      i += 2;
+      continue;
+    }
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
+    if (x != y) return false;
+    ++i;
+  }
+  return true;
+}
+
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string TrimLeft(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsWhiteSpace(text[i])) ++i;
+  return text.substr(i);
+}
+
+std::string TrimRight(const std::string& text) {
+  // A trailing white-space byte can never be a trail byte (trail bytes are
+  // 0x40 and above), so trimming from the end is safe.
+  std::size_t n = text.size();
+  while (n > 0 && IsWhiteSpace(text[n - 1])) --n;
+  return text.substr(0, n);
+}
+
+std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
+
+}  // namespace orvent

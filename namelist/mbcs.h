@@ -1,0 +1,49 @@
+// Byte-string helpers that respect double-byte characters of the ANSI code page.
+//
+// Names and paths are kept in the ANSI code page (932 on the systems the suite
+// is made for). A double-byte character can carry a trail byte equal to '\\'
+// (0x5C) or '|' (0x7C), so every scan for such bytes must step over whole
+// characters.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace orvent {
+
+// The code page whose lead bytes the scans honour. On Windows it starts as the
+// system's ANSI code page, elsewhere as 932.
+int ActiveCodePage();
+void SetActiveCodePage(int codePage);
+
+bool IsLeadByte(unsigned char byte);
+
+// Length in bytes of the character that starts at index i (1 or 2; a lead byte
+// at the very end counts as a single byte).
+std::size_t CharLength(const std::string& text, std::size_t i);
+
+// Index of the first single-byte character c at or after `from`, or npos.
+std::size_t FindChar(const std::string& text, char c, std::size_t from = 0);
+// Index of the last single-byte character c, or npos.
+std::size_t FindLastChar(const std::string& text, char c);
+// Index of the first occurrence of `needle` that starts on a character boundary.
+std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from = 0);
+
+// True when the last character of the text is a single-byte backslash.
+bool EndsWithBackslash(const std::string& text);
+// Removes every trailing backslash that is a character of its own.
+std::string StripTrailingBackslashes(const std::string& text);
+// Strips trailing backslashes and appends exactly one; a lead byte dangling at
+// the end is dropped first, as it would pair with the backslash.
+std::string WithTrailingBackslash(const std::string& text);
+
+// ASCII letters folded to lower case; bytes of double-byte characters untouched.
+std::string ToLowerAscii(const std::string& text);
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
+bool IsWhiteSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
+std::string TrimLeft(const std::string& text);
+std::string TrimRight(const std::string& text);
+std::string Trim(const std::string& text);
+
+}  // namespace orvent

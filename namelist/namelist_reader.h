@@ -1,0 +1,30 @@
+// Lookups in namelist-style text: "&Group" lines, "key = value," lines, "!"
+// comments and "/" group ends. Every lookup scans the open file from its start.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "namelist/text_file.h"
+
+namespace orvent {
+
+// Trims the line, cuts it at its first "!" and drops its trailing commas.
+// False when the line is empty, a comment or a group end.
+bool CleanNamelistLine(std::string* line);
+
+// Leaves the file just after the first header of the group (name compared
+// ignoring case) and returns that byte position; 0 when there is none.
+std::int64_t FindNamelistGroup(TextFile* file, const std::string& group);
+
+// The value of `key` in the first group named `group`, less its outer quotes,
+// continuation lines joined with ", "; "" when absent. Keys match ignoring
+// case, spaces, and with "%" taken as ".".
+std::string ReadNamelistValue(TextFile* file, const std::string& group, const std::string& key);
+
+// The value as above; when it is not empty, `flag` is set to whether it reads
+// ".true." or "T" (ignoring case).
+std::string ReadNamelistLogical(TextFile* file, const std::string& group, const std::string& key,
+                                bool* flag);
+
+}  // namespace orvent

@@ -1,0 +1,155 @@
+#include "namelist/text_file.h"
+
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace orvent {
+namespace {
+
+const std::size_t kChunk = 64 * 1024;
+
+// Puts what the C runtime has handed to the system on the disk.
+bool CommitToDisk(std::FILE* file) {
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
+}  // namespace
+
+TextFile::~TextFile() { Close(); }
+
+bool TextFile::OpenRead(const std::string& path) {
+  Close();
+  file_ = std::fopen(path.c_str(), "rb");
+  if (file_ == nullptr) return false;
+  writing_ = false;
+  // Some systems open a folder for reading; its first read then fails.
+  FillBuffer();
+  if (std::ferror(file_)) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+bool TextFile::Create(const std::string& path) {
+  Close();
+  file_ = std::fopen(path.c_str(), "wb");
+  if (file_ == nullptr) return false;
+  writing_ = true;
+  return true;
+}
+
+bool TextFile::FillBuffer() {
+  if (file_ == nullptr || atEnd_) return false;
+  bufferStart_ += static_cast<std::int64_t>(buffer_.size());
+  buffer_.resize(kChunk);
+  const std::size_t got = std::fread(&buffer_[0], 1, kChunk, file_);
+  buffer_.resize(got);
+  next_ = 0;
+  // A short read means the end of the file (or an error, treated alike), and
+  // keeps a small file whole in the buffer so that going back costs nothing.
+  if (got < kChunk) atEnd_ = true;
+  return got > 0;
+}
+
+bool TextFile::ReadLine(std::string* line) {
+  line->clear();
+  if (file_ == nullptr || writing_) return false;
+  bool any = false;
+  for (;;) {
+    if (next_ == buffer_.size() && !FillBuffer()) return any;
+    const char* start = buffer_.data() + next_;
+    const std::size_t available = buffer_.size() - next_;
+    const void* end = std::memchr(start, '\n', available);
+    if (end != nullptr) {
+      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - start);
+      line->append(start, length);
+      next_ += length + 1;
+      if (!line->empty() && line->back() == '\r') line->pop_back();
+      return true;
+    }
+    line->append(start, available);
+    next_ = buffer_.size();
+    any = true;
+  }
+}
+
+bool TextFile::Write(const std::string& text) {
+  if (file_ == nullptr || !writing_ || failed_) return false;
+  std::size_t from = 0;
+  for (std::size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', from)) {
+    buffer_.append(text, from, lf - from);
+    buffer_ += "\r\n";
+    from = lf + 1;
+  }
+  buffer_.append(text, from, std::string::npos);
+  if (buffer_.size() >= kChunk) WriteBuffer();
+  return !failed_;
+}
+
+bool TextFile::WriteBuffer() {
+  if (!buffer_.empty() && !failed_) {
+    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+  }
+  bufferStart_ += static_cast<std::int64_t>(buffer_.size());
+  buffer_.clear();
+  return !failed_;
+}
+
+bool TextFile::Flush() {
+  if (file_ == nullptr || !writing_) return false;
+  if (!WriteBuffer()) return false;
+  if (std::fflush(file_) != 0 || !CommitToDisk(file_)) failed_ = true;
+  return !failed_;
+}
+
+std::int64_t TextFile::Position() const {
+  if (writing_) return bufferStart_ + static_cast<std::int64_t>(buffer_.size());
+  return bufferStart_ + static_cast<std::int64_t>(next_);
+}
+
+bool TextFile::SeekToStart() {
+  if (file_ == nullptr) return false;
+  if (writing_) {
+    if (!WriteBuffer() || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+    bufferStart_ = 0;
+    return true;
+  }
+  if (bufferStart_ == 0) {
+    next_ = 0;
+    return true;
+  }
+  if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  std::clearerr(file_);
+  buffer_.clear();
+  next_ = 0;
+  bufferStart_ = 0;
+  atEnd_ = false;
+  return true;
+}
+
+bool TextFile::Close() {
+  if (file_ == nullptr) return false;
+  bool ok = true;
+  if (writing_) ok = WriteBuffer();
+  if (std::fclose(file_) != 0) ok = false;
+  file_ = nullptr;
+  writing_ = false;
+  failed_ = false;
+  atEnd_ = false;
+  buffer_.clear();
+  next_ = 0;
+  bufferStart_ = 0;
+  return ok;
+}
+
+}  // namespace orvent

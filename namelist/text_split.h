@@ -1,0 +1,25 @@
+// Quote-aware splitting of a text at a delimiter, and splitting of a file path
+// into its parts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvent {
+
+// Cuts `text` at every `delimiter`, keeping double-quoted runs together and
+// taking the quotes off. Leading and trailing white space of unquoted pieces is
+// removed; empty pieces are kept only with `keepEmpty` (and an empty piece after
+// the last delimiter never). A full-width space counts as a space. The list is
+// cleared first; returns the number of pieces.
+int SplitText(const std::string& text, const std::string& delimiter, bool keepEmpty,
+              std::vector<std::string>* list);
+
+// Splits a path into drive ("C:"), directory (with its trailing separator),
+// base name and extension (with its leading "."). "." and ".." are directories.
+// A part longer than the file system allows leaves all four parts empty. Any
+// output may be null.
+void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,
+                   std::string* baseName, std::string* extension);
+
+}  // namespace orvent

@@ -1,0 +1,48 @@
+#include "platform/win32/long_path.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace orvent {
+
+bool IsLongPath(const std::string& path) { return path.size() >= MAX_PATH; }
+
+std::wstring AnsiToWide(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
+std::string WideToAnsi(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &ansi[0], length,
+                      nullptr, nullptr);
+  return ansi;
+}
+
+std::wstring ExtendedPath(const std::string& path) {
+  const std::wstring wide = AnsiToWide(path);
+  DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return wide;
+  std::vector<wchar_t> full(needed);
+  DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+  std::wstring result(full.data(), length);
+  if (result.compare(0, 4, L"\\\\?\\") == 0) return result;
+  if (result.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + result.substr(2);
+  return L"\\\\?\\" + result;
+}
+
+std::wstring WithoutExtendedPrefix(const std::wstring& path) {
+  if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\\\" + path.substr(8);
+  if (path.compare(0, 4, L"\\\\?\\") == 0) return path.substr(4);
+  return path;
+}
+
+}  // namespace orvent

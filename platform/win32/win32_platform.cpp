@@ -1,0 +1,171 @@
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/long_path.h"
+
+// windows.h comes before the shell headers, which need its types.
+#include <windows.h>
+
+#include <direct.h>
+#include <errno.h>
+#include <io.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace orvent {
+
+bool Win32Platform::Exists(const std::string& path) {
+  if (IsLongPath(path)) {
+    return GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  return _access(path.c_str(), 0) == 0;
+}
+
+bool Win32Platform::FolderExists(const std::string& path) {
+  const DWORD attributes = IsLongPath(path) ? GetFileAttributesW(ExtendedPath(path).c_str())
+                                            : GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+MakeFolderResult Win32Platform::MakeFolder(const std::string& path) {
+  if (IsLongPath(path)) {
+    if (CreateDirectoryW(ExtendedPath(path).c_str(), nullptr)) return MakeFolderResult::kMade;
+    return GetLastError() == ERROR_ALREADY_EXISTS ? MakeFolderResult::kAlreadyExists
+                                                  : MakeFolderResult::kFailed;
+  }
+  if (_mkdir(path.c_str()) == 0) return MakeFolderResult::kMade;
+  return errno == EEXIST ? MakeFolderResult::kAlreadyExists : MakeFolderResult::kFailed;
+}
+
+bool Win32Platform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
+  entries->clear();
+  _finddata_t data;
+  intptr_t handle = _findfirst(pattern.c_str(), &data);
+  if (handle == -1) return false;
+  do {
+    entries->push_back(DirEntry{data.name, static_cast<unsigned>(data.attrib)});
+  } while (_findnext(handle, &data) == 0);
+  _findclose(handle);
+  return true;
+}
+
+std::string Win32Platform::CurrentFolder() {
+  char buffer[MAX_PATH + 1] = {};
+  DWORD length = GetCurrentDirectoryA(sizeof(buffer), buffer);
+  return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
+}
+
+bool Win32Platform::SetCurrentFolder(const std::string& path) {
+  return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+std::string Win32Platform::ModuleFileName() {
+  char buffer[MAX_PATH] = {};
+  DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
+}
+
+std::string Win32Platform::GetSpecialFolder(SpecialFolder folder) {
+  char buffer[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathA(nullptr, buffer, static_cast<int>(folder), FALSE)) return "";
+  return buffer;
+}
+
+bool Win32Platform::ShortPathName(const std::string& path, std::string* shortPath) {
+  if (IsLongPath(path)) {
+    const std::wstring extended = ExtendedPath(path);
+    DWORD needed = GetShortPathNameW(extended.c_str(), nullptr, 0);
+    if (needed == 0) return false;
+    std::wstring buffer(needed, L'\0');
+    DWORD length = GetShortPathNameW(extended.c_str(), &buffer[0], needed);
+    if (length == 0 || length >= needed) return false;
+    buffer.resize(length);
+    *shortPath = WideToAnsi(WithoutExtendedPrefix(buffer));
+    return true;
+  }
+  DWORD needed = GetShortPathNameA(path.c_str(), nullptr, 0);
+  if (needed == 0) return false;
+  std::string buffer(needed, '\0');
+  DWORD length = GetShortPathNameA(path.c_str(), &buffer[0], needed);
+  if (length == 0 || length >= needed) return false;
+  buffer.resize(length);
+  *shortPath = buffer;
+  return true;
+}
+
+bool Win32Platform::StartProcess(const ProcessRequest& request) {
+  SECURITY_ATTRIBUTES processAttributes = {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  SECURITY_ATTRIBUTES threadAttributes = {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(request.showMode);
+  PROCESS_INFORMATION info = {};
+  // CreateProcessA may write into the command line, and takes no working
+  // folder longer than MAX_PATH: such a folder goes in its short form.
+  std::string commandLine = request.commandLine;
+  std::string workingFolder = request.workingFolder;
+  std::string shortFolder;
+  if (IsLongPath(workingFolder) && ShortPathName(workingFolder, &shortFolder)) {
+    workingFolder = shortFolder;
+  }
+  commandLine.push_back('\0');
+  BOOL ok = CreateProcessA(
+      request.applicationName.empty() ? nullptr : request.applicationName.c_str(), &commandLine[0],
+      &processAttributes, &threadAttributes, TRUE, static_cast<DWORD>(request.creationFlags),
+      nullptr, workingFolder.c_str(), &startup, &info);
+  if (!ok) return false;
+  // Nothing waits for the child: both handles go at once.
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return true;
+}
+
+bool Win32Platform::ShellOpen(const std::string& path) {
+  HINSTANCE result = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+bool Win32Platform::ReadVersionResource(std::vector<unsigned char>* bytes) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+  if (found == nullptr) return false;
+  DWORD size = SizeofResource(module, found);
+  HGLOBAL loaded = LoadResource(module, found);
+  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (size == 0 || data == nullptr) return false;
+  const auto* begin = static_cast<const unsigned char*>(data);
+  bytes->assign(begin, begin + size);
+  return true;
+}
+
+bool Win32Platform::QueryVersionValue(const std::string& subBlock,
+                                      std::vector<unsigned char>* value) {
+  char path[256] = {};
+  if (GetModuleFileNameA(nullptr, path, sizeof(path)) == 0) return false;
+  DWORD ignored = 0;
+  DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return false;
+  std::vector<unsigned char> info(size);
+  if (!GetFileVersionInfoA(path, 0, size, info.data())) return false;
+  void* found = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||
+      length == 0) {
+    return false;
+  }
+  const auto* begin = static_cast<const unsigned char*>(found);
+  value->assign(begin, begin + length);
+  return true;
+}
+
+MutexResult Win32Platform::CreateNamedMutex(const std::string& name) {
+  // The handle is kept on purpose: the mutex marks this process as the
+  // running Selector until it ends.
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return MutexResult::kAlreadyExists;
+  return mutex != nullptr ? MutexResult::kCreated : MutexResult::kFailed;
+}
+
+void Win32Platform::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
+
+}  // namespace orvent

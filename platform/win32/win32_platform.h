@@ -1,0 +1,27 @@
+// The platform services on Windows, through the narrow (ANSI) API.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace orvent {
+
+class Win32Platform : public Platform {
+ public:
+  bool Exists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  MakeFolderResult MakeFolder(const std::string& path) override;
+  bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
+  std::string CurrentFolder() override;
+  bool SetCurrentFolder(const std::string& path) override;
+  std::string ModuleFileName() override;
+  std::string GetSpecialFolder(SpecialFolder folder) override;
+  bool ShortPathName(const std::string& path, std::string* shortPath) override;
+  bool StartProcess(const ProcessRequest& request) override;
+  bool ShellOpen(const std::string& path) override;
+  bool ReadVersionResource(std::vector<unsigned char>* bytes) override;
+  bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override;
+  MutexResult CreateNamedMutex(const std::string& name) override;
+  void Sleep(int milliseconds) override;
+};
+
+}  // namespace orvent

@@ -1,0 +1,14 @@
+// The short geodetic codes a history row carries.
+#pragma once
+
+namespace orvent {
+
+inline constexpr int kGeodeticCodeCount = 3;
+
+inline constexpr const char* GeodeticCodes[kGeodeticCodeCount] = {"TD", "JGD", "WGS"};
+
+// The code for a GeodeticNames index: WGS84 is "WGS", both JGD systems are
+// "JGD", everything else counts as Tokyo datum.
+const char* GeodeticCodeForIndex(int geodeticIndex);
+
+}  // namespace orvent

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# End-to-end tier: runs the Windows build of the Selector under wine on a
+# private Xvfb display and drives it with orvent_e2e.exe.
+#
+#   scripts/e2e.sh BUILD_DIR [gtest options...]
+#
+# BUILD_DIR is a build made with cmake/mingw-x86_64.cmake. The wine prefix
+# lives in BUILD_DIR/wineprefix and is reused once initialised. When
+# ORVENT_SCREENSHOTS names a folder, screenshots of the display are saved
+# there at the moments the tests ask for them.
+set -euo pipefail
+
+if [[ $# -lt 1 ]]; then
+  echo "usage: $0 BUILD_DIR [gtest options...]" >&2
+  exit 2
+fi
+build_dir=$(cd "$1" && pwd)
+shift
+
+selector="$build_dir/ORVENTLancher.exe"
+e2e_bin="$build_dir/tests/e2e"
+driver="$e2e_bin/orvent_e2e.exe"
+for f in "$selector" "$driver" "$e2e_bin/fake_member.exe"; do
+  if [[ ! -f $f ]]; then
+    echo "e2e: missing $f (build the ORVENTLancher, orvent_e2e and fake_member targets)" >&2
+    exit 2
+  fi
+done
+
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+
+scratch="$build_dir/e2e-scratch"
+watcher_pid=""
+
+cleanup() {
+  if [[ -n $watcher_pid ]]; then kill "$watcher_pid" 2>/dev/null || true; fi
+  orvent_stop_wine
+}
+trap cleanup EXIT
+
+ORVENT_FORCE_XVFB=1 orvent_start_display
+orvent_wine_env "$build_dir/wineprefix"
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+
+export ORVENT_E2E_SELECTOR=$(winepath -w "$selector")
+export ORVENT_E2E_MEMBER=$(winepath -w "$e2e_bin/fake_member.exe")
+export ORVENT_E2E_SCRATCH=$(winepath -w "$scratch")
+
+# Screenshots: the driver leaves NAME.request in the folder and waits until it
+# is gone; NAME.png is taken in between.
+if [[ -n ${ORVENT_SCREENSHOTS:-} ]]; then
+  mkdir -p "$ORVENT_SCREENSHOTS"
+  shots=$(cd "$ORVENT_SCREENSHOTS" && pwd)
+  export ORVENT_E2E_SCREENSHOTS=$(winepath -w "$shots")
+  (
+    while true; do
+      for request in "$shots"/*.request; do
+        [[ -e $request ]] || continue
+        import -display "$DISPLAY" -window root "${request%.request}.png" 2>/dev/null || true
+        rm -f "$request"
+      done
+      sleep 0.1
+    done
+  ) &
+  watcher_pid=$!
+fi
+
+start=$(date +%s)
+set +e
+wine "$driver" "$@" 2>&1 | tr -d '\r'
+status=${PIPESTATUS[0]}
+set -e
+echo "e2e: orvent_e2e.exe exited with $status after $(($(date +%s) - start)) s"
+exit "$status"

@@ -1,0 +1,63 @@
+# Sourced by the scripts that run the Windows builds under wine64:
+#   orvent_wine_env PREFIX   exports what wine needs (code page 932, quiet,
+#                            no Mono/Gecko prompts) and makes PREFIX ready
+#   orvent_start_display     starts a private Xvfb (unless a display is set
+#                            and ORVENT_FORCE_XVFB is empty)
+#   orvent_stop_wine         ends this prefix's wineserver and the Xvfb
+# 32-bit wine is not installable from Debian here, so everything runs the
+# 64-bit build.
+
+orvent_wine_env() {
+  export WINEPREFIX="$1"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+  # Wine takes the ANSI code page from the locale; the suite runs on 932.
+  export LANG=ja_JP.UTF-8
+  export LC_ALL=ja_JP.UTF-8
+  # A prefix is usable once wineboot has written its registry; a half-made
+  # one from an interrupted run is made again.
+  if [ ! -f "$WINEPREFIX/.orvent-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    echo "creating wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager, wine waits about 2 s on every hidden or
+    # destroyed window unless its windows are unmanaged.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.orvent-ready"
+  fi
+}
+
+ORVENT_XVFB_PID=""
+orvent_start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ -z "${ORVENT_FORCE_XVFB:-}" ]; then
+    return 0
+  fi
+  # Xvfb picks a free display number itself and reports it on fd 3.
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  ORVENT_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$display_file" ]; then
+    rm -f "$display_file"
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$display_file")"
+  rm -f "$display_file"
+}
+
+orvent_stop_wine() {
+  # Only this prefix's server; other prefixes on the machine are left alone.
+  wineserver -k 2>/dev/null || true
+  if [ -n "$ORVENT_XVFB_PID" ]; then
+    kill "$ORVENT_XVFB_PID" 2>/dev/null || true
+    ORVENT_XVFB_PID=""
+  fi
+}

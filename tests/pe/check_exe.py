@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Checks a built ORVENTLancher.exe without running it: machine, GUI
+subsystem, no runtime DLLs beside the system's, the version resource
+(6.0.0.2, translation 0411/04B0, the string values), the embedded manifest
+and the icon group 128.
+
+Usage: check_exe.py EXE MACHINE   (MACHINE: i386 or amd64)
+Prints one line per check and a closing 'N passed, N failed' line.
+"""
+import struct
+import sys
+
+MACHINES = {"i386": 0x14C, "amd64": 0x8664}
+RT_ICON_GROUP, RT_VERSION, RT_MANIFEST = 14, 16, 24
+
+
+class Pe:
+    def __init__(self, data):
+        self.data = data
+        pe = struct.unpack_from("<I", data, 0x3C)[0]
+        assert data[pe:pe + 4] == b"PE\0\0", "not a PE file"
+        self.machine, sections, _, _, _, opt_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        opt = pe + 24
+        magic = struct.unpack_from("<H", data, opt)[0]
+        self.subsystem = struct.unpack_from("<H", data, opt + 68)[0]
+        dirs = opt + (96 if magic == 0x10B else 112)
+        self.import_rva = struct.unpack_from("<I", data, dirs + 8)[0]
+        self.resource_rva = struct.unpack_from("<I", data, dirs + 16)[0]
+        self.sections = []
+        for i in range(sections):
+            s = opt + opt_size + 40 * i
+            vsize, va, rsize, raw = struct.unpack_from("<IIII", data, s + 8)
+            self.sections.append((va, max(vsize, rsize), raw))
+
+    def offset(self, rva):
+        for va, size, raw in self.sections:
+            if va <= rva < va + size:
+                return rva - va + raw
+        raise ValueError("rva %x outside sections" % rva)
+
+    def cstring(self, rva):
+        o = self.offset(rva)
+        return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
+
+    def imports(self):
+        names, o = [], self.offset(self.import_rva)
+        while True:
+            name_rva = struct.unpack_from("<I", self.data, o + 12)[0]
+            if name_rva == 0:
+                return names
+            names.append(self.cstring(name_rva).lower())
+            o += 20
+
+    def resource(self, rtype, rid):
+        base = self.offset(self.resource_rva)
+
+        def entries(off):
+            named, ids = struct.unpack_from("<HH", self.data, base + off + 12)
+            for i in range(named + ids):
+                name, target = struct.unpack_from("<II", self.data, base + off + 16 + 8 * i)
+                yield name, target
+
+        for name, target in entries(0):
+            if name != rtype:
+                continue
+            for name2, target2 in entries(target & 0x7FFFFFFF):
+                if name2 != rid:
+                    continue
+                for _, target3 in entries(target2 & 0x7FFFFFFF):
+                    rva, size = struct.unpack_from("<II", self.data, base + target3)
+                    o = self.offset(rva)
+                    return self.data[o:o + size]
+        return None
+
+
+def main():
+    exe, machine = sys.argv[1], sys.argv[2]
+    pe = Pe(open(exe, "rb").read())
+    results = []
+
+    def check(what, ok):
+        results.append(ok)
+        print(("ok     " if ok else "FAILED ") + what)
+
+    check("machine is " + machine, pe.machine == MACHINES[machine])
+    check("GUI subsystem", pe.subsystem == 2)
+    runtime = [n for n in pe.imports() if n.startswith(("libstdc++", "libgcc", "libwinpthread"))]
+    check("C and C++ runtime linked in (imports: %s)" % ", ".join(pe.imports()), not runtime)
+
+    version = pe.resource(RT_VERSION, 1) or b""
+    at = version.find(struct.pack("<I", 0xFEEF04BD))
+    fixed = struct.unpack_from("<IIII", version, at + 8) if at >= 0 else (0, 0, 0, 0)
+    def dotted(ms, ls):
+        return "%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+    check("file version 6.0.0.2 (%s)" % dotted(fixed[0], fixed[1]), dotted(fixed[0], fixed[1]) == "6.0.0.2")
+    check("product version 6.0.0.2 (%s)" % dotted(fixed[2], fixed[3]), dotted(fixed[2], fixed[3]) == "6.0.0.2")
+    text = version.decode("utf-16-le", "replace")
+    check("string table 041104b0", "041104b0" in text)
+    check("translation 0x0411/0x04B0", struct.pack("<HH", 0x0411, 0x04B0) in version)
+    for key, value in [("FileDescription", "ORVENT Project Selector"), ("InternalName", "ORVENTLancher"),
+                       ("OriginalFilename", "ORVENTLancher.EXE"), ("ProductName", "ORVENTLancher.EXE"),
+                       ("FileVersion", "6.0.0.2"), ("ProductVersion", "6.0.0.2"), ("LegalCopyright", "HALVORN")]:
+        at = text.find(key + "\0")
+        check("%s holds %s" % (key, value), at >= 0 and value in text[at:at + len(key) + 80])
+
+    manifest = (pe.resource(RT_MANIFEST, 1) or b"").decode("utf-8", "replace")
+    check("manifest embedded", bool(manifest))
+    check("manifest: runs as invoker", 'level="asInvoker"' in manifest)
+    check("manifest: DPI-aware", ">true</dpiAware>" in manifest)
+    check("manifest: common controls 6", "Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest)
+
+    group = pe.resource(RT_ICON_GROUP, 128) or b"\0" * 6
+    count = struct.unpack_from("<H", group, 4)[0]
+    check("icon 128 with several sizes (%d images)" % count, count >= 4)
+
+    print("%d passed, %d failed" % (results.count(True), results.count(False)))
+    return 0 if all(results) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,239 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "namelist/mbcs.h"
+#include "platform/win32/long_path.h"
+
+namespace orvent {
+namespace {
+
+// Removes a folder with everything in it, through the wide calls so that
+// paths beyond MAX_PATH go too. (The shell's "rmdir /s" of wine loses its
+// way on such paths and must not be trusted with a tree like that.)
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        RemoveDirectoryW(path.c_str());  // a link: never what it points to
+      } else if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    path_ = WithTrailingBackslash(base) + "orvent_w32_" + std::to_string(GetCurrentProcessId()) +
+            "_" + std::to_string(counter_++);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() { RemoveTree(ExtendedPath(path_)); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  static int counter_;
+  std::string path_;
+};
+int TempFolder::counter_ = 0;
+
+void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(Win32Platform, RunsUnderCodePage932) {
+  // The tests that follow use Japanese names; they mean something only when
+  // the ANSI code page is 932 (LANG=ja_JP.UTF-8 under wine).
+  EXPECT_EQ(GetACP(), 932u);
+}
+
+TEST(Win32Platform, FoldersFilesAndAttributesWithJapaneseNames) {
+  Win32Platform platform;
+  TempFolder temp;
+  // ソフト and 表示 both hold a trail byte 0x5C.
+  const std::string folder = temp.Path() + "\\\x83\x5C\x83\x74\x83\x67";
+  EXPECT_FALSE(platform.Exists(folder));
+  ASSERT_EQ(platform.MakeFolder(folder), MakeFolderResult::kMade);
+  EXPECT_TRUE(platform.Exists(folder));
+  EXPECT_TRUE(platform.Exists(folder + "\\"));
+  EXPECT_EQ(platform.MakeFolder(folder), MakeFolderResult::kAlreadyExists);
+  EXPECT_EQ(platform.MakeFolder(folder + "\\missing\\sub"), MakeFolderResult::kFailed)
+      << "a level whose parent is missing";
+
+  WriteFile(folder + "\\\x95\x5C\x8E\xA6.mbc", "x");
+  WriteFile(folder + "\\locked.mbc", "x");
+  SetFileAttributesA((folder + "\\locked.mbc").c_str(), FILE_ATTRIBUTE_READONLY);
+  ASSERT_EQ(platform.MakeFolder(folder + "\\sub.mbc"), MakeFolderResult::kMade);
+
+  std::vector<DirEntry> entries;
+  ASSERT_TRUE(platform.FindEntries(folder + "\\*.mbc", &entries));
+  std::map<std::string, unsigned> found;
+  for (const DirEntry& e : entries) found[e.name] = e.attributes;
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(found["\x95\x5C\x8E\xA6.mbc"] & ~kAttrArchive, 0u);
+  EXPECT_EQ(found["locked.mbc"] & ~kAttrArchive, unsigned(kAttrReadOnly));
+  EXPECT_NE(found["sub.mbc"] & kAttrFolder, 0u);
+  EXPECT_FALSE(platform.FindEntries(folder + "\\*.meg", &entries));
+  EXPECT_TRUE(entries.empty());
+  SetFileAttributesA((folder + "\\locked.mbc").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(Win32Platform, CurrentFolderAndModulePath) {
+  Win32Platform platform;
+  TempFolder temp;
+  const std::string before = platform.CurrentFolder();
+  ASSERT_TRUE(platform.SetCurrentFolder(temp.Path() + "\\"));
+  EXPECT_TRUE(EqualsNoCase(platform.CurrentFolder(), temp.Path()));
+  EXPECT_FALSE(platform.SetCurrentFolder(temp.Path() + "\\missing"));
+  EXPECT_TRUE(platform.SetCurrentFolder(before));
+
+  const std::string module = platform.ModuleFileName();
+  EXPECT_TRUE(EqualsNoCase(module.substr(module.size() - 19), "orvent_ui_tests.exe")) << module;
+}
+
+TEST(Win32Platform, SpecialFoldersExist) {
+  Win32Platform platform;
+  for (SpecialFolder folder :
+       {SpecialFolder::kAppData, SpecialFolder::kDocuments, SpecialFolder::kProgramFilesCommon}) {
+    const std::string path = platform.GetSpecialFolder(folder);
+    EXPECT_TRUE(path.size() > 3 && path[1] == ':') << static_cast<int>(folder) << " " << path;
+  }
+  EXPECT_TRUE(platform.Exists(platform.GetSpecialFolder(SpecialFolder::kAppData)));
+}
+
+TEST(Win32Platform, ShortPathHasNoBlanks) {
+  Win32Platform platform;
+  TempFolder temp;
+  const std::string longName = temp.Path() + "\\Wind Work Long Folder Name";
+  ASSERT_EQ(platform.MakeFolder(longName), MakeFolderResult::kMade);
+  std::string shortName;
+  ASSERT_TRUE(platform.ShortPathName(longName, &shortName));
+  EXPECT_EQ(shortName.find(' '), std::string::npos) << shortName;
+  EXPECT_TRUE(platform.Exists(shortName));
+  EXPECT_FALSE(platform.ShortPathName(temp.Path() + "\\missing", &shortName));
+}
+
+TEST(Win32Platform, PathsLongerThanMaxPathExistHaveShortFormsAndServeAsWorkingFolder) {
+  Win32Platform platform;
+  TempFolder temp;
+  // Five levels of about 50 characters and a Japanese one whose name holds
+  // a trail byte 0x5C.
+  std::string deep = temp.Path();
+  for (int level = 0; level < 5; ++level) {
+    deep += "\\Wind Work Level " + std::to_string(level) + std::string(32, 'x');
+    ASSERT_EQ(platform.MakeFolder(deep), MakeFolderResult::kMade) << deep.size();
+  }
+  deep += "\\\x95\x5C\x8E\xA6 Site";
+  ASSERT_EQ(platform.MakeFolder(deep), MakeFolderResult::kMade);
+  ASSERT_GT(deep.size(), 260u);
+  EXPECT_EQ(platform.MakeFolder(deep), MakeFolderResult::kAlreadyExists);
+  EXPECT_EQ(platform.MakeFolder(deep + "\\missing\\sub"), MakeFolderResult::kFailed);
+  EXPECT_TRUE(platform.Exists(deep));
+  EXPECT_TRUE(platform.Exists(deep + "\\"));
+  EXPECT_FALSE(platform.Exists(deep + "\\missing.mbc"));
+
+  std::string shortForm;
+  ASSERT_TRUE(platform.ShortPathName(deep, &shortForm));
+  EXPECT_LT(shortForm.size(), 260u) << shortForm;
+  EXPECT_EQ(shortForm.find(' '), std::string::npos) << shortForm;
+  EXPECT_TRUE(platform.Exists(shortForm));
+
+  ProcessRequest request;
+  request.commandLine = "cmd.exe /c cd > where.txt";
+  request.workingFolder = deep;
+  request.showMode = SW_SHOW;
+  request.creationFlags = NORMAL_PRIORITY_CLASS;
+  ASSERT_TRUE(platform.StartProcess(request));
+  const std::string record = shortForm + "\\where.txt";
+  std::string content;
+  for (int i = 0; i < 200 && content.find('\n') == std::string::npos; ++i) {
+    Sleep(50);
+    content = ReadFile(record);
+  }
+  EXPECT_TRUE(EqualsNoCase(Trim(content), shortForm)) << content;
+}
+
+TEST(Win32Platform, StartProcessRunsInTheWorkingFolder) {
+  Win32Platform platform;
+  TempFolder temp;
+  ProcessRequest request;
+  request.commandLine = "cmd.exe /c cd > where.txt";
+  request.workingFolder = temp.Path();
+  request.showMode = SW_SHOW;
+  request.creationFlags = NORMAL_PRIORITY_CLASS;
+  ASSERT_TRUE(platform.StartProcess(request));
+  const std::string record = temp.Path() + "\\where.txt";
+  std::string content;
+  for (int i = 0; i < 200 && content.find('\n') == std::string::npos; ++i) {
+    Sleep(50);
+    content = ReadFile(record);
+  }
+  EXPECT_TRUE(EqualsNoCase(Trim(content), temp.Path())) << content;
+
+  request.applicationName = temp.Path() + "\\missing.exe";
+  request.commandLine = "\"" + request.applicationName + "\" /nofm";
+  EXPECT_FALSE(platform.StartProcess(request));
+}
+
+TEST(Win32Platform, ShellOpenOfAMissingDocumentFails) {
+  Win32Platform platform;
+  TempFolder temp;
+  EXPECT_FALSE(platform.ShellOpen(temp.Path() + "\\OL_Manual.pdf"));
+}
+
+TEST(Win32Platform, OwnVersionInformation) {
+  Win32Platform platform;
+  std::vector<unsigned char> resource;
+  ASSERT_TRUE(platform.ReadVersionResource(&resource));
+  const unsigned char signature[] = {0xBD, 0x04, 0xEF, 0xFE};
+  EXPECT_NE(std::search(resource.begin(), resource.end(), signature, signature + 4),
+            resource.end());
+
+  std::vector<unsigned char> translation;
+  ASSERT_TRUE(platform.QueryVersionValue("\\VarFileInfo\\Translation", &translation));
+  EXPECT_EQ(translation, (std::vector<unsigned char>{0x11, 0x04, 0xB0, 0x04}));
+
+  std::vector<unsigned char> copyright;
+  ASSERT_TRUE(platform.QueryVersionValue("\\StringFileInfo\\041104b0\\LegalCopyright", &copyright));
+  EXPECT_NE(std::string(copyright.begin(), copyright.end()).find("HALVORN"), std::string::npos);
+  EXPECT_FALSE(
+      platform.QueryVersionValue("\\StringFileInfo\\040904b0\\LegalCopyright", &copyright));
+}
+
+TEST(Win32Platform, NamedMutexTellsASecondCreator) {
+  Win32Platform platform;
+  const std::string name = "orvent_test_mutex_" + std::to_string(GetCurrentProcessId());
+  EXPECT_EQ(platform.CreateNamedMutex(name), MutexResult::kCreated);
+  EXPECT_EQ(platform.CreateNamedMutex(name), MutexResult::kAlreadyExists);
+}
+
+}  // namespace
+}  // namespace orvent

@@ -1,0 +1,62 @@
+// The application object: one per process, it runs start-up and keeps what
+// the framework knows of the program (its name, its command line, the wait
+// cursor).
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+class Dialog;
+
+class Application {
+ public:
+  Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+  virtual ~Application();
+
+  // Runs start-up with the command line that follows the program name and
+  // gives the process's exit code. The program ends when it returns.
+  int Run(const std::string& commandLine);
+
+  // The executable's file name without folder and extension.
+  const std::string& ExeName() const { return exeName_; }
+  const std::string& CommandLine() const { return commandLine_; }
+  const std::string& RegistryKey() const { return registryKey_; }
+  Dialog* MainWindow() const { return mainWindow_; }
+
+  void SetRegistryKey(const std::string& key) { registryKey_ = key; }
+  void SetMainWindow(Dialog* dialog) { mainWindow_ = dialog; }
+
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  // Shows the wait cursor again when one is in force (after a message box).
+  void RestoreWaitCursor();
+  int WaitCursorCount() const { return waitCursorCount_; }
+
+ protected:
+  // Start-up; false ends the program without a message loop of its own.
+  virtual bool InitInstance() = 0;
+
+ private:
+  std::string exeName_;
+  std::string commandLine_;
+  std::string registryKey_;
+  Dialog* mainWindow_ = nullptr;
+  int waitCursorCount_ = 0;
+};
+
+// The running application object, or null.
+Application* App();
+
+// Shows the wait cursor for its own lifetime.
+class WaitCursor {
+ public:
+  WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor();
+};
+
+}  // namespace ui

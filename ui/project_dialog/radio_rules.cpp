@@ -1,0 +1,78 @@
+#include "ui/project_dialog/radio_rules.h"
+
+namespace orvent {
+namespace {
+
+template <int N>
+void Enable(bool (&flags)[N], int index) {
+  if (index >= 0 && index < N) flags[index] = true;
+}
+
+void ApplicationRules(const RadioRuleInput& in, bool projectKnown, RadioEnables* out) {
+  if (in.createMode) {
+    // A new project is always started with Basic.
+    Enable(out->application, kAppBasic);
+    return;
+  }
+  if (!projectKnown) return;
+  switch (in.projectTypeChoice) {
+    case kTypeMeasurement:
+    case kTypeMesoScale:
+      Enable(out->application, kAppBasic);
+      Enable(out->application, kAppEnergy);
+      Enable(out->application, kAppEngineering);
+      break;
+    case kTypeDesignWindSpeed:
+    case kTypeExtremeWind:
+      Enable(out->application, kAppBasic);
+      Enable(out->application, kAppEngineering);
+      break;
+    case kTypeWindPower:
+      Enable(out->application, kAppEnergy);
+      break;
+    default:
+      Enable(out->application, kAppBasic);
+      break;
+  }
+}
+
+void ProjectTypeRules(const RadioRuleInput& in, bool projectKnown, RadioEnables* out) {
+  if (in.createMode) {
+    // Wind power projects are made by the Energy application, not here.
+    for (int type = kTypeMeasurement; type <= kTypeExtremeWind; ++type) {
+      Enable(out->projectType, type);
+    }
+    return;
+  }
+  if (!projectKnown) return;
+  if (in.showExtremeWind && in.projectTypeChoice == kTypeExtremeWind) {
+    Enable(out->projectType, kTypeExtremeWind);
+  } else if (in.showWindPower) {
+    Enable(out->projectType, in.initialProjectType);
+    if (in.applicationChoice == kAppEnergy) Enable(out->projectType, kTypeWindPower);
+  } else {
+    Enable(out->projectType, in.projectTypeChoice);
+  }
+}
+
+void GeodeticRules(const RadioRuleInput& in, RadioEnables* out) {
+  if (in.createMode) {
+    for (int radio = 0; radio < kGeodeticRadioCount; ++radio) Enable(out->geodetic, radio);
+  } else if (in.haveName && in.haveLocation) {
+    Enable(out->geodetic, in.geodeticRadio);
+  }
+}
+
+}  // namespace
+
+RadioEnables ComputeRadioEnables(const RadioRuleInput& input) {
+  // In select-application mode the project is given even without a name.
+  const bool projectKnown = input.selectApplicationMode || (input.haveName && input.haveLocation);
+  RadioEnables enables;
+  ApplicationRules(input, projectKnown, &enables);
+  ProjectTypeRules(input, projectKnown, &enables);
+  GeodeticRules(input, &enables);
+  return enables;
+}
+
+}  // namespace orvent

@@ -106,7 +106,7 @@ TEST_F(PlatformTest, FileVersionComesFromTheAlignedFixedRecord) {
   };
   for (const auto& c : cases) {
     platform.SetVersionResource(c.resource);
-    FileVersionNumbers version;
+    VersionNumbers version;
     version.revision = 99;
     EXPECT_EQ(ReadFileVersion(&version), c.ok) << c.what;
     EXPECT_EQ(ThreePartVersionText(version), c.text) << c.what;

@@ -52,7 +52,7 @@ CreationResult CreateProject(const std::string& location, const std::string& nam
   }
   if (folderWasThere && HoldsProjectFile(folder)) return CreationResult::kProjectExists;
 
-  FileVersionNumbers version;
+  VersionNumbers version;
   ReadFileVersion(&version);
   file->fileVersion = ThreePartVersionText(version);
   file->projectType = projectType;

@@ -153,6 +153,16 @@ TEST_F(SelectorTest, WindowKeepsItsStartSizeAsMinimumAndControlsFollowIt) {
   });
 }
 
+TEST_F(SelectorTest, EnterKeepsTheWindowOpenAndEscapeClosesIt) {
+  Run([&](Window& window, CDlgPage1&) {
+    window.PressEnter();
+    EXPECT_FALSE(window.Ended());
+    window.PressEscape();
+    EXPECT_TRUE(window.Ended());
+  });
+  EXPECT_EQ(result, ui::kIdCancel);
+}
+
 TEST_F(SelectorTest, HelpOpensTheManualOrSaysAcrobatIsMissing) {
   for (bool opens : {true, false}) {
     UiTestEnvironment local;

@@ -59,6 +59,10 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
     case IDC_DELETE_HISTORY:
       OnDeleteHistory();
       return true;
+    case ui::kIdOk:
+      // The window has no default button: Enter, in the grid above all,
+      // must not close the Selector.
+      return true;
     default:
       return ui::Dialog::OnCommand(id, notifyCode);
   }

@@ -12,6 +12,7 @@
 #include "tests/e2e/driver/journey_test.h"
 #include "tests/e2e/driver/list_view_reader.h"
 #include "tests/e2e/driver/owned_dialog.h"
+#include "tests/e2e/driver/polling.h"
 #include "tests/e2e/driver/selector_ids.h"
 #include "tests/e2e/driver/window_input.h"
 

@@ -33,6 +33,7 @@ class SelectorTest : public ::testing::Test {
 
   // A history file that exists for the program.
   void WriteHistory(const std::string& path, const RecentHistory& rows) {
+    env.platform.MakeFolders(path.substr(0, path.rfind('\\') + 1));
     ASSERT_TRUE(SaveHistory(path, rows));
     env.platform.AddFile(path);
   }

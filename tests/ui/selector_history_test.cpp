@@ -144,6 +144,7 @@ TEST_F(SelectorTest, CommandLineProjectOpensThePresetProjectDialog) {
     file.projectType = c.projectType;
     file.geodeticIndex = c.geodeticIndex;
     file.geodeticName = GeodeticNames[c.geodeticIndex];
+    if (kWindows) env.platform.MakeFolders(folder);
     // A ".meg" path is read from the ".mbc" beside it.
     ASSERT_TRUE(WriteProjectFile(folder + "Site.mbc", file));
     env.platform.AddFile(folder + c.file);

@@ -44,15 +44,16 @@ TEST_F(SelectorTest, ExistingSettingsFileIsReadAndNotRewritten) {
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n"
       "Recent002 = \"B\", \"Energy\", 0, \"D:\\B\\\", \"TD\",\r\n"
       "Recent001 = \"A\", \"Basic\", 3, \"D:\\A\\\", \"JGD\",\r\n/\r\n";
-  env.platform.AddFolder(UserFolder());
+  env.platform.MakeFolders(UserFolder());
   ASSERT_TRUE(test::WriteBytes(SettingsPath(), text));
   env.platform.AddFile(SettingsPath());
+  const std::size_t made = env.platform.MadeFolders().size();
   Run([&](Window&, CDlgPage1& selector) {
     ASSERT_EQ(selector.history.size(), 2u);
     EXPECT_EQ(selector.history[0].projectName, "A");
   });
   EXPECT_EQ(test::ReadBytes(SettingsPath()), text);
-  EXPECT_TRUE(env.platform.MadeFolders().empty());
+  EXPECT_EQ(env.platform.MadeFolders().size(), made);
 }
 
 TEST_F(SelectorTest, GridShowsTheHistoryUnderOneHeaderRow) {

@@ -146,6 +146,7 @@ TEST_F(StartApplicationTest, FailuresChangeNothing) {
     SCOPED_TRACE(c.row);
     UiTestEnvironment local;
     local.platform.SetModuleFileName("C:\\Tools\\ORVENTLancher.exe");
+    local.platform.MakeFolders(local.Root() + "AppData\\ORVENT V5_2\\");
     ASSERT_TRUE(SaveHistory(SettingsOf(local), rows));
     local.platform.AddFile(SettingsOf(local));
     if (c.projectExists) local.platform.AddFile("D:\\B\\B.mbc");

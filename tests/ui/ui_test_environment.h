@@ -12,6 +12,31 @@
 
 namespace orvent {
 
+// The fake platform, except that folders it makes inside the scratch folder
+// are made on disk too, so that files the program writes there can land.
+class ScratchPlatform : public FakePlatform {
+ public:
+  explicit ScratchPlatform(const std::string& root) : root_(root) {}
+  MakeFolderResult MakeFolder(const std::string& path) override {
+    const MakeFolderResult result = FakePlatform::MakeFolder(path);
+    if (result == MakeFolderResult::kMade && path.compare(0, root_.size(), root_) == 0) {
+      test::MakeFolder(path);
+    }
+    return result;
+  }
+  // Makes every level of a folder inside the scratch folder, for files a
+  // test puts there.
+  void MakeFolders(const std::string& folder) {
+    for (std::size_t at = folder.find('\\'); at != std::string::npos;
+         at = folder.find('\\', at + 1)) {
+      if (!Exists(folder.substr(0, at + 1))) MakeFolder(folder.substr(0, at + 1));
+    }
+  }
+
+ private:
+  std::string root_;
+};
+
 struct UiTestEnvironment {
   UiTestEnvironment() {
     SetCurrentPlatform(&platform);
@@ -38,7 +63,7 @@ struct UiTestEnvironment {
   }
 
   test::ScratchFolder scratch;
-  FakePlatform platform;
+  ScratchPlatform platform{Root()};
   ui::memory::MemoryBackend backend;
 };
 

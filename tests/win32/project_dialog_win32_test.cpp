@@ -120,7 +120,7 @@ TEST(ProjectDialogWin32, CreatesAProjectOnDiskFromARealWindow) {
 TEST(ProjectDialogWin32, FileVersionOfThisExecutable) {
   Win32Platform platform;
   SetCurrentPlatform(&platform);
-  FileVersionNumbers version;
+  VersionNumbers version;
   EXPECT_TRUE(ReadFileVersion(&version));
   EXPECT_EQ(ThreePartVersionText(version), "6.0.0");
   EXPECT_EQ(version.revision, 2u);

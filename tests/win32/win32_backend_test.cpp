@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_platform.h"
@@ -189,6 +191,75 @@ TEST_F(Win32BackendTest, MessageBoxIsTitledWithTheProgramName) {
   EXPECT_EQ(answer, kIdOk);
   EXPECT_EQ(answerer.caption, "orvent_ui_tests");
   EXPECT_EQ(answerer.text, "The project file is not exist.");
+}
+
+}  // namespace
+}  // namespace ui
+
+namespace ui {
+namespace {
+
+// The selector's template with its grid, checked inside the real window.
+class GridProbe : public Dialog {
+ public:
+  GridProbe() : Dialog(IDD_SELECTOR) {}
+  std::function<void(GridControl&, HWND)> checks;
+
+ protected:
+  bool OnInitDialog() override {
+    Dialog::OnInitDialog();
+    PostCommand(0x7F01);
+    return true;
+  }
+  bool OnCommand(int id, int code) override {
+    if (id != 0x7F01) return Dialog::OnCommand(id, code);
+    GridControl* grid = Window()->Grid(IDC_RECENT_GRID);
+    EXPECT_NE(grid, nullptr);
+    if (grid != nullptr)
+      checks(*grid, GetDlgItem(FindWindowA("CORVENTApp", nullptr), IDC_RECENT_GRID));
+    EndDialog(kIdOk);
+    return true;
+  }
+};
+
+TEST_F(Win32BackendTest, GridOverTheListViewKeepsRowsTextsAndTheCurrentRow) {
+  ASSERT_TRUE(backend.RegisterDialogClass("CORVENTApp", "#32770", IDR_MAINFRAME));
+  GridProbe probe;
+  bool ran = false;
+  probe.checks = [&](GridControl& grid, HWND listView) {
+    ran = true;
+    ASSERT_NE(listView, nullptr);
+    grid.SetCols(3);
+    grid.SetFixedRows(1);
+    grid.SetRows(1);
+    grid.SetTextMatrix(0, 2, "Location");
+    EXPECT_EQ(grid.TextMatrix(0, 2), "Location") << "the header row is the column header";
+    grid.SetRedraw(false);
+    grid.SetRows(1000);
+    for (int r = 1; r < 1000; ++r)
+      grid.SetTextMatrix(r, 0, "\x95\x5C\x8E\xA6 " + std::to_string(r));
+    grid.SetRedraw(true);
+    EXPECT_EQ(grid.Rows(), 1000);
+    EXPECT_EQ(ListView_GetItemCount(listView), 999);
+    // What the list-view shows comes from the grid's texts.
+    char text[64] = {};
+    ListView_GetItemText(listView, 998, 0, text, sizeof text);
+    EXPECT_STREQ(text, "\x95\x5C\x8E\xA6 999");
+
+    EXPECT_EQ(grid.Row(), 0) << "no data row is current yet";
+    grid.SetRow(3);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(ListView_GetNextItem(listView, -1, LVNI_FOCUSED), 2);
+    grid.RemoveItem(3);
+    EXPECT_EQ(grid.Rows(), 999);
+    EXPECT_EQ(grid.TextMatrix(3, 0), "\x95\x5C\x8E\xA6 4");
+    grid.SetRow(998);
+    EXPECT_EQ(grid.Row(), 998);
+    grid.SetRows(1);
+    EXPECT_EQ(ListView_GetItemCount(listView), 0);
+  };
+  EXPECT_EQ(probe.DoModal(), kIdOk);
+  EXPECT_TRUE(ran);
 }
 
 }  // namespace

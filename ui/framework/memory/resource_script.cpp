@@ -42,6 +42,7 @@ const std::map<std::string, long>& WindowsSymbols() {
       {"LVS_REPORT", 1L},
       {"LVS_SINGLESEL", 4L},
       {"LVS_SHOWSELALWAYS", 8L},
+      {"LVS_OWNERDATA", 0x1000L},
       {"IDOK", 1L},
       {"IDCANCEL", 2L},
   };

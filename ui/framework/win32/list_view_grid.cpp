@@ -19,31 +19,18 @@ ListViewGrid::~ListViewGrid() {
   }
 }
 
-int ListViewGrid::ItemCount() const { return ListView_GetItemCount(listView_); }
+int ListViewGrid::ItemCount() const { return static_cast<int>(items_.size()); }
 
 int ListViewGrid::Rows() const { return ItemCount() + fixedRows_; }
 
 void ListViewGrid::SetRows(int rows) {
-  int items = rows - fixedRows_;
-  if (items < 0) items = 0;
-  if (items == 0) {
-    ListView_DeleteAllItems(listView_);
-    return;
-  }
-  while (ItemCount() > items) ListView_DeleteItem(listView_, ItemCount() - 1);
-  // Room for all items at once, then empty ones appended.
-  ListView_SetItemCount(listView_, items);
-  char empty[1] = {};
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.pszText = empty;
-  for (int i = ItemCount(); i < items; ++i) {
-    item.iItem = i;
-    SendMessageA(listView_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
+  const int items = rows - fixedRows_ < 0 ? 0 : rows - fixedRows_;
+  items_.resize(static_cast<size_t>(items), std::vector<std::string>(static_cast<size_t>(cols_)));
+  ListView_SetItemCountEx(listView_, items, LVSICF_NOSCROLL);
 }
 
 void ListViewGrid::SetCols(int cols) {
+  for (auto& cells : items_) cells.resize(static_cast<size_t>(cols));
   while (cols_ > cols) ListView_DeleteColumn(listView_, --cols_);
   char empty[1] = {};
   LVCOLUMNA column = {};
@@ -76,8 +63,8 @@ void ListViewGrid::SetCol(int col) {
 }
 
 std::string ListViewGrid::TextMatrix(int row, int col) const {
-  std::vector<char> buffer(1024, '\0');
   if (row < fixedRows_) {
+    std::vector<char> buffer(1024, '\0');
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT;
     column.pszText = buffer.data();
@@ -86,19 +73,14 @@ std::string ListViewGrid::TextMatrix(int row, int col) const {
                  reinterpret_cast<LPARAM>(&column));
     return buffer.data();
   }
-  LVITEMA item = {};
-  item.iSubItem = col;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
-  SendMessageA(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row - fixedRows_),
-               reinterpret_cast<LPARAM>(&item));
-  return buffer.data();
+  return CellText(row - fixedRows_, col);
 }
 
 void ListViewGrid::SetTextMatrix(int row, int col, const std::string& text) {
-  std::vector<char> buffer(text.begin(), text.end());
-  buffer.push_back('\0');
+  if (col < 0 || col >= cols_) return;
   if (row < fixedRows_) {
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT;
     column.pszText = buffer.data();
@@ -106,15 +88,45 @@ void ListViewGrid::SetTextMatrix(int row, int col, const std::string& text) {
                  reinterpret_cast<LPARAM>(&column));
     return;
   }
-  LVITEMA item = {};
-  item.iSubItem = col;
-  item.pszText = buffer.data();
-  SendMessageA(listView_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row - fixedRows_),
-               reinterpret_cast<LPARAM>(&item));
+  const size_t item = static_cast<size_t>(row - fixedRows_);
+  if (item >= items_.size()) return;
+  items_[item][static_cast<size_t>(col)] = text;
+  // While drawing is off the whole grid is drawn when it comes back on.
+  if (redraw_) ListView_RedrawItems(listView_, static_cast<int>(item), static_cast<int>(item));
+}
+
+void ListViewGrid::FillDisplayInfo(NMLVDISPINFOA* info) {
+  if ((info->item.mask & LVIF_TEXT) == 0 || info->item.pszText == nullptr ||
+      info->item.cchTextMax <= 0) {
+    return;
+  }
+  lstrcpynA(info->item.pszText, CellText(info->item.iItem, info->item.iSubItem).c_str(),
+            info->item.cchTextMax);
+}
+
+void ListViewGrid::FillDisplayInfo(NMLVDISPINFOW* info) {
+  if ((info->item.mask & LVIF_TEXT) == 0 || info->item.pszText == nullptr ||
+      info->item.cchTextMax <= 0) {
+    return;
+  }
+  const std::string text = CellText(info->item.iItem, info->item.iSubItem);
+  const int written =
+      MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info->item.pszText, info->item.cchTextMax);
+  if (written == 0) info->item.pszText[0] = L'\0';
+  info->item.pszText[info->item.cchTextMax - 1] = L'\0';
+}
+
+std::string ListViewGrid::CellText(int item, int col) const {
+  if (item < 0 || item >= ItemCount() || col < 0 || col >= cols_) return std::string();
+  return items_[static_cast<size_t>(item)][static_cast<size_t>(col)];
 }
 
 void ListViewGrid::RemoveItem(int row) {
-  if (row >= fixedRows_) ListView_DeleteItem(listView_, row - fixedRows_);
+  const int item = row - fixedRows_;
+  if (item < 0 || item >= ItemCount()) return;
+  items_.erase(items_.begin() + item);
+  // The list-view moves its selection and focus along with the rows.
+  ListView_DeleteItem(listView_, item);
 }
 
 void ListViewGrid::ShowCell(int row, int) {
@@ -122,6 +134,7 @@ void ListViewGrid::ShowCell(int row, int) {
 }
 
 void ListViewGrid::SetRedraw(bool redraw) {
+  redraw_ = redraw;
   SendMessageA(listView_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   if (redraw) InvalidateRect(listView_, nullptr, TRUE);
 }

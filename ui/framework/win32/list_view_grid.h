@@ -1,9 +1,15 @@
 // The grid over a list-view control in report mode: the fixed row is the
 // column header, data row r is list item r - FixedRows(), and the current
-// row is the focused item.
+// row is the focused item. The list-view holds no texts of its own (owner
+// data): it asks for them as it draws, so a thousand rows fill at once.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
 
 #include "ui/framework/grid.h"
 
@@ -37,17 +43,24 @@ class ListViewGrid : public GridControl {
   void SetFont(const std::string& face, float points) override;
   void SetColWidth(int col, int twips) override;
 
+  // Answers the list-view's request for an item's text.
+  void FillDisplayInfo(NMLVDISPINFOA* info);
+  void FillDisplayInfo(NMLVDISPINFOW* info);
+
  private:
   int ItemCount() const;
+  std::string CellText(int item, int col) const;
   // The cell under the pointer: row and column, -1 for none.
   void HitTest(int* row, int* col) const;
 
   HWND listView_;
+  std::vector<std::vector<std::string>> items_;  // data rows' cell texts
   HFONT font_ = nullptr;
   int cols_ = 0;
   int fixedRows_ = 1;
   int fixedCols_ = 0;
   int col_ = 0;
+  bool redraw_ = true;
 };
 
 }  // namespace win32

@@ -102,7 +102,16 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 bool Win32DialogWindow::TranslateGridNotification(const NMHDR* header, Notification* n) const {
-  if (grids_.count(n->id) == 0) return false;
+  auto grid = grids_.find(n->id);
+  if (grid == grids_.end()) return false;
+  if (header->code == static_cast<UINT>(LVN_GETDISPINFOA)) {
+    grid->second->FillDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header)));
+    return true;
+  }
+  if (header->code == static_cast<UINT>(LVN_GETDISPINFOW)) {
+    grid->second->FillDisplayInfo(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header)));
+    return true;
+  }
   if (header->code == static_cast<UINT>(NM_DBLCLK)) {
     n->code = kGridDoubleClick;
     return true;

@@ -57,8 +57,8 @@ class HistoryStartTest : public JourneyTest, public ::testing::WithParamInterfac
     EXPECT_FALSE(IsControlEnabled(dialog, kReferenceButton));
     EXPECT_TRUE(IsControlChecked(dialog, kBasicRadio));
     ASSERT_TRUE(PostButtonClick(dialog, kEngineeringRadio));
-    EXPECT_TRUE(WaitUntil([&] { return IsControlChecked(dialog, kEngineeringRadio); },
-                          kDialogTimeoutMs));
+    EXPECT_TRUE(
+        WaitUntil([&] { return IsControlChecked(dialog, kEngineeringRadio); }, kDialogTimeoutMs));
     ASSERT_TRUE(PostButtonClick(dialog, kProjectOkButton));
   }
 
@@ -106,12 +106,12 @@ TEST_P(HistoryStartTest, TheRowIsStartedAndMovesToTheTop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Starts, HistoryStartTest,
-    ::testing::Values(
-        StartCase{"DoubleClick", HowStarted::kDoubleClick, 1, "ORVENTBasic.exe", "", "Basic"},
-        StartCase{"LastApplication", HowStarted::kLastApplication, 2, "ORVENTExtremeWind.exe",
-                  "/dws2 ", "Extreme Wind"},
-        StartCase{"SelectApplication", HowStarted::kEngineeringChosen, 1, "ORVENTEnergy.exe",
-                  "/weng ", "Wind Climate"}),
+    ::testing::Values(StartCase{"DoubleClick", HowStarted::kDoubleClick, 1, "ORVENTBasic.exe", "",
+                                "Basic"},
+                      StartCase{"LastApplication", HowStarted::kLastApplication, 2,
+                                "ORVENTExtremeWind.exe", "/dws2 ", "Extreme Wind"},
+                      StartCase{"SelectApplication", HowStarted::kEngineeringChosen, 1,
+                                "ORVENTEnergy.exe", "/weng ", "Wind Climate"}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -44,6 +44,12 @@ void JourneyTest::ExitSelector(const TestProcess& selector, HWND window) {
   EXPECT_TRUE(selector.WaitForExit(kExitTimeoutMs)) << "still running after Exit";
 }
 
+bool JourneyTest::Settle(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDialogTimeoutMs, &result) !=
+         0;
+}
+
 HWND JourneyTest::Grid(HWND window) const { return GetDlgItem(window, kRecentGrid); }
 
 std::vector<std::string> JourneyTest::GridRow(HWND window, int item) const {

@@ -37,6 +37,9 @@ class JourneyTest : public SelectorTest {
   HWND StartAndWait(TestProcess* selector, const std::string& arguments = std::string());
   // Presses Exit and waits for the end.
   void ExitSelector(const TestProcess& selector, HWND window);
+  // Returns once the window's thread has finished what it was doing (a
+  // message sent to it is answered only between two handlers).
+  static bool Settle(HWND window);
   HWND Grid(HWND window) const;
   // The three cell texts of one grid item.
   std::vector<std::string> GridRow(HWND window, int item) const;

@@ -31,8 +31,6 @@ HWND WaitForOwnedDialog(HWND owner, const std::string& title, DWORD timeoutMs) {
   return dialog;
 }
 
-bool HasNoOwnedDialog(HWND owner) { return FindOwnedDialog(owner, std::string()) == nullptr; }
-
 bool WaitForWindowToClose(HWND window, DWORD timeoutMs) {
   return WaitUntil([window] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }

@@ -11,8 +11,6 @@ namespace e2e {
 // Polls for a visible dialog owned by owner whose caption is title (any
 // caption when title is empty); nullptr on timeout.
 HWND WaitForOwnedDialog(HWND owner, const std::string& title, DWORD timeoutMs);
-// True while no visible dialog is owned by owner.
-bool HasNoOwnedDialog(HWND owner);
 // Polls until window is gone or hidden; false on timeout.
 bool WaitForWindowToClose(HWND window, DWORD timeoutMs);
 

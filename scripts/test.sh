@@ -86,7 +86,7 @@ wine_unit() {
 }
 
 end_to_end() {
-  scripts/e2e.sh "$root/build/win64"
+  ORVENT_SCREENSHOTS="$root/build/screenshots" scripts/e2e.sh "$root/build/win64"
 }
 
 tier native native

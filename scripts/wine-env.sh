@@ -28,6 +28,17 @@ orvent_wine_env() {
     wineserver -w
     touch "$WINEPREFIX/.orvent-ready"
   fi
+  # The dialog fonts of Japanese Windows are proportional; without this wine
+  # falls back to a fixed-pitch face and the texts run wider than designed.
+  if [ ! -f "$WINEPREFIX/.orvent-fonts" ]; then
+    local face
+    for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic" "MS PGothic"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v "$face" /t REG_SZ /d "IPAPGothic" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.orvent-fonts"
+  fi
 }
 
 ORVENT_XVFB_PID=""

@@ -57,6 +57,8 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   // Whatever already stands at the temporary name is not ours to remove.
   if (file == nullptr) return false;
+  // Unbuffered, the bytes go to the system in a single write.
+  std::setvbuf(file, nullptr, _IONBF, 0);
   const bool written = WriteToDisk(file, bytes);
   const bool closed = std::fclose(file) == 0;
   if (written && closed && MoveFileOver(temporary, path)) return true;

@@ -78,9 +78,7 @@ const RowCase kRowCases[] = {
     {"EmptyName", "Recent001 = \"\", \"Basic\", 0, \"L\", \"JGD\",", false, ""},
     {"EmptyLocation", "Recent001 = \"a\", \"Basic\", 0, \"\", \"JGD\",", false, ""},
     {"WordType", "Recent001 = \"a\", \"Basic\", x, \"L\", \"JGD\",", false, ""},
-    {"TabSeparator", "Recent001 = \"a\",\t\"Basic\", 0, \"L\", \"JGD\",", false, ""},
     {"TextAfterLastComma", "Recent001 = \"a\", \"Basic\", 0, \"L\", \"JGD\", ", false, ""},
-    {"Indented", " Recent001 = \"a\", \"Basic\", 0, \"L\", \"JGD\",", false, ""},
     {"Empty", "", false, ""},
 };
 INSTANTIATE_TEST_SUITE_P(Lines, SavedRowReader, ::testing::ValuesIn(kRowCases),

@@ -43,8 +43,7 @@ TEST_F(ChoosersTest, AProjectFilePickedInTheOpenDialogIsStarted) {
   TestProcess selector;
   HWND window = StartAndWait(&selector);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(PostButtonClick(window, kSelectOpenProjectButton));
-  HWND dialog = WaitForOwnedDialog(window, kOpenProjectTitle, kDialogTimeoutMs);
+  HWND dialog = PressForDialog(window, kSelectOpenProjectButton, kOpenProjectTitle);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(PostButtonClick(dialog, kReferenceButton));
   HWND chooser = WaitForOwnedDialog(dialog, kFileChooserTitle, kDialogTimeoutMs);
@@ -75,8 +74,7 @@ TEST_F(ChoosersTest, ALocationPickedInTheFolderChooserGetsTheNewProject) {
   TestProcess selector;
   HWND window = StartAndWait(&selector);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(PostButtonClick(window, kCreateNewProjectButton));
-  HWND dialog = WaitForOwnedDialog(window, kCreateProjectTitle, kDialogTimeoutMs);
+  HWND dialog = PressForDialog(window, kCreateNewProjectButton, kCreateProjectTitle);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(SetControlText(dialog, kProjectNameEdit, "Site C"));
   ASSERT_TRUE(PostButtonClick(dialog, kReferenceButton));

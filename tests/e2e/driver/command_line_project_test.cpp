@@ -57,8 +57,7 @@ TEST_P(CommandLineProjectTest, TheDialogOpensPresetAndCancelForgetsIt) {
   ASSERT_TRUE(PostButtonClick(dialog, kProjectCancelButton));
   ASSERT_TRUE(WaitForWindowToClose(dialog, kDialogTimeoutMs));
 
-  ASSERT_TRUE(PostButtonClick(window, kSelectOpenProjectButton));
-  dialog = WaitForOwnedDialog(window, kOpenProjectTitle, kDialogTimeoutMs);
+  dialog = PressForDialog(window, kSelectOpenProjectButton, kOpenProjectTitle);
   ASSERT_NE(dialog, nullptr) << "Select Open Project shows no dialog";
   EXPECT_EQ(ControlText(dialog, kProjectNameEdit), "");
   EXPECT_EQ(ControlText(dialog, kLocationEdit), "");

@@ -30,8 +30,7 @@ TEST_F(CreateProjectTest, ANewProjectIsMadeStartedAndRemembered) {
   TestProcess selector;
   HWND window = StartAndWait(&selector);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(PostButtonClick(window, kCreateNewProjectButton));
-  HWND dialog = WaitForOwnedDialog(window, kCreateProjectTitle, kDialogTimeoutMs);
+  HWND dialog = PressForDialog(window, kCreateNewProjectButton, kCreateProjectTitle);
   ASSERT_NE(dialog, nullptr) << "no dialog titled " << kCreateProjectTitle;
 
   EXPECT_EQ(ControlText(dialog, kProjectNameEdit), "");

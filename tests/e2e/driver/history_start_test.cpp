@@ -49,8 +49,7 @@ class HistoryStartTest : public JourneyTest, public ::testing::WithParamInterfac
 
   // Engineering in the project dialog, preset with the current row.
   void ChooseEngineering(HWND window, const HistoryRow& row) {
-    ASSERT_TRUE(PostButtonClick(window, kSelectApplicationButton));
-    HWND dialog = WaitForOwnedDialog(window, kOpenProjectTitle, kDialogTimeoutMs);
+    HWND dialog = PressForDialog(window, kSelectApplicationButton, kOpenProjectTitle);
     ASSERT_NE(dialog, nullptr) << "no dialog titled " << kOpenProjectTitle;
     EXPECT_EQ(ControlText(dialog, kProjectNameEdit), row.name);
     EXPECT_EQ(ControlText(dialog, kLocationEdit), row.location + row.name + ".mbc");

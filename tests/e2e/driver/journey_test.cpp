@@ -2,6 +2,7 @@
 
 #include "tests/e2e/driver/file_paths.h"
 #include "tests/e2e/driver/list_view_reader.h"
+#include "tests/e2e/driver/owned_dialog.h"
 #include "tests/e2e/driver/polling.h"
 #include "tests/e2e/driver/selector_ids.h"
 #include "tests/e2e/driver/window_input.h"
@@ -37,6 +38,11 @@ void JourneyTest::MakeProject(const std::string& location, const std::string& na
 HWND JourneyTest::StartAndWait(TestProcess* selector, const std::string& arguments) {
   if (!StartSelector(selector, arguments)) return nullptr;
   return WaitForSelectorWindow(*selector);
+}
+
+HWND JourneyTest::PressForDialog(HWND owner, int button, const std::string& title) {
+  if (!PostButtonClick(owner, button)) return nullptr;
+  return WaitForOwnedDialog(owner, title, kDialogTimeoutMs);
 }
 
 void JourneyTest::ExitSelector(const TestProcess& selector, HWND window) {

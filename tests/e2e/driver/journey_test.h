@@ -35,6 +35,9 @@ class JourneyTest : public SelectorTest {
 
   // Starts the Selector and waits for its window; nullptr on failure.
   HWND StartAndWait(TestProcess* selector, const std::string& arguments = std::string());
+  // Clicks a button of `owner` and waits for the dialog it opens; null
+  // when no dialog of that title came.
+  HWND PressForDialog(HWND owner, int button, const std::string& title);
   // Presses Exit and waits for the end.
   void ExitSelector(const TestProcess& selector, HWND window);
   // Returns once the window's thread has finished what it was doing (a

@@ -14,10 +14,6 @@ const char kDialogClass[] = "#32770";
 
 }  // namespace
 
-CORVENTLancherApp* TheApp() { return static_cast<CORVENTLancherApp*>(ui::App()); }
-
-std::string ProgramFolder() { return TheApp() != nullptr ? TheApp()->GetProgramFolder() : ""; }
-
 void CORVENTLancherApp::FindProgramFolder() {
   // The folder is what is left of the module path once the executable's own
   // name is cut from its end.
@@ -51,6 +47,7 @@ bool CORVENTLancherApp::InitInstance() {
   CDlgPage1 selector(nullptr);
   SetMainWindow(&selector);
   selector.commandLineProject = projectPath;
+  selector.programFolder = programFolder;
   selector.DoModal();
   SetMainWindow(nullptr);
   return false;

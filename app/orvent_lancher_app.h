@@ -20,8 +20,3 @@ class CORVENTLancherApp : public ui::Application {
 
   std::string programFolder;
 };
-
-// The running application object.
-CORVENTLancherApp* TheApp();
-// Its program folder, ending in a backslash ("" before start-up).
-std::string ProgramFolder();

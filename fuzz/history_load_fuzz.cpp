@@ -14,7 +14,7 @@
 #include "history/history_file.h"
 #include "history/history_row.h"
 #include "history/saved_row.h"
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/mbcs.h"
 #include "namelist/text_file.h"
 

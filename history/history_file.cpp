@@ -10,7 +10,7 @@
 #include "history/file_replace.h"
 #include "history/history_row.h"
 #include "history/saved_row.h"
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/namelist_reader.h"
 #include "namelist/text_file.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <utility>
 
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"

@@ -1,21 +1,13 @@
 // The recent-project history: rows newest first, at most 999 of them.
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "project/recent_entry.h"
 
 namespace orvent {
 
 inline constexpr int kMaxRecentRows = 999;
-
-struct RecentEntry {
-  int number = -1;  // key number the row was read from (Recent001 gives 1)
-  std::string projectName;
-  std::string location;  // folder of the project file
-  int appIndex = 0;      // into AppCatalogue
-  int projectType = 3;
-  std::string geodeticCode = "JGD";
-};
 
 // Index 0 is the most recent project.
 using RecentHistory = std::vector<RecentEntry>;

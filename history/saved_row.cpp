@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
 

@@ -1,6 +1,6 @@
 #include "launch/launch_plan.h"
 
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/mbcs.h"
 
 namespace orvent {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 #include "project/project_file.h"
 #include "res/resource.h"
 #include "tests/core/test_support.h"

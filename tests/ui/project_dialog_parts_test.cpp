@@ -2,11 +2,11 @@
 // version, project names and the chooser's path.
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 #include "ui/project_dialog/file_choice.h"
-#include "ui/project_dialog/file_version.h"
-#include "ui/project_dialog/folder_path.h"
-#include "ui/project_dialog/project_name.h"
+#include "platform/version_info.h"
+#include "platform/folder_path.h"
+#include "project/project_name.h"
 
 namespace orvent {
 namespace {

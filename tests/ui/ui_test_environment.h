@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 #include "tests/core/test_support.h"
 #include "ui/framework/backend.h"
 #include "ui/framework/memory/memory_backend.h"

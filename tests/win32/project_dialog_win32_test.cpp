@@ -12,7 +12,7 @@
 #include "res/resource.h"
 #include "ui/framework/win32/win32_backend.h"
 #include "ui/project_dialog/dlg_page2.h"
-#include "ui/project_dialog/file_version.h"
+#include "platform/version_info.h"
 
 namespace orvent {
 namespace {

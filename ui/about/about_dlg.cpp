@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/version_resource.h"
+#include "platform/version_info.h"
 #include "res/resource.h"
 
 namespace {

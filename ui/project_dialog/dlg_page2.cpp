@@ -2,8 +2,8 @@
 
 #include "namelist/mbcs.h"
 #include "res/resource.h"
-#include "ui/project_dialog/project_choices.h"
-#include "ui/project_dialog/special_folders.h"
+#include "project/project_choices.h"
+#include "platform/special_folders.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "project/geodetic_codes.h"
 #include "res/resource.h"
 #include "ui/project_dialog/dlg_page2.h"
-#include "ui/project_dialog/project_choices.h"
-#include "ui/project_dialog/project_creation.h"
-#include "ui/project_dialog/project_name.h"
+#include "project/project_choices.h"
+#include "project/project_creation.h"
+#include "project/project_name.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // geodetic radios may be picked, and the repair of a choice that may not.
 #include "res/resource.h"
 #include "ui/project_dialog/dlg_page2.h"
-#include "ui/project_dialog/project_choices.h"
-#include "ui/project_dialog/radio_rules.h"
+#include "project/project_choices.h"
+#include "project/radio_rules.h"
 
 namespace {
 

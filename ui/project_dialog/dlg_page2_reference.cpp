@@ -7,7 +7,7 @@
 #include "ui/framework/file_chooser.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/project_dialog/file_choice.h"
-#include "ui/project_dialog/project_choices.h"
+#include "project/project_choices.h"
 
 void CDlgPage2::OnReferenceClicked() {
   if (!UpdateData(true)) return;

@@ -1,6 +1,5 @@
 #include "ui/selector/dlg_page1.h"
 
-#include "app/orvent_lancher_app.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/about/about_dlg.h"
@@ -120,7 +119,7 @@ void CDlgPage1::LayoutControls() {
 void CDlgPage1::OnExit() { EndDialog(ui::kIdCancel); }
 
 void CDlgPage1::OnHelp() {
-  const std::string path = ProgramFolder() + kManualFile;
+  const std::string path = programFolder + kManualFile;
   if (!orvent::CurrentPlatform().ShellOpen(path)) {
     ShowMessage("Acrobat reader is not installed or not found.");
   }

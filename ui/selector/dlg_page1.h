@@ -30,6 +30,8 @@ class CDlgPage1 : public ui::Dialog {
   orvent::ProjectFile projectFile;
   // The project file path from the command line, set by start-up.
   std::string commandLineProject;
+  // The Selector's own folder, ending in a backslash; set by start-up.
+  std::string programFolder;
   orvent::RecentEntry currentEntry;
   int icon;
 

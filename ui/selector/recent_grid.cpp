@@ -1,6 +1,6 @@
 // The recent-projects grid of the selector window: one row per history row
 // under one header row, with the full text of a cell in a tooltip.
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 #include "namelist/mbcs.h"
 #include "res/resource.h"
 #include "ui/selector/dlg_page1.h"

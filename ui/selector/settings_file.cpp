@@ -1,11 +1,10 @@
 // Where the history lives: the user's "orvent.ini", made on first use from a
 // seed file when there is one.
-#include "app/orvent_lancher_app.h"
 #include "history/history_file.h"
 #include "namelist/mbcs.h"
 #include "platform/platform.h"
-#include "ui/project_dialog/folder_path.h"
-#include "ui/project_dialog/special_folders.h"
+#include "platform/folder_path.h"
+#include "platform/special_folders.h"
 #include "ui/selector/dlg_page1.h"
 
 namespace {
@@ -35,7 +34,7 @@ void CDlgPage1::LocateSettingsFile() {
       orvent::StripTrailingBackslashes(
           orvent::GetSpecialFolder(orvent::SpecialFolder::kProgramFilesCommon)) +
           "\\" + kSettingsFolder + kSeedFolder + kSettingsFile,
-      ProgramFolder() + kSettingsFile,
+      programFolder + kSettingsFile,
   };
   for (const std::string& seed : seeds) {
     if (platform.Exists(seed)) {

@@ -1,5 +1,4 @@
 // Every way of starting a member application ends here.
-#include "app/orvent_lancher_app.h"
 #include "history/history_file.h"
 #include "launch/launch_plan.h"
 #include "launch/run_process.h"
@@ -17,7 +16,7 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
     return;
   }
   orvent::NormaliseApplication(&project);
-  const orvent::LaunchPlan plan = orvent::PlanLaunch(project, ProgramFolder());
+  const orvent::LaunchPlan plan = orvent::PlanLaunch(project, programFolder);
 
   ui::WaitCursor waitCursor;
   platform.SetCurrentFolder(plan.workingFolder);

@@ -1,4 +1,4 @@
-#include "ui/project_dialog/radio_rules.h"
+#include "project/radio_rules.h"
 
 namespace orvent {
 namespace {

@@ -1,11 +1,11 @@
-#include "ui/project_dialog/project_creation.h"
+#include "project/project_creation.h"
 
 #include <vector>
 
 #include "namelist/mbcs.h"
 #include "platform/platform.h"
-#include "ui/project_dialog/file_version.h"
-#include "ui/project_dialog/folder_path.h"
+#include "platform/version_info.h"
+#include "platform/folder_path.h"
 
 namespace orvent {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/project_dialog/special_folders.h"
+#include "platform/special_folders.h"
 
 namespace orvent {
 

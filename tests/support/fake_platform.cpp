@@ -1,4 +1,4 @@
-#include "platform/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 #include "namelist/mbcs.h"
 

@@ -1,7 +1,7 @@
 // Which radios of the project dialog the user may pick.
 #pragma once
 
-#include "ui/project_dialog/project_choices.h"
+#include "project/project_choices.h"
 
 namespace orvent {
 

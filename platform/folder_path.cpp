@@ -1,4 +1,4 @@
-#include "ui/project_dialog/folder_path.h"
+#include "platform/folder_path.h"
 
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"

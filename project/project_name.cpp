@@ -1,4 +1,4 @@
-#include "ui/project_dialog/project_name.h"
+#include "project/project_name.h"
 
 #include "namelist/mbcs.h"
 

@@ -1,4 +1,4 @@
-#include "app/version_resource.h"
+#include "platform/version_info.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -56,6 +56,17 @@ bool ReadVersionString(const std::string& name, std::string* value) {
   // The value ends at its zero; what the system returns after it is not part of it.
   *value = std::string(text.begin(), text.end()).c_str();
   return true;
+}
+
+bool ReadFileVersion(VersionNumbers* version) {
+  return ReadVersionRecord(kFileVersionOffset, version);
+}
+
+std::string ThreePartVersionText(const VersionNumbers& version) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%u.%u.%u", version.majorPart, version.minorPart,
+                version.build);
+  return text;
 }
 
 }  // namespace orvent

@@ -1,4 +1,4 @@
-#include "ui/project_dialog/project_choices.h"
+#include "project/project_choices.h"
 
 namespace orvent {
 

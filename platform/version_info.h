@@ -27,4 +27,11 @@ bool ReadVersionRecord(std::size_t offset, VersionNumbers* version);
 // as "LegalCopyright"; false when there is none.
 bool ReadVersionString(const std::string& name, std::string* value);
 
+// The file version from the fixed version record; false, with all four
+// numbers 0, when there is no resource or no record in it.
+bool ReadFileVersion(VersionNumbers* version);
+
+// The three-part text a new project file records, such as "6.0.0".
+std::string ThreePartVersionText(const VersionNumbers& version);
+
 }  // namespace orvent

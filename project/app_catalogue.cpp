@@ -1,4 +1,4 @@
-#include "launch/app_catalogue.h"
+#include "project/app_catalogue.h"
 
 #include <cstring>
 

@@ -2,14 +2,12 @@
 #include <windows.h>
 
 #include "app/orvent_lancher_app.h"
+#include "app/startup.h"
 #include "platform/win32/win32_platform.h"
-#include "ui/framework/win32/win32_backend.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   orvent::Win32Platform platform;
-  orvent::SetCurrentPlatform(&platform);
-  ui::win32::Win32Backend backend(instance);
-  ui::SetCurrentBackend(&backend);
-  CORVENTLancherApp app;
-  return app.Run(commandLine != nullptr ? commandLine : "");
+  CORVENTLancherApp app(platform);
+  return app.Run(orvent::ExeNameOf(platform.ModuleFileName()),
+                 commandLine != nullptr ? commandLine : "");
 }

@@ -5,10 +5,13 @@
 
 #include <string>
 
+#include "platform/platform.h"
 #include "ui/framework/application.h"
 
 class CORVENTLancherApp : public ui::Application {
  public:
+  explicit CORVENTLancherApp(orvent::Platform& platform) : platform_(platform) {}
+
   // The folder of the executable, ending in a backslash.
   std::string GetProgramFolder() const { return programFolder; }
 
@@ -16,7 +19,6 @@ class CORVENTLancherApp : public ui::Application {
   bool InitInstance() override;
 
  private:
-  void FindProgramFolder();
-
+  orvent::Platform& platform_;
   std::string programFolder;
 };

@@ -14,11 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!fuzz::WriteInput(input, data, size)) return 0;
 
   ProjectFile record;
-  ReadProjectFile(meg, &record);
+  const bool read = ReadProjectFile(meg, &record);
   if (record.geodeticIndex < 0 || record.geodeticIndex >= kGeodeticNameCount) __builtin_trap();
-  if (WriteProjectFile(output, record)) {
+  // What was read is written so that its project type reads back.
+  if (read && WriteProjectFile(output, record)) {
     ProjectFile again;
-    ReadProjectFile(output, &again);
+    if (ReadProjectFile(output, &again) && again.projectType != record.projectType) {
+      __builtin_trap();
+    }
   }
   return 0;
 }

@@ -11,6 +11,7 @@ namespace orvent {
 // Reads the line into the entry; false when it breaks a rule and is to be
 // skipped. The line is used up (its key is cut off in place) and `fields` is
 // scratch space kept between calls. On false the entry is left as it was.
-bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, RecentEntry* entry);
+[[nodiscard]] bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields,
+                                   RecentEntry* entry);
 
 }  // namespace orvent

@@ -18,10 +18,8 @@ void RecordProject(RecentHistory* list, const RecentEntry& entry, int fromRow) {
   list->insert(list->begin(), entry);
 }
 
-bool RemoveRecentRow(RecentHistory* list, int row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= list->size()) return false;
-  list->erase(list->begin() + row);
-  return true;
+void RemoveRecentRow(RecentHistory* list, int row) {
+  if (row >= 0 && static_cast<std::size_t>(row) < list->size()) list->erase(list->begin() + row);
 }
 
 }  // namespace orvent

@@ -17,7 +17,7 @@ using RecentHistory = std::vector<RecentEntry>;
 // last row when the list is full; the entry goes in unchanged.
 void RecordProject(RecentHistory* list, const RecentEntry& entry, int fromRow);
 
-// Takes one row out; false when there is no such row.
-bool RemoveRecentRow(RecentHistory* list, int row);
+// Takes one row out; a row that is not there leaves the list as it is.
+void RemoveRecentRow(RecentHistory* list, int row);
 
 }  // namespace orvent

@@ -14,6 +14,6 @@ namespace orvent {
 // the entry exactly as ParseHistoryRow would. False for any other line and for
 // a row that ParseHistoryRow might skip; such lines are left to it. The entry
 // may then be partly written.
-bool ParseSavedRow(const std::string& line, RecentEntry* entry);
+[[nodiscard]] bool ParseSavedRow(const std::string& line, RecentEntry* entry);
 
 }  // namespace orvent

@@ -21,8 +21,9 @@ ProcessRequest BuildProcessRequest(Platform& platform, const std::string& execut
                                    unsigned long creationFlags);
 
 // Starts the process without waiting for it; true when it started.
-bool RunProcess(Platform& platform, const std::string& executablePath,
-                const std::vector<std::string>& arguments, const std::string& workingFolder,
-                int showMode, unsigned long creationFlags);
+[[nodiscard]] bool RunProcess(Platform& platform, const std::string& executablePath,
+                              const std::vector<std::string>& arguments,
+                              const std::string& workingFolder, int showMode,
+                              unsigned long creationFlags);
 
 }  // namespace orvent

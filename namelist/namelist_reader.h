@@ -11,7 +11,7 @@ namespace orvent {
 
 // Trims the line, cuts it at its first "!" and drops its trailing commas.
 // False when the line is empty, a comment or a group end.
-bool CleanNamelistLine(std::string* line);
+[[nodiscard]] bool CleanNamelistLine(std::string* line);
 
 // Leaves the file just after the first header of the group (name compared
 // ignoring case) and returns that byte position; 0 when there is none.

@@ -16,25 +16,25 @@ class TextFile {
   TextFile& operator=(const TextFile&) = delete;
 
   // Opens an existing file (not a folder) for reading.
-  bool OpenRead(const std::string& path);
+  [[nodiscard]] bool OpenRead(const std::string& path);
   // Creates the file, or truncates an existing one, for writing.
-  bool Create(const std::string& path);
+  [[nodiscard]] bool Create(const std::string& path);
   bool IsOpen() const { return file_ != nullptr; }
 
   // The next line without its line end; false at the end of the file. A CR
   // that does not stand before an LF stays part of the line.
-  bool ReadLine(std::string* line);
+  [[nodiscard]] bool ReadLine(std::string* line);
   // Writes the text with every LF stored as CR LF; false once anything failed.
   bool Write(const std::string& text);
   // Writes what is buffered and asks the system to put it on the disk.
-  bool Flush();
+  [[nodiscard]] bool Flush();
 
   // Byte position: bytes read so far, or bytes written so far.
   std::int64_t Position() const;
-  bool SeekToStart();
+  [[nodiscard]] bool SeekToStart();
 
   // Closes the file; false when a write, flush or the close itself failed.
-  bool Close();
+  [[nodiscard]] bool Close();
 
  private:
   bool FillBuffer();

@@ -18,11 +18,10 @@ std::size_t FirstLevelSearchStart(const std::string& directory) {
 
 }  // namespace
 
-bool EnsureFolderPath(const std::string& path, MakeFolderResult* lastFailure) {
+bool EnsureFolderPath(Platform& platform, const std::string& path, MakeFolderResult* lastFailure) {
   std::string drive;
   std::string directory;
   SplitFilePath(path, &drive, &directory, nullptr, nullptr);
-  Platform& platform = CurrentPlatform();
   for (std::size_t at = FindChar(directory, '\\', FirstLevelSearchStart(directory));
        at != std::string::npos; at = FindChar(directory, '\\', at + 1)) {
     const std::string level = drive + directory.substr(0, at + 1);
@@ -36,11 +35,12 @@ bool EnsureFolderPath(const std::string& path, MakeFolderResult* lastFailure) {
   return true;
 }
 
-bool EnsureFolderPathRetry(const std::string& path, int seconds, MakeFolderResult* lastFailure) {
+bool EnsureFolderPathRetry(Platform& platform, const std::string& path, int seconds,
+                           MakeFolderResult* lastFailure) {
   const int attempts = seconds * 10;
   for (int attempt = 0; attempt < attempts; ++attempt) {
-    if (EnsureFolderPath(path, lastFailure)) return true;
-    CurrentPlatform().Sleep(kRetryPauseMilliseconds);
+    if (EnsureFolderPath(platform, path, lastFailure)) return true;
+    platform.Sleep(kRetryPauseMilliseconds);
   }
   return false;
 }

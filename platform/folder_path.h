@@ -11,10 +11,11 @@ namespace orvent {
 // end with a backslash; a file name is ignored). On a network path the
 // server's level is left alone. False at the first level that cannot be
 // made, with `lastFailure` (if given) telling why.
-bool EnsureFolderPath(const std::string& path, MakeFolderResult* lastFailure = nullptr);
+[[nodiscard]] bool EnsureFolderPath(Platform& platform, const std::string& path,
+                                    MakeFolderResult* lastFailure = nullptr);
 
 // EnsureFolderPath tried every 100 ms for `seconds`; true at the first success.
-bool EnsureFolderPathRetry(const std::string& path, int seconds,
-                           MakeFolderResult* lastFailure = nullptr);
+[[nodiscard]] bool EnsureFolderPathRetry(Platform& platform, const std::string& path, int seconds,
+                                         MakeFolderResult* lastFailure = nullptr);
 
 }  // namespace orvent

@@ -1,5 +1,6 @@
 // Platform services the program needs from the operating system, behind one
-// interface so that the dialogs and the launch logic run against a test double.
+// interface, so that every decision of the program can be tested natively
+// against a test double. Start-up makes the Win32 one and hands it down.
 #pragma once
 
 #include <cstdint>
@@ -50,44 +51,40 @@ class Platform {
   virtual ~Platform() = default;
 
   // A file or folder exists at the path (the C runtime's _access, mode 0).
-  virtual bool Exists(const std::string& path) = 0;
+  [[nodiscard]] virtual bool Exists(const std::string& path) = 0;
   // A folder (not a file) exists at the path.
-  virtual bool FolderExists(const std::string& path) = 0;
+  [[nodiscard]] virtual bool FolderExists(const std::string& path) = 0;
   // Creates one folder level (_mkdir).
-  virtual MakeFolderResult MakeFolder(const std::string& path) = 0;
+  [[nodiscard]] virtual MakeFolderResult MakeFolder(const std::string& path) = 0;
   // Entries matching a search pattern, in the order the system gives them.
-  virtual bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) = 0;
+  [[nodiscard]] virtual bool FindEntries(const std::string& pattern,
+                                         std::vector<DirEntry>* entries) = 0;
 
   virtual std::string CurrentFolder() = 0;
-  virtual bool SetCurrentFolder(const std::string& path) = 0;
+  [[nodiscard]] virtual bool SetCurrentFolder(const std::string& path) = 0;
   // Full path of the running executable ("" on failure).
   virtual std::string ModuleFileName() = 0;
   // Path of a special folder, not created; "" when the shell cannot tell.
   virtual std::string GetSpecialFolder(SpecialFolder folder) = 0;
   // The system's short (8.3) form of an existing path.
-  virtual bool ShortPathName(const std::string& path, std::string* shortPath) = 0;
+  [[nodiscard]] virtual bool ShortPathName(const std::string& path, std::string* shortPath) = 0;
 
   // Starts a process; true on success. The child is not waited for.
-  virtual bool StartProcess(const ProcessRequest& request) = 0;
+  [[nodiscard]] virtual bool StartProcess(const ProcessRequest& request) = 0;
   // Opens a document with the shell's "open" verb.
-  virtual bool ShellOpen(const std::string& path) = 0;
+  [[nodiscard]] virtual bool ShellOpen(const std::string& path) = 0;
 
   // The raw bytes of the executable's own version resource (type version, id 1).
-  virtual bool ReadVersionResource(std::vector<unsigned char>* bytes) = 0;
+  [[nodiscard]] virtual bool ReadVersionResource(std::vector<unsigned char>* bytes) = 0;
   // A value of the executable's own version information (VerQueryValueA on
   // what GetFileVersionInfoA gives), for example "\\VarFileInfo\\Translation".
-  virtual bool QueryVersionValue(const std::string& subBlock,
-                                 std::vector<unsigned char>* value) = 0;
+  [[nodiscard]] virtual bool QueryVersionValue(const std::string& subBlock,
+                                               std::vector<unsigned char>* value) = 0;
 
   // Creates a named mutex owned by the caller, held until the process ends.
-  virtual MutexResult CreateNamedMutex(const std::string& name) = 0;
+  [[nodiscard]] virtual MutexResult CreateNamedMutex(const std::string& name) = 0;
   // Waits on the calling thread.
   virtual void Sleep(int milliseconds) = 0;
 };
-
-// The process-wide platform. The program installs the Win32 one at start,
-// tests install a test double.
-Platform& CurrentPlatform();
-void SetCurrentPlatform(Platform* platform);
 
 }  // namespace orvent

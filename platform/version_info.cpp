@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/platform.h"
-
 namespace orvent {
 namespace {
 
@@ -20,10 +18,10 @@ std::uint32_t Word(const std::vector<unsigned char>& bytes, std::size_t at) {
 
 }  // namespace
 
-bool ReadVersionRecord(std::size_t offset, VersionNumbers* version) {
+bool ReadVersionRecord(Platform& platform, std::size_t offset, VersionNumbers* version) {
   *version = VersionNumbers();
   std::vector<unsigned char> bytes;
-  if (!CurrentPlatform().ReadVersionResource(&bytes)) return false;
+  if (!platform.ReadVersionResource(&bytes)) return false;
   for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += 4) {
     if (Word(bytes, at) != kSignature) continue;
     const std::uint32_t high = Word(bytes, at + offset);
@@ -37,10 +35,10 @@ bool ReadVersionRecord(std::size_t offset, VersionNumbers* version) {
   return false;
 }
 
-bool ReadVersionString(const std::string& name, std::string* value) {
+bool ReadVersionString(Platform& platform, const std::string& name, std::string* value) {
   *value = "";
   std::vector<unsigned char> translation;
-  if (!CurrentPlatform().QueryVersionValue("\\VarFileInfo\\Translation", &translation) ||
+  if (!platform.QueryVersionValue("\\VarFileInfo\\Translation", &translation) ||
       translation.size() < 4) {
     return false;
   }
@@ -49,8 +47,7 @@ bool ReadVersionString(const std::string& name, std::string* value) {
   char key[16];
   std::snprintf(key, sizeof key, "%04x%04x", language, codePage);
   std::vector<unsigned char> text;
-  if (!CurrentPlatform().QueryVersionValue("\\StringFileInfo\\" + std::string(key) + "\\" + name,
-                                           &text)) {
+  if (!platform.QueryVersionValue("\\StringFileInfo\\" + std::string(key) + "\\" + name, &text)) {
     return false;
   }
   // The value ends at its zero; what the system returns after it is not part of it.
@@ -58,15 +55,32 @@ bool ReadVersionString(const std::string& name, std::string* value) {
   return true;
 }
 
-bool ReadFileVersion(VersionNumbers* version) {
-  return ReadVersionRecord(kFileVersionOffset, version);
+VersionInfo ReadVersionInfo(Platform& platform) {
+  VersionInfo info;
+  // A file version that cannot be read is recorded as 0.0.0.
+  static_cast<void>(ReadVersionRecord(platform, kFileVersionOffset, &info.fileVersion));
+  info.hasProductVersion = ReadVersionRecord(platform, kProductVersionOffset, &info.productVersion);
+  info.hasCopyright = ReadVersionString(platform, "LegalCopyright", &info.copyright);
+  return info;
 }
 
 std::string ThreePartVersionText(const VersionNumbers& version) {
   char text[40];
-  std::snprintf(text, sizeof text, "%u.%u.%u", version.majorPart, version.minorPart,
-                version.build);
+  std::snprintf(text, sizeof text, "%u.%u.%u", version.majorPart, version.minorPart, version.build);
   return text;
+}
+
+std::string VersionLine(const std::string& templateText, const VersionNumbers& version) {
+  const std::string head =
+      templateText.size() < 3 ? std::string() : templateText.substr(0, templateText.size() - 3);
+  const signed char code = static_cast<signed char>((version.build & 0xFFu) + 96);
+  const char letter = code <= 96 ? ' ' : static_cast<char>(code);
+  char tail[96];
+  std::snprintf(tail, sizeof tail, "%d.%d%c (%d.%d.%d.%d)", static_cast<int>(version.majorPart),
+                static_cast<int>(version.minorPart), letter, static_cast<int>(version.majorPart),
+                static_cast<int>(version.minorPart), static_cast<int>(version.build),
+                static_cast<int>(version.revision));
+  return head + tail;
 }
 
 }  // namespace orvent

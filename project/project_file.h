@@ -26,14 +26,14 @@ struct ProjectFile {
 // cannot be opened the record is left alone; otherwise it is reset, given the
 // base name, and filled from the file. True when the header and FileVersion
 // were there.
-bool ReadProjectFile(const std::string& path, ProjectFile* record);
+[[nodiscard]] bool ReadProjectFile(const std::string& path, ProjectFile* record);
 
 // Creates (or truncates) the file at `path` and writes the record to it.
-bool WriteProjectFile(const std::string& path, const ProjectFile& record);
+[[nodiscard]] bool WriteProjectFile(const std::string& path, const ProjectFile& record);
 
 // Fills the record from the General_Parameters group; false, with the record
 // unchanged, when FileVersion is missing or empty.
-bool ParseGeneralParameters(TextFile* file, ProjectFile* record);
+[[nodiscard]] bool ParseGeneralParameters(TextFile* file, ProjectFile* record);
 
 // The separator comment and the General_Parameters group.
 void WriteGeneralParameters(TextFile* file, const ProjectFile& record);

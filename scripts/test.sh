@@ -78,7 +78,7 @@ wine_unit() {
   orvent_wine_env "$root/build/win64/wineprefix"
   local data rc=0 exe
   data=$(winepath -w "$root/tests/data")
-  for exe in build/win64/tests/orvent_core_tests.exe build/win64/tests/orvent_ui_tests.exe; do
+  for exe in build/win64/tests/orvent_core_tests.exe build/win64/tests/orvent_win32_tests.exe; do
     ORVENT_TEST_DATA="$data" timeout 600 wine "$exe" || rc=1
   done
   orvent_stop_wine

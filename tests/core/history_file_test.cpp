@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/test_support.h"
+#include "tests/support/test_support.h"
 
 #ifdef _WIN32
 #include <windows.h>

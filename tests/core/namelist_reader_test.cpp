@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace orvent {
 namespace {

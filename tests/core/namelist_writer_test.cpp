@@ -6,7 +6,7 @@
 #include <string>
 
 #include "namelist/namelist_reader.h"
-#include "tests/core/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace orvent {
 namespace {

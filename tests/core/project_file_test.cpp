@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "project/geodetic_codes.h"
-#include "tests/core/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace orvent {
 namespace {

@@ -6,10 +6,12 @@ namespace orvent {
 namespace {
 
 // Parent folder of a path without trailing backslashes ("" at the top).
-std::string Parent(const std::string& key) {
-  std::size_t slash = FindLastChar(key, '\\');
-  return slash == std::string::npos ? std::string() : key.substr(0, slash);
+std::string Parent(const std::string& path) {
+  const std::size_t slash = FindLastChar(path, '\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
+
+std::string NameOf(const std::string& path) { return path.substr(Parent(path).size() + 1); }
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
   std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
@@ -31,10 +33,18 @@ bool WildcardMatch(const std::string& pattern, const std::string& name) {
   return p == pattern.size();
 }
 
+bool IsDriveRoot(const std::string& path) { return path.size() == 2 && path[1] == ':'; }
+
 }  // namespace
 
-FakePlatform::FakePlatform()
-    : moduleFileName_("C:\\Tools\\ORVENTLancher.exe"), currentFolder_("C:\\") {}
+FakePlatform::FakePlatform() {
+#ifdef _WIN32
+  root_ = scratch_.Path() + "\\";
+#else
+  root_ = scratch_.Path() + "/\\";
+#endif
+  AddFolder(root_);
+}
 
 std::string FakePlatform::Key(const std::string& path) {
   return ToLowerAscii(StripTrailingBackslashes(path));
@@ -46,65 +56,64 @@ bool FakePlatform::IsFolder(const std::string& path) const {
 }
 
 void FakePlatform::AddFile(const std::string& path, unsigned attributes) {
-  AddFolder(Parent(StripTrailingBackslashes(path)));
-  entries_[Key(path)] = {StripTrailingBackslashes(path), attributes};
+  const std::string clean = StripTrailingBackslashes(path);
+  entries_[Key(clean)] = {clean, attributes};
 }
 
 void FakePlatform::AddFolder(const std::string& path) {
   const std::string clean = StripTrailingBackslashes(path);
-  if (clean.empty() || IsFolder(clean)) return;
+  if (clean.empty() || IsDriveRoot(clean) || IsFolder(clean)) return;
   AddFolder(Parent(clean));
   entries_[Key(clean)] = {clean, kAttrFolder};
+#ifdef _WIN32
+  if (clean.compare(0, root_.size(), root_) == 0) test::MakeFolder(clean);
+#endif
 }
 
-void FakePlatform::Remove(const std::string& path) { entries_.erase(Key(path)); }
+void FakePlatform::WriteFile(const std::string& path, const std::string& bytes) {
+  AddFolder(Parent(path));
+  AddFile(path);
+  test::WriteBytes(path, bytes);
+}
 
 bool FakePlatform::Exists(const std::string& path) {
-  // A drive root always exists.
   const std::string clean = StripTrailingBackslashes(path);
-  if (clean.size() == 2 && clean[1] == ':') return true;
-  return entries_.count(Key(path)) != 0;
+  return IsDriveRoot(clean) || entries_.count(Key(clean)) != 0 ||
+         (clean.compare(0, root_.size(), root_) == 0 && test::FileExists(clean));
 }
 
 bool FakePlatform::FolderExists(const std::string& path) {
   const std::string clean = StripTrailingBackslashes(path);
-  return (clean.size() == 2 && clean[1] == ':') || IsFolder(clean);
+  return IsDriveRoot(clean) || IsFolder(clean);
 }
 
 MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
-  for (const auto& bad : unmakeable_) {
-    if (Key(bad.first) == Key(path)) return bad.second;
-  }
+  auto failure = unmakeable_.find(Key(path));
+  if (failure != unmakeable_.end()) return failure->second;
   if (Exists(path)) return MakeFolderResult::kAlreadyExists;
   const std::string parent = Parent(StripTrailingBackslashes(path));
   if (!parent.empty() && !Exists(parent)) return MakeFolderResult::kFailed;
-  entries_[Key(path)] = {StripTrailingBackslashes(path), kAttrFolder};
-  madeFolders_.push_back(path);
+  AddFolder(path);
+  madeFolders.push_back(path);
   return MakeFolderResult::kMade;
 }
 
 bool FakePlatform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
   entries->clear();
   const std::string folder = Key(Parent(pattern));
-  const std::size_t slash = FindLastChar(pattern, '\\');
-  const std::string namePattern =
-      ToLowerAscii(slash == std::string::npos ? pattern : pattern.substr(slash + 1));
+  const std::string namePattern = ToLowerAscii(NameOf(pattern));
   for (const auto& entry : entries_) {
-    if (Parent(entry.first) != folder) continue;
     const std::string& path = entry.second.first;
-    const std::size_t nameAt = FindLastChar(path, '\\');
-    const std::string name = nameAt == std::string::npos ? path : path.substr(nameAt + 1);
-    if (WildcardMatch(namePattern, ToLowerAscii(name))) {
-      entries->push_back(DirEntry{name, entry.second.second});
+    if (Parent(entry.first) == folder && WildcardMatch(namePattern, ToLowerAscii(NameOf(path)))) {
+      entries->push_back(DirEntry{NameOf(path), entry.second.second});
     }
   }
   return !entries->empty();
 }
 
 bool FakePlatform::SetCurrentFolder(const std::string& path) {
-  folderChanges_.push_back(path);
   if (!Exists(path)) return false;
-  currentFolder_ = path;
+  currentFolder = path;
   return true;
 }
 
@@ -114,39 +123,38 @@ std::string FakePlatform::GetSpecialFolder(SpecialFolder folder) {
 }
 
 bool FakePlatform::ShortPathName(const std::string& path, std::string* shortPath) {
-  auto found = shortPaths_.find(path);
-  if (found == shortPaths_.end()) return false;
+  auto found = shortPaths.find(path);
+  if (found == shortPaths.end()) return false;
   *shortPath = found->second;
   return true;
 }
 
 bool FakePlatform::StartProcess(const ProcessRequest& request) {
-  processes_.push_back(request);
-  return startProcessResult_;
+  started.push_back(request);
+  return startProcessResult;
 }
 
 bool FakePlatform::ShellOpen(const std::string& path) {
-  shellOpened_.push_back(path);
-  return shellOpenResult_;
+  shellOpened.push_back(path);
+  return shellOpenResult;
 }
 
 bool FakePlatform::ReadVersionResource(std::vector<unsigned char>* bytes) {
-  if (versionResource_.empty()) return false;
-  *bytes = versionResource_;
-  return true;
+  *bytes = versionResource;
+  return !versionResource.empty();
 }
 
 bool FakePlatform::QueryVersionValue(const std::string& subBlock,
                                      std::vector<unsigned char>* value) {
-  auto found = versionValues_.find(subBlock);
-  if (found == versionValues_.end()) return false;
+  auto found = versionValues.find(subBlock);
+  if (found == versionValues.end()) return false;
   *value = found->second;
   return true;
 }
 
 MutexResult FakePlatform::CreateNamedMutex(const std::string& name) {
-  mutexNames_.push_back(name);
-  return mutexResult_;
+  mutexNames.push_back(name);
+  return mutexResult;
 }
 
 }  // namespace orvent

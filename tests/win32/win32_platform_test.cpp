@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "launch/run_process.h"
 #include "namelist/mbcs.h"
 #include "platform/win32/long_path.h"
 #include "tests/win32/temp_folder.h"
@@ -73,7 +74,7 @@ TEST(Win32Platform, CurrentFolderAndModulePath) {
   EXPECT_TRUE(platform.SetCurrentFolder(before));
 
   const std::string module = platform.ModuleFileName();
-  EXPECT_TRUE(EqualsNoCase(module.substr(module.size() - 19), "orvent_ui_tests.exe")) << module;
+  EXPECT_TRUE(EqualsNoCase(module.substr(module.size() - 22), "orvent_win32_tests.exe")) << module;
 }
 
 TEST(Win32Platform, SpecialFoldersExist) {
@@ -84,18 +85,6 @@ TEST(Win32Platform, SpecialFoldersExist) {
     EXPECT_TRUE(path.size() > 3 && path[1] == ':') << static_cast<int>(folder) << " " << path;
   }
   EXPECT_TRUE(platform.Exists(platform.GetSpecialFolder(SpecialFolder::kAppData)));
-}
-
-TEST(Win32Platform, ShortPathHasNoBlanks) {
-  Win32Platform platform;
-  TempFolder temp;
-  const std::string longName = temp.Path() + "\\Wind Work Long Folder Name";
-  ASSERT_EQ(platform.MakeFolder(longName), MakeFolderResult::kMade);
-  std::string shortName;
-  ASSERT_TRUE(platform.ShortPathName(longName, &shortName));
-  EXPECT_EQ(shortName.find(' '), std::string::npos) << shortName;
-  EXPECT_TRUE(platform.Exists(shortName));
-  EXPECT_FALSE(platform.ShortPathName(temp.Path() + "\\missing", &shortName));
 }
 
 TEST(Win32Platform, PathsLongerThanMaxPathExistHaveShortFormsAndServeAsWorkingFolder) {
@@ -123,41 +112,34 @@ TEST(Win32Platform, PathsLongerThanMaxPathExistHaveShortFormsAndServeAsWorkingFo
   EXPECT_EQ(shortForm.find(' '), std::string::npos) << shortForm;
   EXPECT_TRUE(platform.Exists(shortForm));
 
-  ProcessRequest request;
-  request.commandLine = "cmd.exe /c cd > where.txt";
-  request.workingFolder = deep;
-  request.showMode = SW_SHOW;
-  request.creationFlags = NORMAL_PRIORITY_CLASS;
-  ASSERT_TRUE(platform.StartProcess(request));
-  const std::string record = shortForm + "\\where.txt";
-  std::string content;
-  for (int i = 0; i < 200 && content.find('\n') == std::string::npos; ++i) {
-    Sleep(50);
-    content = ReadFile(record);
+  // What a started program is given: its working folder, and paths with
+  // blanks quoted, beyond MAX_PATH in their short form (ソフト holds a 0x5C).
+  const std::string japanese = temp.Path() + "\\\x83\x5C\x83\x74\x83\x67 Work";
+  ASSERT_EQ(platform.MakeFolder(japanese), MakeFolderResult::kMade);
+  const struct {
+    std::vector<std::string> arguments;
+    std::string folder, echoed;
+  } cases[] = {
+      {{"/c", "cd"}, deep, shortForm},
+      {{"/c", "echo", japanese}, temp.Path(), "\"" + japanese + "\""},
+      {{"/c", "echo", deep}, temp.Path(), shortForm},
+  };
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  for (const auto& c : cases) {
+    const std::string record = temp.Path() + "\\echo.txt";
+    DeleteFileA(record.c_str());
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {">", record});
+    ASSERT_TRUE(RunProcess(platform, std::string(system) + "\\cmd.exe", arguments, c.folder,
+                           kShowNormalWindow, kNormalPriority));
+    std::string content;
+    for (int i = 0; i < 200 && content.find('\n') == std::string::npos; ++i) {
+      Sleep(50);
+      content = ReadFile(record);
+    }
+    EXPECT_TRUE(EqualsNoCase(Trim(content), c.echoed)) << content;
   }
-  EXPECT_TRUE(EqualsNoCase(Trim(content), shortForm)) << content;
-}
-
-TEST(Win32Platform, StartProcessRunsInTheWorkingFolder) {
-  Win32Platform platform;
-  TempFolder temp;
-  ProcessRequest request;
-  request.commandLine = "cmd.exe /c cd > where.txt";
-  request.workingFolder = temp.Path();
-  request.showMode = SW_SHOW;
-  request.creationFlags = NORMAL_PRIORITY_CLASS;
-  ASSERT_TRUE(platform.StartProcess(request));
-  const std::string record = temp.Path() + "\\where.txt";
-  std::string content;
-  for (int i = 0; i < 200 && content.find('\n') == std::string::npos; ++i) {
-    Sleep(50);
-    content = ReadFile(record);
-  }
-  EXPECT_TRUE(EqualsNoCase(Trim(content), temp.Path())) << content;
-
-  request.applicationName = temp.Path() + "\\missing.exe";
-  request.commandLine = "\"" + request.applicationName + "\" /nofm";
-  EXPECT_FALSE(platform.StartProcess(request));
 }
 
 TEST(Win32Platform, ShellOpenOfAMissingDocumentFails) {

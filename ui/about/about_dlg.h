@@ -2,20 +2,16 @@
 // the program's own version resource, and the copyright line from it.
 #pragma once
 
-#include <string>
-
+#include "platform/version_info.h"
 #include "ui/framework/dialog.h"
 
 class CAboutDlg : public ui::Dialog {
  public:
-  explicit CAboutDlg(ui::Dialog* parent);
+  CAboutDlg(ui::Dialog* parent, const orvent::VersionInfo& version);
 
  protected:
-  bool OnInitDialog() override;
-};
+  BOOL OnInitDialog() override;
 
-// The template's "... Version 1.0" line with its last three characters
-// replaced by the version: "6.0  (6.0.0.2)" for 6.0.0.2, "6.1b (6.1.2.0)"
-// for 6.1.2.0 (build 1 to 26 gives the letters a to z).
-std::string VersionLine(const std::string& templateText, unsigned major, unsigned minor,
-                        unsigned build, unsigned revision);
+ private:
+  const orvent::VersionInfo& version_;
+};

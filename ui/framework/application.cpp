@@ -1,28 +1,18 @@
 #include "ui/framework/application.h"
 
-#include "namelist/mbcs.h"
-#include "platform/platform.h"
-#include "ui/framework/backend.h"
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
 
 namespace ui {
 namespace {
 
 Application* g_app = nullptr;
-Backend* g_backend = nullptr;
 
-std::string BaseNameWithoutExtension(const std::string& path) {
-  std::size_t slash = orvent::FindLastChar(path, '\\');
-  std::size_t fwd = orvent::FindLastChar(path, '/');
-  if (slash == std::string::npos || (fwd != std::string::npos && fwd > slash)) slash = fwd;
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
+void ShowWaitCursor(bool wait) { SetCursor(LoadCursorA(nullptr, wait ? IDC_WAIT : IDC_ARROW)); }
 
 }  // namespace
-
-Backend& CurrentBackend() { return *g_backend; }
-void SetCurrentBackend(Backend* backend) { g_backend = backend; }
 
 Application::Application() { g_app = this; }
 
@@ -32,25 +22,34 @@ Application::~Application() {
 
 Application* App() { return g_app; }
 
-int Application::Run(const std::string& commandLine) {
+int Application::Run(const std::string& exeName, const std::string& commandLine) {
   g_app = this;
+  exeName_ = exeName;
   commandLine_ = commandLine;
-  exeName_ = BaseNameWithoutExtension(orvent::CurrentPlatform().ModuleFileName());
+  // The grid is a list-view: the common controls must be ready before a
+  // template that holds one is realised. The folder chooser is a COM object
+  // that wants a single-threaded apartment.
+  INITCOMMONCONTROLSEX controls = {};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&controls);
+  const bool ole = SUCCEEDED(OleInitialize(nullptr));
   InitInstance();
+  if (ole) OleUninitialize();
   return 0;
 }
 
 void Application::BeginWaitCursor() {
-  if (waitCursorCount_++ == 0) CurrentBackend().ShowWaitCursor(true);
+  if (waitCursorCount_++ == 0) ShowWaitCursor(true);
 }
 
 void Application::EndWaitCursor() {
   if (waitCursorCount_ == 0) return;
-  if (--waitCursorCount_ == 0) CurrentBackend().ShowWaitCursor(false);
+  if (--waitCursorCount_ == 0) ShowWaitCursor(false);
 }
 
 void Application::RestoreWaitCursor() {
-  if (waitCursorCount_ > 0) CurrentBackend().ShowWaitCursor(true);
+  if (waitCursorCount_ > 0) ShowWaitCursor(true);
 }
 
 WaitCursor::WaitCursor() {
@@ -59,6 +58,33 @@ WaitCursor::WaitCursor() {
 
 WaitCursor::~WaitCursor() {
   if (App() != nullptr) App()->EndWaitCursor();
+}
+
+std::string LoadResourceString(int id) {
+  char buffer[1024] = {};
+  const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), buffer,
+                                 static_cast<int>(sizeof(buffer)));
+  return std::string(buffer, static_cast<size_t>(length > 0 ? length : 0));
+}
+
+bool RegisterDialogClass(const std::string& className, const std::string& baseClass,
+                         int iconResource) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA wc = {};
+  if (GetClassInfoA(instance, className.c_str(), &wc)) return true;
+  if (!GetClassInfoA(instance, baseClass.c_str(), &wc)) return false;
+  wc.lpszClassName = className.c_str();
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
+  return RegisterClassA(&wc) != 0;
+}
+
+bool ActivateWindowOfClass(const std::string& className) {
+  HWND found = FindWindowA(className.c_str(), nullptr);
+  if (found == nullptr) return false;
+  if (IsIconic(found)) ShowWindow(found, SW_RESTORE);
+  SetForegroundWindow(GetLastActivePopup(found));
+  return true;
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 // The application object: one per process, it runs start-up and keeps what
-// the framework knows of the program (its name, its command line, the wait
-// cursor).
+// the framework knows of the program (its name, its command line, the main
+// window, the wait cursor); and the calls start-up makes on the system's
+// windows.
 #pragma once
 
 #include <string>
@@ -16,11 +17,11 @@ class Application {
   Application& operator=(const Application&) = delete;
   virtual ~Application();
 
-  // Runs start-up with the command line that follows the program name and
-  // gives the process's exit code. The program ends when it returns.
-  int Run(const std::string& commandLine);
+  // Runs start-up with the executable's name (without folder and extension)
+  // and the command line that follows the program name; gives the process's
+  // exit code. The program ends when it returns.
+  int Run(const std::string& exeName, const std::string& commandLine);
 
-  // The executable's file name without folder and extension.
   const std::string& ExeName() const { return exeName_; }
   const std::string& CommandLine() const { return commandLine_; }
   const std::string& RegistryKey() const { return registryKey_; }
@@ -31,9 +32,8 @@ class Application {
 
   void BeginWaitCursor();
   void EndWaitCursor();
-  // Shows the wait cursor again when one is in force (after a message box).
+  // Shows the wait cursor again when one is in force.
   void RestoreWaitCursor();
-  int WaitCursorCount() const { return waitCursorCount_; }
 
  protected:
   // Start-up; false ends the program without a message loop of its own.
@@ -58,5 +58,15 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
   ~WaitCursor();
 };
+
+// A string resource of the program; "" when there is none.
+std::string LoadResourceString(int id);
+// Registers `className` as a copy of the class `baseClass` with the program's
+// icon resource, unless it is registered already.
+bool RegisterDialogClass(const std::string& className, const std::string& baseClass,
+                         int iconResource);
+// Finds a top-level window of the class, restores it when minimised and
+// brings its last active pop-up to the front; false when there is none.
+bool ActivateWindowOfClass(const std::string& className);
 
 }  // namespace ui

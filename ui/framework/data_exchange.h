@@ -2,20 +2,18 @@
 // direction, as a dialog's DoDataExchange describes it.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace ui {
 
-class DialogWindow;
-
 class DataExchange {
  public:
-  DataExchange(DialogWindow& window, bool saveAndValidate)
-      : window_(window), saving_(saveAndValidate) {}
+  DataExchange(HWND dialog, bool saveAndValidate) : dialog_(dialog), saving_(saveAndValidate) {}
 
   bool Saving() const { return saving_; }
   bool Failed() const { return failed_; }
-  void Fail() { failed_ = true; }
 
   // The text of an edit (or any control with a text).
   void Text(int id, std::string& value);
@@ -25,7 +23,7 @@ class DataExchange {
   void Radio(int firstId, int& value);
 
  private:
-  DialogWindow& window_;
+  HWND dialog_;
   bool saving_;
   bool failed_ = false;
 };

@@ -1,82 +1,211 @@
 #include "ui/framework/dialog.h"
 
 #include "ui/framework/application.h"
-#include "ui/framework/backend.h"
 
 namespace ui {
+namespace {
+
+const char kUnexpectedError[] = "An unexpected error occurred; the last action was not finished.";
+
+// Keeps the rectangle inside the area, the top left corner first in view.
+POINT Inside(POINT topLeft, int width, int height, const RECT& area) {
+  if (topLeft.x + width > area.right) topLeft.x = area.right - width;
+  if (topLeft.x < area.left) topLeft.x = area.left;
+  if (topLeft.y + height > area.bottom) topLeft.y = area.bottom - height;
+  if (topLeft.y < area.top) topLeft.y = area.top;
+  return topLeft;
+}
+
+}  // namespace
 
 Dialog::Dialog(int templateId, Dialog* parent) : templateId_(templateId), parent_(parent) {}
 
 Dialog::~Dialog() = default;
 
-int Dialog::DoModal() { return CurrentBackend().RunModal(*this, parent_); }
+int Dialog::DoModal() {
+  HWND owner = parent_ != nullptr ? parent_->Handle() : nullptr;
+  // The owner is disabled before the dialog exists, as a modal owner is.
+  const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
+  if (disableOwner) EnableWindow(owner, FALSE);
+  ended_ = false;
+  result_ = IDCANCEL;
+  HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
+                                 DialogProc, reinterpret_cast<LPARAM>(this));
+  if (hwnd != nullptr) {
+    if (!ended_ && !IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
+    MSG msg;
+    while (!ended_) {
+      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      if (got == 0) {
+        // Leave WM_QUIT for the loop that owns it.
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
+      if (got == -1) break;
+      if (!PreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+  }
+  // The owner comes back before the dialog goes, so activation returns to it.
+  if (disableOwner) EnableWindow(owner, TRUE);
+  if (hwnd != nullptr) {
+    if (owner != nullptr && GetActiveWindow() == hwnd) SetActiveWindow(owner);
+    DestroyWindow(hwnd);
+  }
+  hwnd_ = nullptr;
+  return hwnd != nullptr && ended_ ? result_ : -1;
+}
 
-bool Dialog::PreTranslateMessage(const NativeMessage* message) {
-  return window_ != nullptr && window_->TranslateDialogMessage(message);
+bool Dialog::PreTranslateMessage(MSG* message) {
+  return hwnd_ != nullptr && IsDialogMessageA(hwnd_, message) != FALSE;
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<Dialog*>(lParam);
+    SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    self->hwnd_ = hwnd;
+  }
+  auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (self == nullptr) return FALSE;
+  // An error must not unwind through the system's code: it is reported, and
+  // the dialog goes on.
+  try {
+    return self->Dispatch(message, wParam, lParam);
+  } catch (...) {
+  }
+  MessageBoxA(hwnd, kUnexpectedError, App() != nullptr ? App()->ExeName().c_str() : "",
+              MB_OK | MB_ICONEXCLAMATION);
+  return FALSE;
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const RECT before = WindowRect();
+      const BOOL result = OnInitDialog();
+      CenterUnplaced(before);
+      return result;
+    }
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+    case WM_CLOSE:
+      OnCancel();
+      return TRUE;
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
+    case WM_SIZING:
+      OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));
+      return TRUE;
+    case WM_PAINT:
+      return OnPaint() ? TRUE : FALSE;
+    case WM_SHOWWINDOW:
+      OnShowWindow(wParam != 0, static_cast<UINT>(lParam));
+      return FALSE;
+    case WM_SYSCOMMAND:
+      return OnSysCommand(static_cast<UINT>(wParam)) ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+      return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    default:
+      return FALSE;
+  }
+}
+
+void Dialog::CenterUnplaced(const RECT& before) {
+  // Only a dialog still hidden and where the system put it, with no owner or
+  // a disabled (modal) one, is centred: over its owner, or on the work area
+  // of its monitor, and kept inside that work area.
+  const RECT now = WindowRect();
+  if (IsWindowVisible(hwnd_) || now.left != before.left || now.top != before.top) return;
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if (owner != nullptr && IsWindowEnabled(owner)) return;
+  if (owner != nullptr && (!IsWindowVisible(owner) || IsIconic(owner))) owner = nullptr;
+
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoA(MonitorFromWindow(owner != nullptr ? owner : hwnd_, MONITOR_DEFAULTTOPRIMARY),
+                  &monitor);
+  RECT center = monitor.rcWork;
+  if (owner != nullptr) GetWindowRect(owner, &center);
+  const int width = now.right - now.left;
+  const int height = now.bottom - now.top;
+  const POINT topLeft = Inside(
+      {(center.left + center.right) / 2 - width / 2, (center.top + center.bottom) / 2 - height / 2},
+      width, height, monitor.rcWork);
+  SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
-bool Dialog::OnInitDialog() {
+BOOL Dialog::OnInitDialog() {
   UpdateData(false);
-  return true;
+  return TRUE;
 }
 
 bool Dialog::OnCommand(int id, int) {
-  if (id == kIdOk) {
+  if (id == IDOK) {
     OnOK();
     return true;
   }
-  if (id == kIdCancel) {
+  if (id == IDCANCEL) {
     OnCancel();
     return true;
   }
   return false;
 }
 
-bool Dialog::OnNotify(const Notification&) { return false; }
+bool Dialog::OnNotify(const NMHDR*) { return false; }
 
 void Dialog::OnOK() {
-  if (UpdateData(true)) EndDialog(kIdOk);
+  if (UpdateData(true)) EndDialog(IDOK);
 }
 
-void Dialog::OnCancel() { EndDialog(kIdCancel); }
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 
-void Dialog::OnSize(int, int, int) {}
+void Dialog::OnSize(UINT, int, int) {}
 
-void Dialog::OnSizing(int, Rect*) {}
+void Dialog::OnSizing(UINT, RECT*) {}
 
 bool Dialog::OnPaint() { return false; }
 
-void Dialog::OnShowWindow(bool, int) {}
+void Dialog::OnShowWindow(bool, UINT) {}
 
-bool Dialog::OnSysCommand(unsigned) { return false; }
+bool Dialog::OnSysCommand(UINT) { return false; }
 
-int Dialog::OnQueryDragIcon() { return 0; }
+HICON Dialog::OnQueryDragIcon() { return nullptr; }
 
 bool Dialog::UpdateData(bool saveAndValidate) {
-  if (window_ == nullptr) return false;
-  DataExchange dx(*window_, saveAndValidate);
+  if (hwnd_ == nullptr) return false;
+  DataExchange dx(hwnd_, saveAndValidate);
   DoDataExchange(dx);
   return !dx.Failed();
 }
 
 void Dialog::EndDialog(int result) {
-  if (window_ != nullptr) window_->End(result);
+  ended_ = true;
+  result_ = result;
+  // Wakes the modal loop even when the end was decided outside a message.
+  if (hwnd_ != nullptr) PostMessageA(hwnd_, WM_NULL, 0, 0);
 }
 
 void Dialog::PostCommand(int id) {
-  if (window_ != nullptr) window_->PostCommand(id);
+  PostMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
 }
 
-int Dialog::ShowMessage(const std::string& text, MessageButtons buttons) {
-  if (window_ == nullptr) return kIdCancel;
+int Dialog::ShowMessage(const std::string& text, UINT buttons) {
   const Application* app = App();
-  return window_->ShowMessage(text, app != nullptr ? app->ExeName() : std::string(), buttons);
+  return MessageBoxA(hwnd_, text.c_str(), app != nullptr ? app->ExeName().c_str() : "",
+                     buttons | MB_ICONEXCLAMATION);
 }
 
 void Dialog::GotoDlgCtrl(int id) {
-  if (window_ != nullptr) window_->FocusItem(id);
+  SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
 }
 
 }  // namespace ui

@@ -1,93 +1,72 @@
-// The modal dialog base class. A dialog is constructed, preset, run with
-// DoModal and read after OK. Back ends call its handlers through
-// DialogEvents; derived dialogs override the handlers they answer.
+// The modal dialog base class: constructed, preset, run with DoModal and read
+// after OK. One dialog procedure delivers the window's messages to the
+// virtual On... handlers that derived dialogs override; DoModal runs a
+// message loop of its own, in which PreTranslateMessage sees every message.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
 #include "ui/framework/data_exchange.h"
-#include "ui/framework/dialog_window.h"
-#include "ui/framework/types.h"
+#include "ui/framework/window.h"
 
 namespace ui {
 
-struct Notification {
-  int id = 0;
-  int code = 0;
-  int key = 0;     // kGridKeyDown
-  float x = 0.0f;  // kGridMouseMove
-  float y = 0.0f;
-  const void* native = nullptr;  // the back end's own notification record
-};
-
-class Dialog {
+class Dialog : public Window {
  public:
-  explicit Dialog(int templateId, Dialog* parent = nullptr);
-  Dialog(const Dialog&) = delete;
-  Dialog& operator=(const Dialog&) = delete;
+  Dialog(int templateId, Dialog* parent);
   virtual ~Dialog();
 
-  // Runs the dialog modally; kIdOk, kIdCancel, or -1 when it could not open.
+  // Runs the dialog modally over its parent, which is disabled meanwhile:
+  // IDOK, IDCANCEL, or -1 when the window could not be made.
   int DoModal();
-  int TemplateId() const { return templateId_; }
-  // The realised window while the dialog runs, else null.
-  DialogWindow* Window() const { return window_; }
 
   // Every message of the modal loop passes here first; true when used.
-  virtual bool PreTranslateMessage(const NativeMessage* message);
+  virtual bool PreTranslateMessage(MSG* message);
 
  protected:
   virtual void DoDataExchange(DataExchange& dx);
-  virtual bool OnInitDialog();
+  // The data exchange to the controls; the result is WM_INITDIALOG's.
+  virtual BOOL OnInitDialog();
   // Routes IDOK and IDCANCEL to OnOK and OnCancel; true when handled.
   virtual bool OnCommand(int id, int notifyCode);
-  virtual bool OnNotify(const Notification& notification);
+  virtual bool OnNotify(const NMHDR* header);
   virtual void OnOK();
+  // Also the close box and Escape.
   virtual void OnCancel();
-  virtual void OnSize(int type, int width, int height);
+  virtual void OnSize(UINT type, int width, int height);
   // May change the proposed window rectangle.
-  virtual void OnSizing(int edge, Rect* windowRect);
+  virtual void OnSizing(UINT edge, RECT* windowRect);
   // False leaves the painting to the dialog's default.
   virtual bool OnPaint();
-  virtual void OnShowWindow(bool show, int status);
+  virtual void OnShowWindow(bool show, UINT status);
   // False leaves the command to the default processing.
-  virtual bool OnSysCommand(unsigned command);
-  // The icon resource shown while a minimised window is dragged; 0 for none.
-  virtual int OnQueryDragIcon();
+  virtual bool OnSysCommand(UINT command);
+  // The icon dragged for a minimised window; null for the default.
+  virtual HICON OnQueryDragIcon();
 
   // Runs the data exchange; false (and nothing more) when it failed.
   bool UpdateData(bool saveAndValidate = true);
   void EndDialog(int result);
+  // Posts a button's command to the dialog itself, to run after the handler.
   void PostCommand(int id);
-  // A modal message box owned by this dialog, titled with the program's name,
-  // with the exclamation icon.
-  int ShowMessage(const std::string& text, MessageButtons buttons = MessageButtons::kOk);
+  // A modal message box owned by this dialog, titled with the program's
+  // name, with the exclamation icon.
+  int ShowMessage(const std::string& text, UINT buttons = MB_OK);
+  // Moves the focus as the dialog manager does; an edit gets its text selected.
   void GotoDlgCtrl(int id);
 
  private:
-  friend class DialogEvents;
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // Centres a dialog that its initialisation did not place.
+  void CenterUnplaced(const RECT& before);
 
   int templateId_;
   Dialog* parent_;
-  DialogWindow* window_ = nullptr;
-};
-
-// The entry points the back ends use to deliver events to a dialog.
-class DialogEvents {
- public:
-  static void Attach(Dialog& dialog, DialogWindow* window) { dialog.window_ = window; }
-  static bool InitDialog(Dialog& dialog) { return dialog.OnInitDialog(); }
-  static bool Command(Dialog& dialog, int id, int code) { return dialog.OnCommand(id, code); }
-  static bool Notify(Dialog& dialog, const Notification& n) { return dialog.OnNotify(n); }
-  static void Close(Dialog& dialog) { dialog.OnCancel(); }
-  static void Size(Dialog& dialog, int type, int w, int h) { dialog.OnSize(type, w, h); }
-  static void Sizing(Dialog& dialog, int edge, Rect* r) { dialog.OnSizing(edge, r); }
-  static bool Paint(Dialog& dialog) { return dialog.OnPaint(); }
-  static void ShowWindow(Dialog& dialog, bool show, int status) {
-    dialog.OnShowWindow(show, status);
-  }
-  static bool SysCommand(Dialog& dialog, unsigned command) { return dialog.OnSysCommand(command); }
-  static int QueryDragIcon(Dialog& dialog) { return dialog.OnQueryDragIcon(); }
+  bool ended_ = false;
+  int result_ = IDCANCEL;
 };
 
 }  // namespace ui

@@ -1,25 +1,40 @@
 #include "ui/project_dialog/dlg_page2.h"
 
-#include "namelist/mbcs.h"
 #include "res/resource.h"
-#include "project/project_choices.h"
-#include "platform/special_folders.h"
+#include "ui/framework/choosers.h"
 
 namespace {
 
-const int kButtonClicked = 0;
 const int kExtremeWindGrowth = 25;
 const int kWindPowerGrowth = 52;
 
+template <int N>
+void EnableGroup(const ui::Window& window, int firstId, const bool (&flags)[N]) {
+  for (int index = 0; index < N; ++index) window.EnableItem(firstId + index, flags[index]);
+}
+
+int FocusTarget(orvent::Field field) {
+  switch (field) {
+    case orvent::Field::kName:
+      return IDC_PROJECT_NAME;
+    case orvent::Field::kLocation:
+      return IDC_LOCATION;
+    case orvent::Field::kApplication:
+      return IDC_APP_BASIC;
+    case orvent::Field::kProjectType:
+      return IDC_TYPE_MEASUREMENT;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
-CDlgPage2::CDlgPage2(ui::Dialog* parent) : ui::Dialog(IDD_PROJECT, parent) {}
+CDlgPage2::CDlgPage2(ui::Dialog* parent, orvent::Platform& platform,
+                     orvent::VersionNumbers fileVersion)
+    : ui::Dialog(IDD_PROJECT, parent), platform_(platform), fileVersion_(fileVersion) {}
 
 CDlgPage2::~CDlgPage2() = default;
-
-void CDlgPage2::SetEntry(const orvent::RecentEntry& preset) { entry = preset; }
-
-orvent::RecentEntry CDlgPage2::GetEntry() const { return entry; }
 
 void CDlgPage2::DoDataExchange(ui::DataExchange& dx) {
   dx.Text(IDC_PROJECT_NAME, nameText);
@@ -28,59 +43,32 @@ void CDlgPage2::DoDataExchange(ui::DataExchange& dx) {
   dx.Radio(IDC_TYPE_MEASUREMENT, projectTypeChoice);
 }
 
-bool CDlgPage2::OnInitDialog() {
+BOOL CDlgPage2::OnInitDialog() {
   ui::Dialog::OnInitDialog();
-  ui::DialogWindow& window = *Window();
-  if (window.HasItem(IDC_PROJECT_TYPE_FRAME)) {
-    typeBoxBaseHeight = window.ItemRect(IDC_PROJECT_TYPE_FRAME).Height();
+  if (Item(IDC_PROJECT_TYPE_FRAME) != nullptr) {
+    RECT box = {};
+    GetClientRect(Item(IDC_PROJECT_TYPE_FRAME), &box);
+    typeBoxBaseHeight = box.bottom - box.top;
   }
-  startFolder = orvent::GetDocumentsFolder();
-
-  nameText = orvent::Trim(entry.projectName);
-  locationText = orvent::Trim(entry.location);
-  if (!locationText.empty()) {
-    locationText = orvent::WithTrailingBackslash(locationText);
-    startFolder = locationText;
-    // In open mode the edit names the project file itself.
-    if (!createMode && !nameText.empty()) locationText += nameText + ".mbc";
-  }
-  if (!locationText.empty()) {
-    orvent::ReadProjectFile(locationText, &projectFile);
-    initialProjectType = projectFile.projectType;
-  } else {
-    initialProjectType = projectTypeChoice;
-  }
-
-  if (createMode) {
-    applicationChoice = orvent::kAppBasic;
-    projectTypeChoice = orvent::kTypeMeasurement;
-  } else {
-    if (projectFile.projectType == orvent::kTypeExtremeWind) showExtremeWind = true;
-    const orvent::Choices choices =
-        orvent::ChoicesForAppIndex(entry.appIndex, projectFile.projectType);
-    applicationChoice = choices.application;
-    projectTypeChoice = choices.projectType;
-  }
+  Initialise(platform_);
   UpdateData(false);
-
   if (showExtremeWind) ShowExtremeWindChoice(true);
   if (showWindPower) ShowWindPowerChoice(true);
   SetupMode(createMode);
   MoveCaretToEnd(IDC_LOCATION);
-
   // The geodetic group is never shown, but its selection still counts.
-  SelectGeodeticRadio(orvent::GeodeticRadioForIndex(projectFile.geodeticIndex));
+  ShowGeodeticRadio();
   for (int id : {IDC_GEODETIC_FRAME, IDC_GEO_TOKYO, IDC_GEO_JGD2011, IDC_GEO_WGS84}) {
-    window.ShowItem(id, false);
+    ShowItem(id, false);
   }
-  UpdateRadioStates();
-  return true;
+  UpdateRadioStates(Enables());
+  return TRUE;
 }
 
 bool CDlgPage2::OnCommand(int id, int notifyCode) {
-  if (notifyCode != kButtonClicked) return ui::Dialog::OnCommand(id, notifyCode);
+  if (notifyCode != BN_CLICKED) return ui::Dialog::OnCommand(id, notifyCode);
   switch (id) {
-    case ui::kIdOk:
+    case IDOK:
     case IDC_PROJECT_OK:
       OnOkClicked();
       return true;
@@ -108,44 +96,117 @@ bool CDlgPage2::OnCommand(int id, int notifyCode) {
 }
 
 void CDlgPage2::SetupMode(bool create) {
-  ui::DialogWindow& window = *Window();
   for (int id : {IDC_PROJECT_NAME, IDC_LOCATION}) {
-    window.SetItemReadOnly(id, !create);
-    window.SetItemTabStop(id, create);
+    HWND edit = Item(id);
+    SendMessageA(edit, EM_SETREADONLY, create ? FALSE : TRUE, 0);
+    const LONG style = GetWindowLongA(edit, GWL_STYLE);
+    SetWindowLongA(edit, GWL_STYLE, create ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
   }
-  window.SetItemText(IDC_PROJECT_OK, create ? "&Create" : "&Open");
-  window.SetItemText(IDC_LOCATION_LABEL, create ? "Location :" : "Project file :");
-  window.SetItemText(IDC_REFERENCE, create ? "&Select..." : "&Reference...");
-  window.SetTitle(std::string("ORVENT Project Selector") +
-                  (create ? " - Create New Project" : " - Select Open Project"));
+  SetItemText(IDC_PROJECT_OK, create ? "&Create" : "&Open");
+  SetItemText(IDC_LOCATION_LABEL, create ? "Location :" : "Project file :");
+  SetItemText(IDC_REFERENCE, create ? "&Select..." : "&Reference...");
+  SetText(std::string("ORVENT Project Selector") +
+          (create ? " - Create New Project" : " - Select Open Project"));
 }
 
 void CDlgPage2::ShowExtremeWindChoice(bool show) {
-  Window()->ShowItem(IDC_TYPE_EXTREME_WIND, show);
+  ShowItem(IDC_TYPE_EXTREME_WIND, show);
   GrowTypeBox(show, kExtremeWindGrowth);
 }
 
 void CDlgPage2::ShowWindPowerChoice(bool show) {
-  Window()->ShowItem(IDC_TYPE_WIND_POWER, show);
+  ShowItem(IDC_TYPE_WIND_POWER, show);
   GrowTypeBox(show, kWindPowerGrowth);
 }
 
 void CDlgPage2::GrowTypeBox(bool grow, int extraPixels) {
-  ui::DialogWindow& window = *Window();
-  if (!window.HasItem(IDC_PROJECT_TYPE_FRAME) || typeBoxBaseHeight < 1) return;
+  if (Item(IDC_PROJECT_TYPE_FRAME) == nullptr || typeBoxBaseHeight < 1) return;
   // The program is DPI-aware, so the growth, given at 96 dpi, is scaled to
   // the display as the template's dialog units are.
-  ui::Rect box = window.ItemRect(IDC_PROJECT_TYPE_FRAME);
-  box.bottom = box.top + typeBoxBaseHeight + (grow ? window.ScaleForDpi(extraPixels) : 0);
-  window.MoveItem(IDC_PROJECT_TYPE_FRAME, box);
+  HDC dc = GetDC(hwnd_);
+  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+  if (dc != nullptr) ReleaseDC(hwnd_, dc);
+  RECT box = ItemRect(IDC_PROJECT_TYPE_FRAME);
+  box.bottom =
+      box.top + typeBoxBaseHeight + (grow ? MulDiv(extraPixels, dpi > 0 ? dpi : 96, 96) : 0);
+  MoveItem(IDC_PROJECT_TYPE_FRAME, box);
 }
 
 void CDlgPage2::MoveCaretToEnd(int editId) {
   // Selecting everything first scrolls the start out of view, so the end of
   // a long path stays visible once the selection collapses there.
-  ui::DialogWindow& window = *Window();
-  window.SelectItemText(editId, 0, -1);
-  window.ScrollCaretIntoView(editId);
-  window.SelectItemText(editId, -1, -1);
-  window.ScrollCaretIntoView(editId);
+  HWND edit = Item(editId);
+  SendMessageA(edit, EM_SETSEL, 0, -1);
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void CDlgPage2::ShowGeodeticRadio() {
+  for (int index = 0; index < orvent::kGeodeticRadioCount; ++index) {
+    CheckItem(IDC_GEO_TOKYO + index, index == geodeticRadio);
+  }
+}
+
+void CDlgPage2::UpdateRadioStates(const orvent::RadioEnables& enables) {
+  EnableGroup(*this, IDC_APP_BASIC, enables.application);
+  EnableGroup(*this, IDC_TYPE_MEASUREMENT, enables.projectType);
+  EnableGroup(*this, IDC_GEO_TOKYO, enables.geodetic);
+  // The project is fixed; there is nothing to look for.
+  if (selectApplicationMode) EnableItem(IDC_REFERENCE, false);
+}
+
+void CDlgPage2::OnApplicationClicked() {
+  if (!UpdateData(true)) return;
+  UpdateRadioStates(ApplicationClicked());
+  UpdateData(false);
+}
+
+void CDlgPage2::OnProjectTypeClicked() {
+  if (!UpdateData(true)) return;
+  UpdateRadioStates(ProjectTypeClicked());
+  UpdateData(false);
+}
+
+void CDlgPage2::OnReferenceClicked() {
+  if (!UpdateData(true)) return;
+  const orvent::ChooserStart start = BeginReference(platform_);
+  if (createMode) {
+    std::string folder;
+    if (!ui::ChooseFolder(hwnd_, start.folder, &folder)) return;
+    TakeFolder(folder);
+  } else {
+    ui::FileChooser request;
+    request.filters = {{"ORVENT project files(*.mbc)", "*.mbc"}, {"all files(*.*)", "*.*"}};
+    request.title = "Select the ORVENT project file";
+    request.defaultExtension = ".mbc";
+    request.initialFolder = start.folder;
+    request.fileName = start.fileName;
+    std::string path;
+    if (!ui::ChooseFile(hwnd_, request, &path)) return;
+    TakeProjectFile(path);
+    ShowExtremeWindChoice(true);
+    if (showWindPower) ShowWindPowerChoice(true);
+    ShowGeodeticRadio();
+  }
+  UpdateData(false);
+  MoveCaretToEnd(IDC_LOCATION);
+  UpdateRadioStates(Enables());
+}
+
+void CDlgPage2::OnOkClicked() {
+  if (!UpdateData(true)) return;
+  PrepareOk();
+  if (createMode) {
+    // The location is shown normalised even when it is refused.
+    UpdateData(false);
+    MoveCaretToEnd(IDC_LOCATION);
+  }
+  const orvent::OkOutcome outcome = ConfirmOk(platform_, fileVersion_);
+  if (outcome.accepted) {
+    EndDialog(IDOK);
+    return;
+  }
+  ShowMessage(outcome.message);
+  if (FocusTarget(outcome.focus) != 0) GotoDlgCtrl(FocusTarget(outcome.focus));
 }

@@ -1,75 +1,41 @@
 // The project dialog: creates a new project (create mode) or selects an
 // existing project file (open mode), and chooses the application that is to
 // work on it. The caller presets it, runs it with DoModal and reads GetEntry
-// after OK.
+// after OK. What it decides is its model's; the dialog shows the model in its
+// controls and hands the model what the user did.
 #pragma once
 
-#include <string>
-
-#include "history/recent_history.h"
-#include "project/project_file.h"
+#include "platform/platform.h"
+#include "platform/version_info.h"
+#include "project/project_dialog_model.h"
 #include "ui/framework/dialog.h"
 
-class CDlgPage2 : public ui::Dialog {
+class CDlgPage2 : public ui::Dialog, public orvent::ProjectDialogModel {
  public:
-  explicit CDlgPage2(ui::Dialog* parent = nullptr);
+  // `fileVersion` is what a new project file records.
+  CDlgPage2(ui::Dialog* parent, orvent::Platform& platform, orvent::VersionNumbers fileVersion);
   ~CDlgPage2() override;
-
-  // The preset project; all six fields are taken.
-  void SetEntry(const orvent::RecentEntry& preset);
-  // The result after OK: the project and the chosen application.
-  orvent::RecentEntry GetEntry() const;
-
-  // Set by the caller before DoModal.
-  bool createMode = false;
-  // The project is fixed by the preset entry; only the application is chosen.
-  bool selectApplicationMode = false;
 
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;
-  bool OnInitDialog() override;
+  BOOL OnInitDialog() override;
   bool OnCommand(int id, int notifyCode) override;
 
  private:
-  // Mode and layout.
   void SetupMode(bool create);
   void ShowExtremeWindChoice(bool show);
   void ShowWindPowerChoice(bool show);
   void GrowTypeBox(bool grow, int extraPixels);
   void MoveCaretToEnd(int editId);
+  void ShowGeodeticRadio();
+  void UpdateRadioStates(const orvent::RadioEnables& enables);
 
-  // Radio rules.
-  int SelectedGeodeticRadio() const;
-  void SelectGeodeticRadio(int radio);
-  void UpdateRadioStates();
-  int PickEnabledApplication() const;
-  int PickEnabledProjectType() const;
   void OnApplicationClicked();
   void OnProjectTypeClicked();
-
-  // Reference button.
   void OnReferenceClicked();
-  bool ChooseLocationFolder(const std::string& start);
-  bool ChooseProjectFile(const std::string& start, const std::string& startDir);
-
-  // OK button.
   void OnOkClicked();
-  bool CheckCreateInput();
-  bool CheckOpenInput();
-  bool CheckChoices();
-  bool CheckSearchPattern();
-  bool MakeProject();
-  void Refuse(const std::string& message, int focusId);
 
-  std::string nameText;
-  std::string locationText;
-  int applicationChoice = 0;
-  int projectTypeChoice = 0;
-  bool showExtremeWind = true;
-  bool showWindPower = false;
-  orvent::RecentEntry entry;
-  orvent::ProjectFile projectFile;
-  std::string startFolder;
+  orvent::Platform& platform_;
+  const orvent::VersionNumbers fileVersion_;
   int typeBoxBaseHeight = 0;
-  int initialProjectType = 0;
 };

@@ -1,44 +1,114 @@
 #include "ui/selector/dlg_page1.h"
 
-#include "platform/platform.h"
+#include <utility>
+
+#include "history/recent_grid.h"
+#include "history/settings_file.h"
+#include "launch/manual.h"
+#include "launch/start_application.h"
+#include "namelist/mbcs.h"
+#include "project/command_line_project.h"
 #include "res/resource.h"
 #include "ui/about/about_dlg.h"
 #include "ui/framework/application.h"
-#include "ui/framework/backend.h"
+#include "ui/project_dialog/dlg_page2.h"
+#include "ui/selector/grid_font.h"
 
 namespace {
-const char kManualFile[] = "OL_Manual.pdf";
+
+const int kColumnWidths[orvent::kGridColumns] = {3500, 1800, 7000};
+const double kStartFontSize = 8.25;
+const int kTipInitialMs = 200;
+const int kTipReshowMs = 500;
+const int kTipAutoPopMs = 10000;
+const int kTipMaxWidth = 300;
+
+HICON LoadProgramIcon(int widthMetric, int heightMetric) {
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
+                                       IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                       GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
 }  // namespace
 
-CDlgPage1::CDlgPage1(ui::Dialog* parent) : ui::Dialog(IDD_SELECTOR, parent), icon(IDR_MAINFRAME) {}
+CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string programFolder,
+                     orvent::VersionInfo version)
+    : ui::Dialog(IDD_SELECTOR, parent),
+      icon(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+      platform_(platform),
+      programFolder_(std::move(programFolder)),
+      version_(std::move(version)) {}
 
 void CDlgPage1::DoDataExchange(ui::DataExchange&) {
   // The grid is bound to its control; nothing else is exchanged.
-  grid = Window()->Grid(IDC_RECENT_GRID);
+  grid.Attach(Item(IDC_RECENT_GRID));
 }
 
-bool CDlgPage1::OnInitDialog() {
+BOOL CDlgPage1::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   ui::WaitCursor waitCursor;
 
-  const std::string aboutText = ui::CurrentBackend().LoadResourceString(IDS_ABOUTBOX);
-  if (!aboutText.empty()) Window()->AppendSystemMenuItem(IDM_ABOUTBOX, aboutText);
-  Window()->SetIcon(icon);
+  const std::string aboutText = ui::LoadResourceString(IDS_ABOUTBOX);
+  HMENU systemMenu = GetSystemMenu(hwnd_, FALSE);
+  if (systemMenu != nullptr && !aboutText.empty()) {
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
+  }
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
-  LocateSettingsFile();
+  settingsPath = orvent::LocateSettingsFile(platform_, programFolder_, &history);
   SetUpGrid();
   FillRecentGrid(0);
   UpdateData(false);
 
-  layout = RecordSelectorLayout(*Window());
-  LayoutControls();
-  return true;
+  layout = RecordSelectorLayout(*this);
+  LayoutSelectorControls(layout, *this);
+  return TRUE;
+}
+
+void CDlgPage1::SetUpGrid() {
+  double size = kStartFontSize;
+  const std::string face = GetDialogFontInfo(hwnd_, &size, true);
+  grid.SetFont(face, static_cast<float>(size));
+  grid.SetCols(orvent::kGridColumns);
+  grid.SetRows(1);
+  grid.SetFixedCols(0);
+  grid.SetFixedRows(1);
+  grid.SetRedraw(true);
+  for (int col = 0; col < orvent::kGridColumns; ++col) {
+    grid.SetTextMatrix(0, col, orvent::kGridHeaders[col]);
+    grid.SetColWidth(col, kColumnWidths[col]);
+  }
+  toolTip.Create(grid.Handle());
+  toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
+  toolTip.SetMaxWidth(kTipMaxWidth);
+}
+
+void CDlgPage1::FillRecentGrid(int) {
+  const int fixedRows = grid.FixedRows();
+  const int fixedCols = grid.FixedCols();
+  grid.SetRedraw(false);
+  grid.SetRows(fixedRows);
+  grid.SetRows(fixedRows);
+  const int n = static_cast<int>(history.size());
+  if (n > 0) grid.SetRows(n + fixedRows);
+  for (int i = 0; i < n; ++i) {
+    for (int col = 0; col < orvent::kGridColumns; ++col) {
+      grid.SetTextMatrix(fixedRows + i, col,
+                         orvent::GridCellText(history[static_cast<std::size_t>(i)], col));
+    }
+  }
+  if (grid.Cols() > fixedCols) grid.SetCol(fixedCols);
+  if (grid.Rows() > fixedRows) grid.SetRow(fixedRows);
+  grid.ShowCell(grid.Row(), grid.Col());
+  grid.SetRedraw(true);
 }
 
 bool CDlgPage1::OnCommand(int id, int notifyCode) {
   switch (id) {
     case IDC_EXIT:
-      OnExit();
+      OnCancel();
       return true;
     case IDC_HELP_MANUAL:
       OnHelp();
@@ -58,7 +128,7 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
     case IDC_DELETE_HISTORY:
       OnDeleteHistory();
       return true;
-    case ui::kIdOk:
+    case IDOK:
       // The window has no default button: Enter, in the grid above all,
       // must not close the Selector.
       return true;
@@ -67,60 +137,173 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
   }
 }
 
-bool CDlgPage1::OnNotify(const ui::Notification& n) {
-  if (n.id != IDC_RECENT_GRID) return false;
-  switch (n.code) {
-    case ui::kGridDoubleClick:
+bool CDlgPage1::OnNotify(const NMHDR* header) {
+  if (header->idFrom != IDC_RECENT_GRID) return false;
+  if (grid.FillDisplayInfo(header)) return true;
+  switch (header->code) {
+    case NM_DBLCLK:
       OnGridDblClick();
       return true;
-    case ui::kGridKeyDown:
-      OnGridKeyDown(n.key);
+    case LVN_KEYDOWN:
+      OnGridKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
       return false;  // every key is left to the grid as well
-    case ui::kGridMouseMove:
-      OnGridMouseMove(n.x, n.y);
+    case ui::kGridMouseMove: {
+      const auto* move = reinterpret_cast<const ui::GridMouseMove*>(header);
+      OnGridMouseMove(move->x, move->y);
       return false;
+    }
     default:
       return false;
   }
 }
 
-bool CDlgPage1::PreTranslateMessage(const ui::NativeMessage* message) {
-  if (toolTip != nullptr) toolTip->Relay(message);
+bool CDlgPage1::PreTranslateMessage(MSG* message) {
+  toolTip.Relay(message);
   return ui::Dialog::PreTranslateMessage(message);
 }
 
-bool CDlgPage1::OnSysCommand(unsigned command) {
-  if ((command & 0xFFF0u) == IDM_ABOUTBOX) {
-    CAboutDlg about(this);
-    about.DoModal();
-    return true;
-  }
-  return false;
-}
-
-bool CDlgPage1::OnPaint() {
-  if (!Window()->IsMinimized()) return false;
-  Window()->PaintMinimizedIcon(icon);
+bool CDlgPage1::OnSysCommand(UINT command) {
+  if ((command & 0xFFF0u) != IDM_ABOUTBOX) return false;
+  CAboutDlg about(this, version_);
+  about.DoModal();
   return true;
 }
 
-int CDlgPage1::OnQueryDragIcon() { return icon; }
-
-void CDlgPage1::OnSizing(int edge, ui::Rect* windowRect) {
-  KeepMinimumSize(layout, edge, windowRect);
+bool CDlgPage1::OnPaint() {
+  if (!IsMinimized()) return false;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd_, &paint);
+  Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  const RECT client = ClientRect();
+  DrawIcon(dc, (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2,
+           (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2, icon);
+  EndPaint(hwnd_, &paint);
+  return true;
 }
 
-void CDlgPage1::OnSize(int, int, int) { LayoutControls(); }
+HICON CDlgPage1::OnQueryDragIcon() { return icon; }
 
-void CDlgPage1::LayoutControls() {
-  if (Window() != nullptr) LayoutSelectorControls(layout, Window());
+void CDlgPage1::OnSizing(UINT edge, RECT* windowRect) { KeepMinimumSize(layout, edge, windowRect); }
+
+void CDlgPage1::OnSize(UINT, int, int) { LayoutSelectorControls(layout, *this); }
+
+void CDlgPage1::OnShowWindow(bool show, UINT) {
+  if (!show || commandLineProject.empty()) return;
+  if (!orvent::ReadCommandLineProject(platform_, commandLineProject, &currentEntry, &projectFile)) {
+    return;
+  }
+  // The project dialog opens once the window is on the screen.
+  PostCommand(IDC_SELECT_OPEN_PROJECT);
 }
-
-void CDlgPage1::OnExit() { EndDialog(ui::kIdCancel); }
 
 void CDlgPage1::OnHelp() {
-  const std::string path = programFolder + kManualFile;
-  if (!orvent::CurrentPlatform().ShellOpen(path)) {
-    ShowMessage("Acrobat reader is not installed or not found.");
+  if (!orvent::OpenManual(platform_, programFolder_)) ShowMessage(orvent::kMsgNoManual);
+}
+
+void CDlgPage1::OnCreateNewProject() {
+  if (!UpdateData(true)) return;
+  CDlgPage2 dialog(this, platform_, version_.fileVersion);
+  dialog.createMode = true;
+  if (dialog.DoModal() != IDOK) return;
+  const orvent::RecentEntry entry = dialog.GetEntry();
+  StartApplication(&entry, -1);
+}
+
+void CDlgPage1::OnSelectOpenProject() {
+  if (!UpdateData(true)) return;
+  CDlgPage2 dialog(this, platform_, version_.fileVersion);
+  dialog.createMode = false;
+  dialog.selectApplicationMode = false;
+  if (!commandLineProject.empty()) dialog.SetEntry(currentEntry);
+  if (dialog.DoModal() != IDOK) {
+    commandLineProject.clear();
+    return;
   }
+  const orvent::RecentEntry entry = dialog.GetEntry();
+  StartApplication(&entry, -1);
+}
+
+void CDlgPage1::OnLastApplication() {
+  if (!UpdateData(true)) return;
+  const int row = SelectedHistoryRow();
+  if (row < 0) return;
+  const orvent::RecentEntry entry = history[static_cast<std::size_t>(row)];
+  StartApplication(&entry, row);
+}
+
+void CDlgPage1::OnSelectApplication() {
+  if (!UpdateData(true)) return;
+  const int row = SelectedHistoryRow();
+  if (row < 0) return;
+  CDlgPage2 dialog(this, platform_, version_.fileVersion);
+  dialog.SetEntry(history[static_cast<std::size_t>(row)]);
+  dialog.selectApplicationMode = true;
+  if (dialog.DoModal() != IDOK) return;
+  const orvent::RecentEntry entry = dialog.GetEntry();
+  StartApplication(&entry, row);
+}
+
+void CDlgPage1::OnDeleteHistory() {
+  const int row = grid.Row();
+  const int index = orvent::HistoryIndexOfRow(row, grid.Rows(), grid.FixedRows());
+  if (index < 0) return;
+  if (ShowMessage(orvent::kMsgDeleteQuestion, MB_OKCANCEL) != IDOK) return;
+  grid.RemoveItem(row);
+  // A settings file that cannot be written leaves the change in memory.
+  static_cast<void>(orvent::DeleteHistoryRow(&history, index, settingsPath));
+  const int current = orvent::RowAfterDeletion(row, grid.Rows(), grid.FixedRows());
+  if (current >= 0) {
+    grid.SetRow(current);
+    grid.ShowCell(grid.Row(), grid.Col());
+  }
+}
+
+int CDlgPage1::SelectedHistoryRow() const {
+  return orvent::HistoryIndexOfRow(grid.Row(), grid.Rows(), grid.FixedRows());
+}
+
+void CDlgPage1::OnGridDblClick() {
+  const int row = SelectedHistoryRow();
+  if (row >= 0) StartApplication(nullptr, row);
+}
+
+void CDlgPage1::OnGridKeyDown(int key) {
+  if (key == orvent::kDeleteKey) OnDeleteHistory();
+}
+
+void CDlgPage1::OnGridMouseMove(float x, float y) {
+  const int col = grid.MouseCol();
+  const int row = grid.MouseRow();
+  if (col >= grid.FixedCols() && row >= grid.FixedRows()) {
+    if (x != previousX_ || y != previousY_) toolTip.Pop();
+    tipText = orvent::Trim(grid.TextMatrix(row, col));
+  } else {
+    toolTip.Pop();
+    tipText.clear();
+  }
+  previousX_ = x;
+  previousY_ = y;
+  toolTip.SetText(tipText);
+}
+
+void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
+  orvent::StartPlan plan;
+  switch (orvent::PlanStart(platform_, history, entry, row, programFolder_, &plan)) {
+    case orvent::StartCheck::kNoProject:
+      return;
+    case orvent::StartCheck::kProjectFileMissing:
+      ShowMessage(orvent::kMsgProjectNotFound);
+      return;
+    case orvent::StartCheck::kReady:
+      break;
+  }
+  ui::WaitCursor waitCursor;
+  if (!orvent::RunStart(platform_, plan)) {
+    ShowMessage(orvent::kMsgNotStarted);
+    return;
+  }
+  // The member application runs; a history that cannot be saved stays in memory.
+  static_cast<void>(orvent::RecordStart(&history, plan, row, settingsPath));
+  FillRecentGrid(0);
+  EndDialog(IDOK);
 }

@@ -6,13 +6,19 @@
 #include <string>
 
 #include "history/recent_history.h"
+#include "platform/platform.h"
+#include "platform/version_info.h"
 #include "project/project_file.h"
 #include "ui/framework/dialog.h"
+#include "ui/framework/list_view_grid.h"
+#include "ui/framework/tool_tip.h"
 #include "ui/selector/selector_layout.h"
 
 class CDlgPage1 : public ui::Dialog {
  public:
-  explicit CDlgPage1(ui::Dialog* parent);
+  // The program folder ends in a backslash; the version is the program's own.
+  CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string programFolder,
+            orvent::VersionInfo version);
 
   // Starts a member application on a history row (entry null, row its index)
   // or on the given entry (row the history row it came from, or -1). After a
@@ -21,43 +27,37 @@ class CDlgPage1 : public ui::Dialog {
   // Rewrites every grid row from the history; the argument is not used.
   void FillRecentGrid(int unused);
 
-  ui::GridControl* grid = nullptr;
+  bool PreTranslateMessage(MSG* message) override;
+
+  ui::ListViewGrid grid;
   SelectorLayout layout;
-  ui::ToolTip* toolTip = nullptr;
+  ui::ToolTip toolTip;
   std::string tipText;
   std::string settingsPath;
   orvent::RecentHistory history;
   orvent::ProjectFile projectFile;
   // The project file path from the command line, set by start-up.
   std::string commandLineProject;
-  // The Selector's own folder, ending in a backslash; set by start-up.
-  std::string programFolder;
   orvent::RecentEntry currentEntry;
-  int icon;
-
-  bool PreTranslateMessage(const ui::NativeMessage* message) override;
+  HICON icon = nullptr;
 
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;
-  bool OnInitDialog() override;
+  BOOL OnInitDialog() override;
   bool OnCommand(int id, int notifyCode) override;
-  bool OnNotify(const ui::Notification& notification) override;
-  bool OnSysCommand(unsigned command) override;
+  bool OnNotify(const NMHDR* header) override;
+  bool OnSysCommand(UINT command) override;
   bool OnPaint() override;
-  int OnQueryDragIcon() override;
-  void OnShowWindow(bool show, int status) override;
-  void OnSizing(int edge, ui::Rect* windowRect) override;
-  void OnSize(int type, int width, int height) override;
+  HICON OnQueryDragIcon() override;
+  void OnShowWindow(bool show, UINT status) override;
+  void OnSizing(UINT edge, RECT* windowRect) override;
+  void OnSize(UINT type, int width, int height) override;
 
  private:
-  void LocateSettingsFile();
-  void RecordLayout();
-  void LayoutControls();
   void SetUpGrid();
   // The history index of the grid's current row, or -1 when it is no data row.
   int SelectedHistoryRow() const;
 
-  void OnExit();
   void OnHelp();
   void OnCreateNewProject();
   void OnSelectOpenProject();
@@ -67,4 +67,11 @@ class CDlgPage1 : public ui::Dialog {
   void OnGridDblClick();
   void OnGridKeyDown(int key);
   void OnGridMouseMove(float x, float y);
+
+  orvent::Platform& platform_;
+  const std::string programFolder_;
+  const orvent::VersionInfo version_;
+  // The pointer's last position over the grid.
+  float previousX_ = 0.0f;
+  float previousY_ = 0.0f;
 };

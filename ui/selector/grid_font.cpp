@@ -3,8 +3,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
-#include "ui/framework/dialog_window.h"
+namespace {
+
+// The face of the font selected into the device context ("" for none).
+std::string FaceOf(HDC dc) {
+  const int length = GetTextFaceA(dc, 0, nullptr);
+  if (length <= 0) return std::string();
+  std::vector<char> face(static_cast<size_t>(length) + 1, '\0');
+  GetTextFaceA(dc, length + 1, face.data());
+  return face.data();
+}
+
+}  // namespace
 
 int RoundPointSize(double value) {
   if (std::fmod(value, 1.0) != 0.0) value += value < 0 ? -0.5 : 0.5;
@@ -13,15 +25,24 @@ int RoundPointSize(double value) {
   return std::atoi(text);
 }
 
-std::string GetDialogFontInfo(const ui::DialogWindow& window, double* size,
-                              bool useDefaultGuiFont) {
-  std::string face;
-  double points = 0.0;
-  if (window.WindowFont(&face, &points) && size != nullptr) *size = points;
+std::string GetDialogFontInfo(HWND window, double* size, bool useDefaultGuiFont) {
+  HDC dc = GetDC(window);
+  if (dc == nullptr) return std::string();
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  std::string face = FaceOf(dc);
+  TEXTMETRICA metrics = {};
+  if (!face.empty() && size != nullptr && GetTextMetricsA(dc, &metrics)) {
+    *size = (metrics.tmHeight - metrics.tmInternalLeading) * 72.0 / GetDeviceCaps(dc, LOGPIXELSY);
+  }
+  SelectObject(dc, previous);
   if (useDefaultGuiFont) {
-    const std::string guiFace = window.DefaultGuiFontFace();
+    previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    const std::string guiFace = FaceOf(dc);
     if (!guiFace.empty()) face = guiFace;
+    SelectObject(dc, previous);
     if (size != nullptr) *size = RoundPointSize(*size);
   }
+  ReleaseDC(window, dc);
   return face;
 }

@@ -1,0 +1,37 @@
+#include "app/startup.h"
+
+#include <vector>
+
+#include "namelist/mbcs.h"
+#include "namelist/text_split.h"
+
+namespace orvent {
+
+std::string ExeNameOf(const std::string& modulePath) {
+  std::size_t slash = FindLastChar(modulePath, '\\');
+  const std::size_t forward = FindLastChar(modulePath, '/');
+  if (slash == std::string::npos || (forward != std::string::npos && forward > slash)) {
+    slash = forward;
+  }
+  const std::string name = slash == std::string::npos ? modulePath : modulePath.substr(slash + 1);
+  return name.substr(0, name.rfind('.'));
+}
+
+std::string ProgramFolderOf(const std::string& modulePath, const std::string& exeName) {
+  const std::size_t cut = exeName.size() + 4;  // the name and ".exe"
+  return modulePath.size() >= cut ? modulePath.substr(0, modulePath.size() - cut) : std::string();
+}
+
+std::string ProjectPathFromCommandLine(const std::string& commandLine) {
+  std::string projectPath;
+  if (commandLine.empty()) return projectPath;
+  std::vector<std::string> tokens;
+  SplitText(commandLine, " ", false, &tokens);
+  for (const std::string& token : tokens) {
+    const bool isOption = token.size() >= 2 && (token[0] == '/' || token[0] == '-');
+    if (!isOption) projectPath = token;
+  }
+  return projectPath;
+}
+
+}  // namespace orvent

@@ -1,0 +1,9 @@
+#include "launch/manual.h"
+
+namespace orvent {
+
+bool OpenManual(Platform& platform, const std::string& programFolder) {
+  return platform.ShellOpen(programFolder + "OL_Manual.pdf");
+}
+
+}  // namespace orvent

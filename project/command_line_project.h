@@ -1,0 +1,21 @@
+// The project file the Selector was started with, as the history row that
+// the project dialog opens with.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+#include "project/project_file.h"
+#include "project/recent_entry.h"
+
+namespace orvent {
+
+// When a file or folder of that path exists: sets the entry's location, name,
+// project type, geodetic code and (for ".mbc" and ".meg") application from
+// the path and from the project file as read into `file`, and is true. The
+// project file is read even when it is not one; the entry then has what the
+// reader left.
+[[nodiscard]] bool ReadCommandLineProject(Platform& platform, const std::string& path,
+                                          RecentEntry* entry, ProjectFile* file);
+
+}  // namespace orvent

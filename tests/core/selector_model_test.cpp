@@ -1,0 +1,142 @@
+// What the selector window decides, against the fake platform: start-up's
+// reading of its own path and command line, where the settings file lies,
+// the command-line project, the grid's rows, and deleting one.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "history/history_file.h"
+#include "history/recent_grid.h"
+#include "history/settings_file.h"
+#include "project/command_line_project.h"
+#include "tests/support/fake_platform.h"
+
+namespace orvent {
+namespace {
+
+const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
+
+TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
+  EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");
+  EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
+  EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
+  EXPECT_EQ(ProgramFolderOf("a.exe", "Lancher"), "");
+  const struct {
+    const char* commandLine;
+    const char* project;
+  } cases[] = {
+      {"", ""},       {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
+      {"-debug", ""}, {"A.mbc  B.mbc", "B.mbc"},
+      {"-", "-"},     {"B.mbc /", "/"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ProjectPathFromCommandLine(c.commandLine), c.project) << c.commandLine;
+  }
+}
+
+TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
+  const std::string header =
+      "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
+  const auto file = [&](const char* name) {
+    return header + "Recent001 = \"" + name + "\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
+  };
+  // Rows out of order: loading sorts them, so a rewrite would show.
+  const std::string user = header + "Recent002 = \"B\", \"Basic\", 0, \"D:\\\",\r\n" +
+                           "Recent001 = \"User\", \"Basic\", 0, \"D:\\\",\r\n/\r\n";
+  const struct {
+    bool user, common, beside;
+    std::string loaded;  // the first row's project name
+    std::string bytes;   // the user's file afterwards
+  } cases[] = {
+      {false, false, false, "", header + "/\r\n"},
+      {false, false, true, "Beside", file("Beside")},
+      {false, true, true, "Common", file("Common")},
+      {true, true, true, "User", user},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.loaded);
+    FakePlatform platform;
+    const std::string root = platform.Root();
+    platform.SetSpecialFolder(SpecialFolder::kAppData, root + "AppData\\\\");
+    platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
+    platform.AddFolder(root + "AppData");
+    const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
+    if (c.user) platform.WriteFile(path, user);
+    if (c.common)
+      platform.WriteFile(root + "Common\\ORVENT V5_2\\Common\\orvent.ini", file("Common"));
+    if (c.beside) platform.WriteFile(root + "P\\orvent.ini", file("Beside"));
+    RecentHistory history;
+    EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
+    EXPECT_EQ(history.empty() ? "" : history[0].projectName, c.loaded);
+    EXPECT_EQ(test::ReadBytes(path), c.bytes);
+    EXPECT_EQ(platform.madeFolders.size(), c.user ? 0u : 1u);
+  }
+}
+
+TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
+  FakePlatform platform;
+  const std::string folder = platform.Root() + kHyoji + "\\";
+  platform.AddFolder(folder);
+  const struct {
+    const char* file;
+    int type, geodetic;
+    const char* opened;  // the path on the command line
+    int appIndex;
+    const char* code;
+  } cases[] = {
+      {"A.mbc", 3, 5, "A.MBC", 0, "JGD"}, {"B.mbc", 2, 3, "B.meg", 2, "WGS"},
+      {"C.mbc", 3, 0, "C.meg", 2, "TD"},  {"D.mbc", 4, 0, "D.Meg", 1, "TD"},
+      {"E.txt", 0, 0, "E.txt", 7, "TD"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opened);
+    platform.AddFile(folder + c.opened);
+    ASSERT_TRUE(WriteProjectFile(folder + c.file,
+                                 {c.type, "1", c.geodetic, GeodeticNames[c.geodetic], ""}));
+    RecentEntry entry{-1, "", "", 7, 3, "JGD"};
+    ProjectFile file;
+    ASSERT_TRUE(ReadCommandLineProject(platform, folder + c.opened, &entry, &file));
+    EXPECT_EQ(entry.location, folder);
+    EXPECT_EQ(entry.projectName, std::string(c.opened).substr(0, 1));
+    EXPECT_EQ(entry.appIndex, c.appIndex);
+    EXPECT_EQ(entry.projectType, c.type);
+    EXPECT_EQ(entry.geodeticCode, c.code);
+    EXPECT_EQ(entry.number, -1);
+  }
+  RecentEntry untouched;
+  ProjectFile file;
+  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &untouched, &file));
+  EXPECT_FALSE(ReadCommandLineProject(platform, "", &untouched, &file));
+  EXPECT_EQ(untouched.location, "");
+}
+
+TEST(RecentGrid, RowsCellsAndDeletion) {
+  const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
+  EXPECT_EQ(GridCellText(row, 0), kHyoji + " [WGS]");
+  EXPECT_EQ(GridCellText(row, 1), "Extreme Wind");
+  EXPECT_EQ(GridCellText(row, 2), "D:\\Work\\");
+  // Row, rows, fixed rows: a history index only for a data row.
+  EXPECT_EQ(HistoryIndexOfRow(1, 3, 1), 0);
+  EXPECT_EQ(HistoryIndexOfRow(2, 3, 1), 1);
+  EXPECT_EQ(HistoryIndexOfRow(3, 3, 1), -1);
+  EXPECT_EQ(HistoryIndexOfRow(0, 3, 1), -1);
+  // Deleted row, rows left, fixed rows: the same place, the last, or none.
+  EXPECT_EQ(RowAfterDeletion(2, 4, 1), 2);
+  EXPECT_EQ(RowAfterDeletion(4, 4, 1), 3);
+  EXPECT_EQ(RowAfterDeletion(1, 1, 1), -1);
+
+  FakePlatform platform;
+  const std::string settings = platform.Root() + "orvent.ini";
+  RecentHistory history = {row, {2, "B", "E:\\", 0, 0, "TD"}, {3, "C", "F:\\", 0, 0, "TD"}};
+  ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings));
+  RecentHistory saved;
+  ASSERT_TRUE(LoadHistory(settings, &saved));
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[1].projectName, "C");
+  EXPECT_EQ(history.size(), 2u);
+}
+
+}  // namespace
+}  // namespace orvent

@@ -1,0 +1,31 @@
+// The platform's folder chooser and file dialog, owned by a window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+// The modern folder picker where the system has one, else the classic one;
+// both open at `start`. False when the user cancels.
+bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen);
+
+struct FileChooser {
+  std::vector<std::pair<std::string, std::string>> filters;  // display text, pattern
+  int filterIndex = 1;                                       // 1 is the first pair
+  std::string title;
+  std::string defaultExtension;  // such as ".mbc"; "" for none
+  std::string initialFolder;     // "" for the system's choice
+  std::string fileName;          // prefilled
+  bool open = true;              // an open dialog, else a save dialog
+};
+
+// The common open (or save) dialog, shown with the initial folder made the
+// current one, which is put back afterwards (some file dialogs start in the
+// current folder whatever they are told). False when the user cancels.
+bool ChooseFile(HWND owner, const FileChooser& request, std::string* path);
+
+}  // namespace ui

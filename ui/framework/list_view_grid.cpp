@@ -1,0 +1,221 @@
+#include "ui/framework/list_view_grid.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace ui {
+
+void ListViewGrid::Attach(HWND listView) {
+  if (listView == listView_) return;
+  listView_ = listView;
+  ListView_SetExtendedListViewStyle(
+      listView_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER);
+  SetWindowSubclass(listView_, SubclassProc, 1, 0);
+}
+
+ListViewGrid::~ListViewGrid() {
+  if (font_ != nullptr) {
+    if (IsWindow(listView_)) SendMessageA(listView_, WM_SETFONT, 0, FALSE);
+    DeleteObject(font_);
+  }
+}
+
+LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR) {
+  if (message == WM_MOUSEMOVE) {
+    GridMouseMove move = {};
+    move.header.hwndFrom = hwnd;
+    move.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
+    move.header.code = kGridMouseMove;
+    move.x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
+    move.y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+    SendMessageA(GetParent(hwnd), WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, SubclassProc, id);
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void ListViewGrid::SetRows(int rows) {
+  const int items = rows - fixedRows_ < 0 ? 0 : rows - fixedRows_;
+  items_.resize(static_cast<size_t>(items), std::vector<std::string>(static_cast<size_t>(cols_)));
+  ListView_SetItemCountEx(listView_, items, LVSICF_NOSCROLL);
+}
+
+void ListViewGrid::SetCols(int cols) {
+  for (auto& cells : items_) cells.resize(static_cast<size_t>(cols));
+  while (cols_ > cols) ListView_DeleteColumn(listView_, --cols_);
+  char empty[1] = {};
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = empty;
+  column.cx = 100;
+  while (cols_ < cols) {
+    column.iSubItem = cols_;
+    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(cols_),
+                 reinterpret_cast<LPARAM>(&column));
+    ++cols_;
+  }
+}
+
+int ListViewGrid::Row() const {
+  const int focused = ListView_GetNextItem(listView_, -1, LVNI_FOCUSED);
+  return focused < 0 ? 0 : focused + fixedRows_;
+}
+
+void ListViewGrid::SetRow(int row) {
+  const int item = row - fixedRows_;
+  if (item < 0 || item >= ItemCount()) return;
+  ListView_SetItemState(listView_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(listView_, item, LVIS_SELECTED | LVIS_FOCUSED,
+                        LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void ListViewGrid::SetCol(int col) {
+  if (col >= 0 && col < cols_) col_ = col;
+}
+
+std::string ListViewGrid::TextMatrix(int row, int col) const {
+  if (row < fixedRows_) {
+    std::vector<char> buffer(1024, '\0');
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = buffer.data();
+    column.cchTextMax = static_cast<int>(buffer.size());
+    SendMessageA(listView_, LVM_GETCOLUMNA, static_cast<WPARAM>(col),
+                 reinterpret_cast<LPARAM>(&column));
+    return buffer.data();
+  }
+  return CellText(row - fixedRows_, col);
+}
+
+void ListViewGrid::SetTextMatrix(int row, int col, const std::string& text) {
+  if (col < 0 || col >= cols_) return;
+  if (row < fixedRows_) {
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = buffer.data();
+    SendMessageA(listView_, LVM_SETCOLUMNA, static_cast<WPARAM>(col),
+                 reinterpret_cast<LPARAM>(&column));
+    return;
+  }
+  const size_t item = static_cast<size_t>(row - fixedRows_);
+  if (item >= items_.size()) return;
+  items_[item][static_cast<size_t>(col)] = text;
+  // While drawing is off the whole grid is drawn when it comes back on.
+  if (redraw_) ListView_RedrawItems(listView_, static_cast<int>(item), static_cast<int>(item));
+}
+
+bool ListViewGrid::FillDisplayInfo(const NMHDR* header) const {
+  if (header->hwndFrom != listView_ || listView_ == nullptr) return false;
+  if (header->code == static_cast<UINT>(LVN_GETDISPINFOA)) {
+    auto& item = reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header))->item;
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+      lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+    }
+    return true;
+  }
+  if (header->code == static_cast<UINT>(LVN_GETDISPINFOW)) {
+    auto& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header))->item;
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+      const std::string text = CellText(item.iItem, item.iSubItem);
+      if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax) == 0) {
+        item.pszText[0] = L'\0';
+      }
+      item.pszText[item.cchTextMax - 1] = L'\0';
+    }
+    return true;
+  }
+  return false;
+}
+
+std::string ListViewGrid::CellText(int item, int col) const {
+  if (item < 0 || item >= ItemCount() || col < 0 || col >= cols_) return std::string();
+  return items_[static_cast<size_t>(item)][static_cast<size_t>(col)];
+}
+
+void ListViewGrid::RemoveItem(int row) {
+  const int item = row - fixedRows_;
+  if (item < 0 || item >= ItemCount()) return;
+  items_.erase(items_.begin() + item);
+  // The list-view moves its selection and focus along with the rows.
+  ListView_DeleteItem(listView_, item);
+}
+
+void ListViewGrid::ShowCell(int row, int) {
+  if (row >= fixedRows_) ListView_EnsureVisible(listView_, row - fixedRows_, FALSE);
+}
+
+void ListViewGrid::SetRedraw(bool redraw) {
+  redraw_ = redraw;
+  SendMessageA(listView_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) InvalidateRect(listView_, nullptr, TRUE);
+}
+
+void ListViewGrid::HitTest(int* row, int* col) const {
+  *row = -1;
+  *col = -1;
+  POINT point;
+  if (!GetCursorPos(&point)) return;
+  HWND header = ListView_GetHeader(listView_);
+  RECT headerRect = {};
+  if (header != nullptr && GetWindowRect(header, &headerRect) && PtInRect(&headerRect, point)) {
+    HDHITTESTINFO hit = {};
+    hit.pt = point;
+    ScreenToClient(header, &hit.pt);
+    const int index =
+        static_cast<int>(SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (index >= 0) {
+      *row = 0;
+      *col = index;
+    }
+    return;
+  }
+  LVHITTESTINFO hit = {};
+  hit.pt = point;
+  ScreenToClient(listView_, &hit.pt);
+  if (ListView_SubItemHitTest(listView_, &hit) >= 0 && hit.iItem >= 0) {
+    *row = hit.iItem + fixedRows_;
+    *col = hit.iSubItem;
+  }
+}
+
+int ListViewGrid::MouseRow() const {
+  int row = 0, col = 0;
+  HitTest(&row, &col);
+  return row;
+}
+
+int ListViewGrid::MouseCol() const {
+  int row = 0, col = 0;
+  HitTest(&row, &col);
+  return col;
+}
+
+void ListViewGrid::SetFont(const std::string& face, float points) {
+  HDC dc = GetDC(listView_);
+  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+  if (dc != nullptr) ReleaseDC(listView_, dc);
+  LOGFONTA logFont = {};
+  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0f + 0.5f), dpi, 7200);
+  logFont.lfWeight = FW_NORMAL;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
+  HFONT font = CreateFontIndirectA(&logFont);
+  if (font == nullptr) return;
+  SendMessageA(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = font;
+}
+
+void ListViewGrid::SetColWidth(int col, int twips) {
+  HDC dc = GetDC(listView_);
+  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
+  if (dc != nullptr) ReleaseDC(listView_, dc);
+  ListView_SetColumnWidth(listView_, col, MulDiv(twips, dpi, 1440));
+}
+
+}  // namespace ui

@@ -1,0 +1,39 @@
+#include "ui/framework/window.h"
+
+#include <vector>
+
+namespace ui {
+
+std::string WindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthA(hwnd);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  const int got = GetWindowTextA(hwnd, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+RECT Window::WindowRect() const {
+  RECT r = {};
+  GetWindowRect(hwnd_, &r);
+  return r;
+}
+
+RECT Window::ClientRect() const {
+  RECT r = {};
+  GetClientRect(hwnd_, &r);
+  return r;
+}
+
+RECT Window::ItemRect(int id) const {
+  RECT r = {};
+  GetWindowRect(Item(id), &r);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void Window::MoveItem(int id, const RECT& r) const {
+  SetWindowPos(Item(id), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace ui

@@ -8,7 +8,6 @@
 namespace {
 
 const char kRegistryKey[] = "HALVORN\\ORVENT_V6_0";
-const char kWindowClass[] = "CORVENTApp";
 const char kDialogClass[] = "#32770";
 
 }  // namespace
@@ -21,12 +20,12 @@ bool CORVENTLancherApp::InitInstance() {
   // Failures of start-up's own steps are not the user's concern: the
   // Selector starts all the same.
   static_cast<void>(platform_.SetCurrentFolder(programFolder));
-  static_cast<void>(ui::RegisterDialogClass(kWindowClass, kDialogClass, IDR_MAINFRAME));
+  static_cast<void>(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, kDialogClass, IDR_MAINFRAME));
 
   // One Selector per logged-on user: a second start raises the first one's
   // window (or the dialog it shows) and ends without a word.
   if (platform_.CreateNamedMutex(ExeName()) == orvent::MutexResult::kAlreadyExists) {
-    static_cast<void>(ui::ActivateWindowOfClass(kWindowClass));
+    static_cast<void>(ui::ActivateWindowOfClass(ORVENT_WINDOW_CLASS));
     return false;
   }
 

@@ -7,9 +7,6 @@
 namespace orvent {
 namespace {
 
-const char kSettingsFolder[] = "ORVENT V5_2\\";
-const char kSeedFolder[] = "Common\\";
-const char kSettingsFile[] = "orvent.ini";
 const int kSettingsFolderSeconds = 5;
 
 std::string SpecialFolderWith(Platform& platform, SpecialFolder folder, const std::string& tail) {
@@ -27,7 +24,7 @@ std::string LocateSettingsFile(Platform& platform, const std::string& programFol
   if (!platform.Exists(userFolder)) {
     static_cast<void>(EnsureFolderPathRetry(platform, userFolder, kSettingsFolderSeconds));
   }
-  const std::string settingsPath = userFolder + kSettingsFile;
+  const std::string settingsPath = userFolder + kSettingsFileName;
   // A file that cannot be read gives an empty history.
   if (platform.Exists(settingsPath)) {
     static_cast<void>(LoadHistory(settingsPath, history));
@@ -35,8 +32,8 @@ std::string LocateSettingsFile(Platform& platform, const std::string& programFol
   }
   const std::string seeds[] = {
       SpecialFolderWith(platform, SpecialFolder::kProgramFilesCommon,
-                        std::string(kSettingsFolder) + kSeedFolder + kSettingsFile),
-      programFolder + kSettingsFile,
+                        std::string(kSettingsFolder) + kSeedFolder + kSettingsFileName),
+      programFolder + kSettingsFileName,
   };
   for (const std::string& seed : seeds) {
     if (platform.Exists(seed)) {

@@ -15,6 +15,19 @@
 
 namespace orvent {
 
+// What the dialog shows in each mode.
+struct ModeTexts {
+  const char* title;
+  const char* okButton;
+  const char* locationLabel;
+  const char* referenceButton;
+};
+inline constexpr ModeTexts kCreateModeTexts = {"ORVENT Project Selector - Create New Project",
+                                               "&Create", "Location :", "&Select..."};
+inline constexpr ModeTexts kOpenModeTexts = {"ORVENT Project Selector - Select Open Project",
+                                             "&Open", "Project file :", "&Reference..."};
+inline constexpr char kProjectFileChooserTitle[] = "Select the ORVENT project file";
+
 // The OK button's refusals.
 inline constexpr char kMsgNameInvalid[] = "The project name is invalid.";
 inline constexpr char kMsgNameForbidden[] =

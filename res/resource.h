@@ -9,6 +9,9 @@
 #define IDD_PROJECT 103
 #define IDM_ABOUTBOX 16
 
+// The class of the selector window, by which a second start finds it.
+#define ORVENT_WINDOW_CLASS "CORVENTApp"
+
 // Selector window (102)
 #define IDC_EXIT 1001
 #define IDC_CREATE_NEW_PROJECT 1002

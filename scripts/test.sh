@@ -68,12 +68,12 @@ fuzz() {
 
 windows32() {
   cmake --preset win32 && cmake --build --preset win32 --target ORVENTLancher &&
-    python3 tests/pe/check_exe.py build/win32/ORVENTLancher.exe i386
+    python3 tests/pe/check_exe.py build/win32/ORVENTLancher.exe i386 "$(cat build/win32/version.txt)"
 }
 
 wine_unit() {
   cmake --preset win64 && cmake --build --preset win64 &&
-    python3 tests/pe/check_exe.py build/win64/ORVENTLancher.exe amd64 || return 1
+    python3 tests/pe/check_exe.py build/win64/ORVENTLancher.exe amd64 "$(cat build/win64/version.txt)" || return 1
   ORVENT_FORCE_XVFB=1 orvent_start_display || return 1
   orvent_wine_env "$root/build/win64/wineprefix"
   local data rc=0 exe

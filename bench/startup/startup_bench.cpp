@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "res/resource.h"
 
-const int kExitButton = 1001;
+namespace {
 
 std::string SettingsPath() {
   char appData[MAX_PATH] = {};
@@ -67,7 +67,8 @@ BOOL CALLBACK FindVisibleSelector(HWND hwnd, LPARAM param) {
   GetWindowThreadProcessId(hwnd, &owner);
   char cls[64] = {};
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (owner == search->processId && lstrcmpA(cls, "CORVENTApp") == 0 && IsWindowVisible(hwnd)) {
+  if (owner == search->processId && lstrcmpA(cls, ORVENT_WINDOW_CLASS) == 0 &&
+      IsWindowVisible(hwnd)) {
     search->found = hwnd;
     return FALSE;
   }
@@ -97,7 +98,7 @@ double TimeOneStart(const std::string& selector) {
     QueryPerformanceCounter(&now);
     elapsed = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) /
               static_cast<double>(frequency.QuadPart);
-    PostMessageA(GetDlgItem(search.found, kExitButton), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(search.found, IDC_EXIT), BM_CLICK, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
   const double full = Median(times[1]);
   std::printf("start to visible window, median of %d runs:\n", runs);
   std::printf("  empty history     %8.1f ms   (baseline)\n", empty);
-  std::printf("  999-row history   %8.1f ms   %.2fx of the baseline, +%.1f%%\n", full,
-              full / empty, 100.0 * (full - empty) / empty);
+  std::printf("  999-row history   %8.1f ms   %.2fx of the baseline, +%.1f%%\n", full, full / empty,
+              100.0 * (full - empty) / empty);
   return 0;
 }

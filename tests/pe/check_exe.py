@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks a built ORVENTLancher.exe without running it: machine, GUI
 subsystem, no runtime DLLs beside the system's, the version resource
-(6.0.0.2, translation 0411/04B0, the string values), the embedded manifest
-and the icon group 128.
+(the build's version, translation 0411/04B0, the string values), the
+embedded manifest and the icon group 128.
 
-Usage: check_exe.py EXE MACHINE   (MACHINE: i386 or amd64)
+Usage: check_exe.py EXE MACHINE VERSION   (MACHINE: i386 or amd64;
+VERSION: the build's, as its version.txt holds it)
 Prints one line per check and a closing 'N passed, N failed' line.
 """
 import struct
@@ -74,7 +75,7 @@ class Pe:
 
 
 def main():
-    exe, machine = sys.argv[1], sys.argv[2]
+    exe, machine, expected = sys.argv[1], sys.argv[2], sys.argv[3].strip()
     pe = Pe(open(exe, "rb").read())
     results = []
 
@@ -92,14 +93,14 @@ def main():
     fixed = struct.unpack_from("<IIII", version, at + 8) if at >= 0 else (0, 0, 0, 0)
     def dotted(ms, ls):
         return "%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
-    check("file version 6.0.0.2 (%s)" % dotted(fixed[0], fixed[1]), dotted(fixed[0], fixed[1]) == "6.0.0.2")
-    check("product version 6.0.0.2 (%s)" % dotted(fixed[2], fixed[3]), dotted(fixed[2], fixed[3]) == "6.0.0.2")
+    check("file version %s (%s)" % (expected, dotted(fixed[0], fixed[1])), dotted(fixed[0], fixed[1]) == expected)
+    check("product version %s (%s)" % (expected, dotted(fixed[2], fixed[3])), dotted(fixed[2], fixed[3]) == expected)
     text = version.decode("utf-16-le", "replace")
     check("string table 041104b0", "041104b0" in text)
     check("translation 0x0411/0x04B0", struct.pack("<HH", 0x0411, 0x04B0) in version)
     for key, value in [("FileDescription", "ORVENT Project Selector"), ("InternalName", "ORVENTLancher"),
                        ("OriginalFilename", "ORVENTLancher.EXE"), ("ProductName", "ORVENTLancher.EXE"),
-                       ("FileVersion", "6.0.0.2"), ("ProductVersion", "6.0.0.2"), ("LegalCopyright", "HALVORN")]:
+                       ("FileVersion", expected), ("ProductVersion", expected), ("LegalCopyright", "HALVORN")]:
         at = text.find(key + "\0")
         check("%s holds %s" % (key, value), at >= 0 and value in text[at:at + len(key) + 80])
 

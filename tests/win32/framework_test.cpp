@@ -8,8 +8,10 @@
 #include <stdexcept>
 
 #include "res/resource.h"
+#include "tests/support/fake_platform.h"
 #include "ui/framework/application.h"
 #include "ui/framework/dialog.h"
+#include "ui/selector/dlg_page1.h"
 
 namespace {
 
@@ -95,7 +97,7 @@ TEST(Framework, DialogsOpenCentredUnlessTheyPlaceThemselves) {
   const POINT workCenter = Center(monitor.rcWork);
   RECT outer = {}, inner = {}, placed = {};
   WithApp([&] {
-    ASSERT_TRUE(ui::RegisterDialogClass("CORVENTApp", "#32770", IDR_MAINFRAME));
+    ASSERT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
     ProbeDialog selector(IDD_SELECTOR, nullptr, [&](ProbeDialog& d) {
       outer = d.WindowRect();
       ProbeDialog about(IDD_ABOUTBOX, &d, [&](ProbeDialog& a) {
@@ -154,6 +156,33 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   EXPECT_TRUE(stillRunning);
   EXPECT_EQ(g_boxCaption, "ORVENTLancher");
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
+}
+
+// The selector window and its class carry the program's icon in both sizes.
+void CALLBACK CheckIconsAndExit(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
+  if (window == nullptr || !IsWindowVisible(window)) return;
+  KillTimer(nullptr, timer);
+  for (int size : {ICON_BIG, ICON_SMALL}) {
+    const int metric = size == ICON_BIG ? SM_CXICON : SM_CXSMICON;
+    EXPECT_EQ(SendMessageA(window, WM_GETICON, size, 0),
+              reinterpret_cast<LRESULT>(
+                  LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                             GetSystemMetrics(metric), GetSystemMetrics(metric), LR_SHARED)));
+  }
+  EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+  PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+}
+
+TEST(SelectorWindow, CarriesTheProgramIcon) {
+  orvent::FakePlatform platform;
+  platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
+  WithApp([&] {
+    ASSERT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
+    CDlgPage1 selector(nullptr, platform, platform.Root(), {});
+    SetTimer(nullptr, 0, 50, CheckIconsAndExit);
+    EXPECT_EQ(selector.DoModal(), IDCANCEL);
+  });
 }
 
 }  // namespace

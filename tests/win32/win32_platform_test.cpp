@@ -12,8 +12,10 @@
 
 #include "launch/run_process.h"
 #include "namelist/mbcs.h"
+#include "platform/version_info.h"
 #include "platform/win32/long_path.h"
 #include "tests/win32/temp_folder.h"
+#include "version.h"
 
 namespace orvent {
 namespace {
@@ -155,6 +157,12 @@ TEST(Win32Platform, OwnVersionInformation) {
   const unsigned char signature[] = {0xBD, 0x04, 0xEF, 0xFE};
   EXPECT_NE(std::search(resource.begin(), resource.end(), signature, signature + 4),
             resource.end());
+
+  const VersionInfo info = ReadVersionInfo(platform);
+  EXPECT_TRUE(info.hasProductVersion);
+  EXPECT_EQ(ThreePartVersionText(info.productVersion) + "." +
+                std::to_string(info.productVersion.revision),
+            ORVENT_VERSION_TEXT);
 
   std::vector<unsigned char> translation;
   ASSERT_TRUE(platform.QueryVersionValue("\\VarFileInfo\\Translation", &translation));

@@ -102,11 +102,11 @@ void CDlgPage2::SetupMode(bool create) {
     const LONG style = GetWindowLongA(edit, GWL_STYLE);
     SetWindowLongA(edit, GWL_STYLE, create ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
   }
-  SetItemText(IDC_PROJECT_OK, create ? "&Create" : "&Open");
-  SetItemText(IDC_LOCATION_LABEL, create ? "Location :" : "Project file :");
-  SetItemText(IDC_REFERENCE, create ? "&Select..." : "&Reference...");
-  SetText(std::string("ORVENT Project Selector") +
-          (create ? " - Create New Project" : " - Select Open Project"));
+  const orvent::ModeTexts& texts = create ? orvent::kCreateModeTexts : orvent::kOpenModeTexts;
+  SetItemText(IDC_PROJECT_OK, texts.okButton);
+  SetItemText(IDC_LOCATION_LABEL, texts.locationLabel);
+  SetItemText(IDC_REFERENCE, texts.referenceButton);
+  SetText(texts.title);
 }
 
 void CDlgPage2::ShowExtremeWindChoice(bool show) {
@@ -178,7 +178,7 @@ void CDlgPage2::OnReferenceClicked() {
   } else {
     ui::FileChooser request;
     request.filters = {{"ORVENT project files(*.mbc)", "*.mbc"}, {"all files(*.*)", "*.*"}};
-    request.title = "Select the ORVENT project file";
+    request.title = orvent::kProjectFileChooserTitle;
     request.defaultExtension = ".mbc";
     request.initialFolder = start.folder;
     request.fileName = start.fileName;

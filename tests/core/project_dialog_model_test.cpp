@@ -22,6 +22,12 @@ std::string Flags(const RadioEnables& e) {
   return s;
 }
 
+// Application, project type, initial project type and geodetic radio.
+std::string Choices(const ProjectDialogModel& m) {
+  return std::to_string(m.applicationChoice) + std::to_string(m.projectTypeChoice) +
+         std::to_string(m.initialProjectType) + std::to_string(m.geodeticRadio);
+}
+
 class ProjectDialogModelTest : public ::testing::Test {
  protected:
   ProjectDialogModelTest() {
@@ -30,62 +36,51 @@ class ProjectDialogModelTest : public ::testing::Test {
   }
   // A project file of that type and geodetic system in work.
   std::string AddProject(const std::string& name, int type, int geodeticIndex = 0) {
-    const std::string path = work + name + ".mbc";
-    platform.AddFile(path);
-    EXPECT_TRUE(WriteProjectFile(
-        path, {type, "1.0.0.0", geodeticIndex, GeodeticNames[geodeticIndex], name}));
-    return path;
+    EXPECT_TRUE(WriteProjectFile(work + name + ".mbc",
+                                 {type, "1", geodeticIndex, GeodeticNames[geodeticIndex], name}));
+    return work + name + ".mbc";
   }
-  ProjectDialogModel Open(const std::string& name, int appIndex) {
+  // The dialog as it opens, preset with a project in work (none for "").
+  ProjectDialogModel Opened(bool create, const std::string& name, int appIndex = 0) {
     ProjectDialogModel model;
-    model.SetEntry({-1, name, " " + work + "\\\\ ", appIndex, 3, "TD"});
+    model.createMode = create;
+    if (!name.empty()) model.SetEntry({-1, " " + name, " " + work + "\\\\ ", appIndex, 3, "TD"});
     model.Initialise(platform);
     return model;
+  }
+  OkOutcome Ok(ProjectDialogModel& model) {
+    model.PrepareOk();
+    return model.ConfirmOk(platform, {6, 0, 0, 2});
   }
 
   FakePlatform platform;
   const std::string work = platform.Root() + "Work\\";
-  const VersionNumbers version{6, 0, 0, 2};
 };
 
-TEST_F(ProjectDialogModelTest, InitialiseTakesThePresetAndItsFile) {
+TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndItsFile) {
   AddProject("Site1", 3, 5);
   AddProject("Power", 4, 3);
   const struct {
     bool create;
-    std::string name;
+    const char* name;
     int appIndex;
-    std::string location;  // "" for none, else what the edit shows
-    int application, projectType, initialType, geodetic;
-  } cases[] = {
-      {true, "", 0, "", kAppBasic, kTypeMeasurement, kTypeMeasurement, kGeoTokyo},
-      {false, "", 0, "", kAppBasic, kTypeMeasurement, kTypeMeasurement, kGeoTokyo},
-      {false, "Site1", 1, work + "Site1.mbc", kAppEnergy, kTypeExtremeWind, 3, kGeoJgd2011},
-      {false, "Site1", 3, work + "Site1.mbc", kAppEngineering, kTypeDesignWindSpeed, 3,
-       kGeoJgd2011},
-      {false, "Site1", 4, work + "Site1.mbc", kAppEngineering, kTypeExtremeWind, 3, kGeoJgd2011},
-      {false, "Power", 5, work + "Power.mbc", kAppEnergy, kTypeWindPower, 4, kGeoTokyo},
-      {true, "Site1", 4, work, kAppBasic, kTypeMeasurement, 0, kGeoTokyo},
-  };
+    const char* choices;
+  } cases[] = {{true, "", 0, "0000"},       {false, "", 0, "0000"},
+               {false, "Site1", 1, "1331"}, {false, "Site1", 3, "2231"},
+               {false, "Site1", 4, "2331"}, {false, "Power", 5, "1440"},
+               {true, "Site1", 4, "0000"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name + " app " + std::to_string(c.appIndex) + (c.create ? " create" : ""));
-    ProjectDialogModel model;
-    model.createMode = c.create;
-    if (!c.name.empty()) model.SetEntry({-1, " " + c.name, work + "\\\\", c.appIndex, 3, "TD"});
-    model.Initialise(platform);
-    EXPECT_EQ(model.nameText, c.name);
-    EXPECT_EQ(model.locationText, c.location);
-    EXPECT_EQ(model.startFolder, c.name.empty() ? "C:\\Docs" : work);
-    EXPECT_EQ(model.applicationChoice, c.application);
-    EXPECT_EQ(model.projectTypeChoice, c.projectType);
-    EXPECT_EQ(model.initialProjectType, c.initialType);
-    EXPECT_EQ(model.geodeticRadio, c.geodetic);
-    EXPECT_TRUE(model.showExtremeWind);
+    const ProjectDialogModel model = Opened(c.create, c.name, c.appIndex);
+    EXPECT_EQ(Choices(model), c.choices) << c.name << " " << c.appIndex;
+    const std::string name = c.name;
+    EXPECT_EQ(model.nameText, name);
+    EXPECT_EQ(model.locationText, name.empty() ? "" : c.create ? work : work + name + ".mbc");
+    EXPECT_EQ(model.startFolder, name.empty() ? "C:\\Docs" : work);
     EXPECT_FALSE(model.showWindPower) << "shown only for a file chosen with Reference";
   }
 }
 
-TEST_F(ProjectDialogModelTest, EnablesFollowModeChoicesAndProject) {
+TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
   const struct {
     bool create, selectApplication, windPower, name, location;
     int application, projectType, initialType, geodetic;
@@ -117,25 +112,17 @@ TEST_F(ProjectDialogModelTest, EnablesFollowModeChoicesAndProject) {
     model.geodeticRadio = c.geodetic;
     EXPECT_EQ(Flags(model.Enables()), c.flags) << "case " << (&c - cases);
   }
-}
-
-TEST_F(ProjectDialogModelTest, ClicksRepairAChoiceThatMayNotBePicked) {
+  // A click repairs what may not be picked, by the radios enabled when it came.
   AddProject("Power", 4);
-  ProjectDialogModel model = Open("Power", 0);  // Basic is not for wind power
-  model.applicationChoice = kAppBasic;
-  EXPECT_EQ(Flags(model.ProjectTypeClicked()), "010/00001/100");
-  EXPECT_EQ(model.applicationChoice, kAppEnergy);
-
-  model.showWindPower = true;
-  model.initialProjectType = kTypeMeasurement;
-  model.applicationChoice = kAppBasic;
-  model.projectTypeChoice = kTypeWindPower;
-  // The enables of the click's moment: Wind power was not yet allowed.
-  EXPECT_EQ(Flags(model.ApplicationClicked()), "010/10000/100");
-  EXPECT_EQ(model.applicationChoice, kAppEnergy);
-  EXPECT_EQ(model.projectTypeChoice, kTypeMeasurement);
-
-  ProjectDialogModel none;  // open mode without a project: nothing may be picked
+  ProjectDialogModel power = Opened(false, "Power");  // Basic is not for wind power
+  EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");
+  EXPECT_EQ(power.applicationChoice, kAppEnergy);
+  power.showWindPower = true;
+  power.initialProjectType = kTypeMeasurement;
+  power.applicationChoice = kAppBasic;
+  EXPECT_EQ(Flags(power.ApplicationClicked()), "010/10000/100");
+  EXPECT_EQ(Choices(power), "1000");
+  ProjectDialogModel none;  // nothing may be picked: the choice stays
   none.applicationChoice = 2;
   none.ApplicationClicked();
   EXPECT_EQ(none.applicationChoice, 2);
@@ -143,34 +130,25 @@ TEST_F(ProjectDialogModelTest, ClicksRepairAChoiceThatMayNotBePicked) {
 
 TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
   const std::string file = AddProject("Power", 4, 4);
-  ProjectDialogModel create;
-  create.createMode = true;
-  create.Initialise(platform);
+  ProjectDialogModel create = Opened(true, "");
   create.locationText = " " + work + " ";
   EXPECT_EQ(create.BeginReference(platform).folder, work);
   EXPECT_EQ(platform.currentFolder, work) << "the folder chooser opens in the current folder";
   create.applicationChoice = 2;
   create.TakeFolder(" C:\\New\\\\ ");
-  EXPECT_EQ(create.locationText, "C:\\New\\");
-  EXPECT_EQ(create.startFolder, "C:\\New\\");
+  EXPECT_EQ(create.locationText + create.startFolder, "C:\\New\\C:\\New\\");
   EXPECT_EQ(create.applicationChoice, kAppBasic);
 
-  ProjectDialogModel open;
-  open.Initialise(platform);
+  ProjectDialogModel open = Opened(false, "");
   ChooserStart start = open.BeginReference(platform);
-  EXPECT_EQ(start.folder, "C:\\");
-  EXPECT_EQ(start.fileName, "Docs") << "the documents folder, not being known to exist";
+  EXPECT_EQ(start.folder + "|" + start.fileName, "C:\\|Docs");
   open.locationText = file;
   start = open.BeginReference(platform);
-  EXPECT_EQ(start.folder, work);
-  EXPECT_EQ(start.fileName, "Power.mbc");
+  EXPECT_EQ(start.folder + "|" + start.fileName, work + "|Power.mbc");
   open.TakeProjectFile(file);
-  EXPECT_EQ(open.nameText, "Power");
-  EXPECT_EQ(open.startFolder, work);
-  EXPECT_EQ(open.projectTypeChoice, kTypeWindPower);
-  EXPECT_EQ(open.applicationChoice, kAppBasic) << "repaired only by a click";
+  EXPECT_EQ(open.nameText + "|" + open.startFolder, "Power|" + work);
+  EXPECT_EQ(Choices(open), "0401") << "Basic stays until a click repairs it";
   EXPECT_TRUE(open.showWindPower);
-  EXPECT_EQ(open.geodeticRadio, kGeoJgd2011);
 }
 
 TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
@@ -178,67 +156,42 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
   platform.AddFile(work + "Odd.mbc");  // not a project file: reads as type 0
   const struct {
     bool create;
-    std::string name, location;
+    std::string name, location, shown;  // the location once OK normalised it
     int application, projectType;
     const char* message;
     Field focus;
-    std::string shown;  // the location once OK normalised it
   } cases[] = {
-      {true, " ", "C:\\Missing", 0, 0, kMsgNameInvalid, Field::kName, "C:\\Missing\\"},
-      {true, "a/b", work + "\\\\", 0, 0, kMsgNameForbidden, Field::kName, work},
-      {true, "x|", work, 0, 0, kMsgNameForbidden, Field::kName, work},
-      {true, "Site", "  ", 0, 0, kMsgLocationInvalid, Field::kLocation, "\\"},
-      {true, "Site", "C:\\Missing", 0, 0, kMsgLocationInvalid, Field::kLocation, "C:\\Missing\\"},
-      {false, "Site1", "", 0, 0, kMsgProjectFileMissing, Field::kLocation, ""},
-      {false, "Site1", work + "None.mbc", 0, 0, kMsgProjectFileMissing, Field::kLocation, ""},
-      {false, "Site1", work + "Site1.mbc", -1, 0, kMsgNoApplication, Field::kApplication, ""},
-      {false, "Site1", work + "Odd.mbc", 0, -1, kMsgNoProjectType, Field::kProjectType, ""},
+      {true, " ", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgNameInvalid, Field::kName},
+      {true, "a/b", work + "\\\\", work, 0, 0, kMsgNameForbidden, Field::kName},
+      {true, "x|", work, work, 0, 0, kMsgNameForbidden, Field::kName},
+      {true, "Site", "  ", "\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
+      {true, "Site", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
+      {false, "Site1", " ", "", 0, 0, kMsgProjectFileMissing, Field::kLocation},
+      {false, "Site1", work + "None.mbc", work + "None.mbc", 0, 0, kMsgProjectFileMissing,
+       Field::kLocation},
+      {false, "Site1", work + "Site1.mbc", work + "Site1.mbc", -1, 0, kMsgNoApplication,
+       Field::kApplication},
+      {false, "x", work + "Odd.mbc", work + "Odd.mbc", 0, -1, kMsgNoProjectType,
+       Field::kProjectType},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name + " in " + c.location);
     ProjectDialogModel model;
     model.createMode = c.create;
     model.nameText = c.name;
     model.locationText = c.location;
     model.applicationChoice = c.application;
     model.projectTypeChoice = c.projectType;
-    model.PrepareOk();
-    EXPECT_EQ(model.locationText, c.create ? c.shown : c.location);
-    const OkOutcome outcome = model.ConfirmOk(platform, version);
+    const OkOutcome outcome = Ok(model);
+    EXPECT_EQ(model.locationText, c.shown);
     EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(outcome.message, c.message) << c.name << " in " << c.location;
     EXPECT_EQ(outcome.focus, c.focus);
   }
   EXPECT_TRUE(platform.madeFolders.empty());
 }
 
-TEST_F(ProjectDialogModelTest, OkCreatesTheProjectInAFolderOfItsOwn) {
+TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
   const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
-  ProjectDialogModel model;
-  model.createMode = true;
-  model.Initialise(platform);
-  model.nameText = kHyoji;
-  model.locationText = work;
-  model.projectTypeChoice = kTypeExtremeWind;
-  model.PrepareOk();
-  const OkOutcome outcome = model.ConfirmOk(platform, version);
-  ASSERT_TRUE(outcome.accepted) << outcome.message;
-  const std::string folder = work + kHyoji + "\\";
-  EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
-  ProjectFile written;
-  ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
-  EXPECT_EQ(written.fileVersion, "6.0.0");
-  EXPECT_EQ(written.projectType, kTypeExtremeWind);
-  EXPECT_EQ(written.geodeticIndex, 0);
-  const RecentEntry entry = model.GetEntry();
-  EXPECT_EQ(entry.projectName, kHyoji);
-  EXPECT_EQ(entry.location, folder);
-  EXPECT_EQ(entry.appIndex, kAppBasic);
-  EXPECT_EQ(entry.projectType, kTypeExtremeWind);
-  EXPECT_EQ(entry.geodeticCode, "TD");
-}
-
-TEST_F(ProjectDialogModelTest, OkInAnExistingOrUnmakeableProjectFolder) {
   for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
   platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
   platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
@@ -247,52 +200,56 @@ TEST_F(ProjectDialogModelTest, OkInAnExistingOrUnmakeableProjectFolder) {
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.FailMakeFolder(work + "Locked\\", MakeFolderResult::kFailed);
   const struct {
-    const char* name;
-    std::string message;
+    std::string name, message;
     int slept;
   } cases[] = {
-      {"Taken", kMsgProjectExists, 0},
+      {kHyoji, "", 0},
       {"Hidden", "", 0},
+      {"Taken", kMsgProjectExists, 0},
       {"Raced", kMsgProjectExists, 60000},
       {"Locked", kMsgFolderFailed + work + "Locked\\]", 60000},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
     platform.sleptMilliseconds = 0;
-    ProjectDialogModel model;
-    model.createMode = true;
+    ProjectDialogModel model = Opened(true, "");
     model.nameText = c.name;
     model.locationText = work;
-    model.PrepareOk();
-    const OkOutcome outcome = model.ConfirmOk(platform, version);
+    model.projectTypeChoice = kTypeExtremeWind;
+    const OkOutcome outcome = Ok(model);
+    EXPECT_EQ(outcome.message, c.message) << c.name;
     EXPECT_EQ(outcome.accepted, c.message.empty());
-    EXPECT_EQ(outcome.message, c.message);
     EXPECT_EQ(outcome.focus, Field::kNone);
     EXPECT_EQ(platform.sleptMilliseconds, c.slept);
   }
+  const std::string folder = work + kHyoji + "\\";
+  EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
+  ProjectFile written;
+  ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
+  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType), "6.0.0|3");
+  EXPECT_EQ(written.geodeticIndex, 0);
 }
 
-TEST_F(ProjectDialogModelTest, OkInOpenModeGivesTheFileFolderAndTheApplication) {
+TEST_F(ProjectDialogModelTest, OkGivesTheProjectAndTheApplicationToStart) {
   AddProject("Site1", 2, 3);
   const struct {
-    int appIndex, application, projectType;
-    int resultApp;
-  } cases[] = {{0, 2, 2, 2}, {0, 2, 3, 4}, {0, 1, 4, 5}, {5, 0, 1, 0}};
+    bool create;
+    int application, projectType, appIndex;
+  } cases[] = {
+      {false, 2, 2, 2}, {false, 2, 3, 4}, {false, 1, 4, 5}, {false, 0, 1, 0}, {true, 0, 3, 0}};
   for (const auto& c : cases) {
-    ProjectDialogModel model = Open("Site1", c.appIndex);
-    model.selectApplicationMode = true;
+    ProjectDialogModel model = Opened(c.create, "Site1");
+    model.nameText = c.create ? "New" : model.nameText;
     model.applicationChoice = c.application;
     model.projectTypeChoice = c.projectType;
-    model.PrepareOk();
-    ASSERT_TRUE(model.ConfirmOk(platform, version).accepted);
+    ASSERT_TRUE(Ok(model).accepted);
     const RecentEntry entry = model.GetEntry();
-    EXPECT_EQ(entry.location, work);
-    EXPECT_EQ(entry.projectName, "Site1");
-    EXPECT_EQ(entry.appIndex, c.resultApp);
+    EXPECT_EQ(entry.location, c.create ? work + "New\\" : work);
+    EXPECT_EQ(entry.projectName, c.create ? "New" : "Site1");
+    EXPECT_EQ(entry.appIndex, c.appIndex);
     EXPECT_EQ(entry.projectType, c.projectType);
     EXPECT_EQ(entry.geodeticCode, "TD") << "WGS84 is shown, and so taken, as Tokyo datum";
+    EXPECT_EQ(entry.number, -1);
   }
-  EXPECT_TRUE(platform.madeFolders.empty());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// What the selector window decides, against the fake platform: start-up's
-// reading of its own path and command line, where the settings file lies,
-// the command-line project, the grid's rows, and deleting one.
+// What the selector window and start-up decide, against the fake platform:
+// the program's own path, command line and version, where the settings file
+// lies, the command-line project, the grid's rows, and deleting one.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +10,7 @@
 #include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
+#include "platform/version_info.h"
 #include "project/command_line_project.h"
 #include "tests/support/fake_platform.h"
 
@@ -17,6 +18,33 @@ namespace orvent {
 namespace {
 
 const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
+
+TEST(Startup, TheVersionComesFromTheFixedRecord) {
+  FakePlatform platform;
+  // A signature out of the 4-byte steps, then the record: file version
+  // 6.1.3.2, product version 6.1.0.2.
+  platform.versionResource = {0,    0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF,
+                              0xFE, 0, 0,    0,    0,    1,    0, 6, 0,    2,    0,
+                              3,    0, 1,    0,    6,    0,    2, 0, 0,    0};
+  platform.versionResource.resize(8 + 52);
+  platform.versionValues["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
+  platform.versionValues["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
+  const VersionInfo info = ReadVersionInfo(platform);
+  EXPECT_EQ(
+      ThreePartVersionText(info.fileVersion) + "." + std::to_string(info.fileVersion.revision),
+      "6.1.3.2");
+  EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
+            "ORVENT Version 6.1  (6.1.0.2)");
+  EXPECT_EQ(info.copyright, "(C)");
+  platform.versionResource.resize(8 + 51);  // the whole record must fit
+  EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
+  // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.
+  for (const auto& [build, line] :
+       {std::pair{2u, "1.0b (1.0.2.0)"}, std::pair{27u, "1.0{ (1.0.27.0)"},
+        std::pair{32u, "1.0  (1.0.32.0)"}, std::pair{257u, "1.0a (1.0.257.0)"}}) {
+    EXPECT_EQ(VersionLine("x", {1, 0, build, 0}), line);
+  }
+}
 
 TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "history/settings_file.h"
 #include "platform/version_info.h"
 #include "res/resource.h"
@@ -12,114 +15,89 @@
 namespace e2e {
 namespace {
 
-const char* const kMembers[] = {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
-                                "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"};
+constexpr DWORD kTimeoutMs = 10000;
 
-std::string Environment(const char* name) {
-  char value[4096] = {};
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  return length < sizeof value ? std::string(value, length) : std::string();
+// Polls the condition, keeping the driver's own messages flowing.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
+  for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
+  }
 }
 
-std::string SpecialFolder(int csidl) {
+// What a posted click or key changes shows a moment later.
+template <typename Actual, typename T>
+void ExpectSoon(Actual actual, const T& expected, const std::string& what) {
+  WaitUntil([&] { return actual() == expected; }, 3000);
+  EXPECT_EQ(actual(), expected) << what;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result)
+             ? static_cast<LRESULT>(result)
+             : -1;
+}
+
+std::string TextOf(HWND window) {
+  char text[4096] = {};
+  return std::string(text, Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return in ? bytes.str() : "(no file)";
+}
+
+// Writes the file, making its folder first; a trail byte 0x5C is no separator.
+bool WriteFile(const std::string& path, const std::string& bytes) {
+  for (size_t i = 3; i < path.size(); ++i) {
+    if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
+      ++i;
+    else if (path[i] == '\\')
+      CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+  }
+  return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
+}
+
+std::string SettingsFolder(int csidl) {
   char path[MAX_PATH] = {};
   SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE);
   return std::string(path) + "\\" + orvent::kSettingsFolder;
 }
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs,
-                           &result)) {
-    return -1;
+HWND Descendant(HWND root, const char* className, int id) {
+  for (HWND child = GetWindow(root, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[64] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, className) == 0 && (id == 0 || GetDlgCtrlID(child) == id)) return child;
+    if (HWND inner = Descendant(child, className, id)) return inner;
   }
-  return static_cast<LRESULT>(result);
+  return nullptr;
 }
 
-// Memory in the Selector's process, for the list-view's messages, whose
-// pointers the system passes on unchanged.
-class Remote {
- public:
-  Remote(HWND window, SIZE_T size) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-    if (process_ != nullptr) {
-      at_ = static_cast<char*>(
-          VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    }
-  }
-  ~Remote() {
-    if (at_ != nullptr) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-  char* At(SIZE_T offset = 0) const { return at_ + offset; }
-  bool Put(const void* data, SIZE_T size, SIZE_T offset = 0) const {
-    return at_ != nullptr && WriteProcessMemory(process_, At(offset), data, size, nullptr);
-  }
-  bool Get(void* data, SIZE_T size, SIZE_T offset = 0) const {
-    return at_ != nullptr && ReadProcessMemory(process_, At(offset), data, size, nullptr);
-  }
+RECT RectOf(HWND window, int id = 0) {
+  RECT r = {};
+  GetWindowRect(id == 0 ? window : GetDlgItem(window, id), &r);
+  return r;
+}
 
- private:
-  HANDLE process_ = nullptr;
-  char* at_ = nullptr;
-};
+// The member applications started so far: "module|command line|folder".
+std::vector<std::string> Launches(const Driver& d) {
+  const std::string bytes = ReadFile(d.Expand("{F}") + fake_member::kLaunchRecordFile);
+  std::istringstream record(bytes == "(no file)" ? "" : bytes);
+  std::vector<std::string> launches;
+  for (std::string line; std::getline(record, line);)
+    launches.push_back(line.substr(0, line.size() - 1));
+  return launches;
+}
 
 }  // namespace
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    if (condition()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-}
-
-std::string TextOf(HWND window) {
-  char text[4096] = {};
-  const LRESULT length = Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
-}
-
-bool ReadFile(const std::string& path, std::string* bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bytes->clear();
-  char buffer[65536];
-  DWORD read = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    bytes->append(buffer, read);
-  }
-  CloseHandle(file);
-  return true;
-}
-
-bool WriteFile(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const BOOL ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  return ok && written == bytes.size();
-}
-
-bool MakeFolders(const std::string& folder) {
-  for (size_t i = 3; i < folder.size(); ++i) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(folder[i]))) {
-      ++i;
-    } else if (folder[i] == '\\') {
-      CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
-    }
-  }
-  const DWORD attributes = GetFileAttributesA(folder.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 std::string HistoryBytes(const std::vector<Row>& rows) {
   std::string text =
@@ -127,49 +105,46 @@ std::string HistoryBytes(const std::vector<Row>& rows) {
   for (size_t i = 0; i < rows.size(); ++i) {
     char key[16];
     snprintf(key, sizeof key, "Recent%03d", static_cast<int>(i + 1));
-    const Row& r = rows[i];
-    text += std::string(key) + " = \"" + r.name + "\", \"" + r.application + "\", " +
-            std::to_string(r.type) + ", \"" + r.location + "\", \"" + r.code + "\",\r\n";
+    text += std::string(key) + " = \"" + rows[i].name + "\", \"" + rows[i].application + "\", " +
+            std::to_string(rows[i].type) + ", \"" + rows[i].location + "\", \"" + rows[i].code +
+            "\",\r\n";
   }
   return text + "/\r\n";
 }
 
 std::string ProjectBytes(int projectType) {
-  const orvent::VersionNumbers version{ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
-                                       ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION};
   return "! === ORVENT Basic Environment File ===\r\n\r\n!" + std::string(73, '=') +
-         "\r\n&General_Parameters\r\nFileVersion = " + orvent::ThreePartVersionText(version) +
+         "\r\n&General_Parameters\r\nFileVersion = " +
+         orvent::ThreePartVersionText({ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
+                                       ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION}) +
          ",\r\nProjectType = " + std::to_string(projectType) +
          ",\t! 0:Measurement, 1:Meso-Scale, 2:Engineering(DWS)\r\n/\r\n";
 }
 
 void Driver::SetUp() {
-  scratch_ = Environment("ORVENT_E2E_SCRATCH") + "\\";
-  selector_ = Environment("ORVENT_E2E_SELECTOR");
-  member_ = Environment("ORVENT_E2E_MEMBER");
-  const std::string shots = Environment("ORVENT_E2E_SCREENSHOTS");
-  screenshots_ = shots.empty() ? shots : shots + "\\";
-  ASSERT_NE(GetFileAttributesA(selector_.c_str()), INVALID_FILE_ATTRIBUTES) << selector_;
+  char value[MAX_PATH] = {};
+  GetEnvironmentVariableA("ORVENT_E2E_SCRATCH", value, MAX_PATH);
+  scratch_ = std::string(value) + "\\";
   // Each test has a program folder of its own; a repeated run takes the next name.
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(test->test_suite_name()) + "_" + test->name();
+  std::string name = test->name();
   for (char& c : name) c = c == '/' ? '_' : c;
   for (int n = 0; program_.empty() && n < 100; ++n) {
     const std::string folder = scratch_ + name + (n > 0 ? "_" + std::to_string(n) : "");
     if (CreateDirectoryA(folder.c_str(), nullptr)) program_ = folder + "\\";
   }
   ASSERT_FALSE(program_.empty()) << "no program folder in " << scratch_;
-  ASSERT_TRUE(CopyFileA(selector_.c_str(), (program_ + "ORVENTLancher.exe").c_str(), TRUE));
-  for (const char* exe : kMembers) {
-    ASSERT_TRUE(CopyFileA(member_.c_str(), (program_ + exe).c_str(), TRUE)) << member_;
+  GetEnvironmentVariableA("ORVENT_E2E_SELECTOR", value, MAX_PATH);
+  ASSERT_TRUE(CopyFileA(value, (program_ + "ORVENTLancher.exe").c_str(), TRUE)) << value;
+  GetEnvironmentVariableA("ORVENT_E2E_MEMBER", value, MAX_PATH);
+  for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
+                          "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"}) {
+    ASSERT_TRUE(CopyFileA(value, (program_ + exe).c_str(), TRUE)) << value;
   }
-  projects_ = program_ + "Projects\\";
-  ASSERT_TRUE(MakeFolders(projects_));
+  ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
   // The settings files are the user's: kept, and put back afterwards.
-  for (const std::string& path : {UserSettingsFile(), SeedSettingsFile()}) {
-    Saved saved{path, "", false};
-    saved.existed = ReadFile(path, &saved.bytes);
-    saved_.push_back(saved);
+  for (const std::string& path : {Expand("{U}"), Expand("{C}")}) {
+    saved_.emplace_back(path, ReadFile(path));
     DeleteFileA(path.c_str());
   }
   ASSERT_EQ(FindWindowA(ORVENT_WINDOW_CLASS, nullptr), nullptr) << "a Selector is running";
@@ -177,48 +152,33 @@ void Driver::SetUp() {
 
 void Driver::TearDown() {
   for (const PROCESS_INFORMATION& process : processes_) {
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process.hProcess, 1);
-      WaitForSingleObject(process.hProcess, kTimeoutMs);
-    }
+    TerminateProcess(process.hProcess, 1);  // if it still runs
+    WaitForSingleObject(process.hProcess, kTimeoutMs);
     CloseHandle(process.hProcess);
   }
-  for (const Saved& saved : saved_) {
-    DeleteFileA(saved.path.c_str());
-    if (saved.existed) WriteFile(saved.path, saved.bytes);
+  for (const auto& saved : saved_) {
+    DeleteFileA(saved.first.c_str());
+    if (saved.second != "(no file)") WriteFile(saved.first, saved.second);
   }
 }
 
 std::string Driver::Expand(const std::string& text) const {
-  const std::pair<const char*, std::string> names[] = {{"{P}", projects_},
-                                                       {"{F}", program_},
-                                                       {"{U}", UserSettingsFile()},
-                                                       {"{C}", SeedSettingsFile()}};
+  const std::pair<const char*, std::string> names[] = {
+      {"{P}", program_ + "Projects\\"},
+      {"{F}", program_},
+      {"{U}", SettingsFolder(CSIDL_APPDATA) + orvent::kSettingsFileName},
+      {"{C}", SettingsFolder(CSIDL_PROGRAM_FILES_COMMON) + orvent::kSeedFolder +
+                  orvent::kSettingsFileName}};
   std::string out = text;
   for (const auto& name : names) {
-    for (size_t at; (at = out.find(name.first)) != std::string::npos;) {
+    for (size_t at; (at = out.find(name.first)) != std::string::npos;)
       out.replace(at, 3, name.second);
-    }
   }
   return out;
 }
 
-std::string Driver::UserSettingsFile() const {
-  return SpecialFolder(CSIDL_APPDATA) + orvent::kSettingsFileName;
-}
-
-std::string Driver::SeedSettingsFile() const {
-  return SpecialFolder(CSIDL_PROGRAM_FILES_COMMON) + orvent::kSeedFolder +
-         orvent::kSettingsFileName;
-}
-
-std::string Driver::UserSettings() const {
-  std::string bytes;
-  return ReadFile(UserSettingsFile(), &bytes) ? bytes : "(no settings file)";
-}
-
 bool Driver::Start(const std::string& arguments, bool wait) {
-  if (processes_.empty()) settingsAtStart = UserSettings();
+  if (processes_.empty()) settingsAtStart = ReadFile(Expand("{U}"));
   std::string commandLine = "\"" + program_ + "ORVENTLancher.exe\" " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -229,112 +189,327 @@ bool Driver::Start(const std::string& arguments, bool wait) {
   }
   CloseHandle(process.hThread);
   processes_.push_back(process);
-  if (!wait) return true;
   HWND window = nullptr;
-  WaitUntil([&] {
-    window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return window != nullptr && id == process.dwProcessId && IsWindowVisible(window);
-  });
-  windows = {window};
-  return window != nullptr;
+  if (wait && !WaitUntil([&] {
+        window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        return id == process.dwProcessId && IsWindowVisible(window);
+      })) {
+    return false;
+  }
+  if (wait) windows = {window};
+  return true;
 }
 
 bool Driver::Running(int which) const {
-  return WaitForSingleObject(Process(which).hProcess, 0) == WAIT_TIMEOUT;
+  const PROCESS_INFORMATION& p = processes_.at(which < 0 ? processes_.size() - 1 : which);
+  return WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-bool Driver::WaitForExit(int which) const {
-  return WaitUntil([&] { return !Running(which); });
-}
-
-HWND Driver::Opens(const std::string& title) {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    for (found = GetTopWindow(nullptr); found != nullptr; found = GetWindow(found, GW_HWNDNEXT)) {
-      if (GetWindow(found, GW_OWNER) == Top() && IsWindowVisible(found) &&
-          (title.empty() || TextOf(found) == title)) {
-        return true;
-      }
-    }
-    return false;
-  });
-  if (found != nullptr) windows.push_back(found);
-  return found;
-}
-
-bool Driver::Closes() {
-  HWND window = Top();
-  windows.pop_back();
-  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
-
-bool Driver::Click(int id) const {
-  HWND control = GetDlgItem(Top(), id);
-  return control != nullptr && PostMessageA(control, BM_CLICK, 0, 0);
-}
-
-int Driver::ItemCount() const { return static_cast<int>(Send(Grid(), LVM_GETITEMCOUNT, 0, 0)); }
-
-int Driver::FocusedItem() const {
-  return static_cast<int>(Send(Grid(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-}
-
-std::string Driver::Cell(int item, int column) const {
+template <typename Record>
+LRESULT Driver::Remote(UINT message, WPARAM wParam, Record* record, std::string* text) const {
   const SIZE_T room = 1024;
-  Remote remote(Grid(), sizeof(LVITEMA) + room);
-  LVITEMA request = {};
-  request.iSubItem = column;
-  request.pszText = remote.At(sizeof request);
-  request.cchTextMax = static_cast<int>(room);
-  std::vector<char> text(room + 1, '\0');
-  if (!remote.Put(&request, sizeof request) ||
-      Send(Grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
-           reinterpret_cast<LPARAM>(remote.At())) < 0 ||
-      !remote.Get(text.data(), room, sizeof request)) {
-    return "(unreadable)";
+  DWORD id = 0;
+  GetWindowThreadProcessId(Grid(), &id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, id);
+  char* at = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof *record + room, MEM_COMMIT, PAGE_READWRITE));
+  if (text != nullptr) reinterpret_cast<LVITEMA*>(record)->pszText = at + sizeof *record;
+  std::vector<char> got(room + 1, '\0');
+  LRESULT result = -1;
+  if (at != nullptr && WriteProcessMemory(process, at, record, sizeof *record, nullptr)) {
+    result = Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
+    ReadProcessMemory(process, at, record, sizeof *record, nullptr);
+    ReadProcessMemory(process, at + sizeof *record, got.data(), room, nullptr);
   }
-  return text.data();
+  if (text != nullptr) *text = got.data();
+  VirtualFreeEx(process, at, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return result;
 }
 
-bool Driver::ItemRect(int item, RECT* rect) const {
-  Remote remote(Grid(), sizeof(RECT));
-  RECT request = {LVIR_LABEL, 0, 0, 0};
-  return remote.Put(&request, sizeof request) &&
-         Send(Grid(), LVM_GETITEMRECT, static_cast<WPARAM>(item),
-              reinterpret_cast<LPARAM>(remote.At())) > 0 &&
-         remote.Get(rect, sizeof *rect);
+Step History(const std::vector<Row>& rows) {
+  return [=](Driver& d) {
+    std::vector<Row> expanded = rows;
+    for (Row& row : expanded) row.location = d.Expand(row.location);
+    ASSERT_TRUE(WriteFile(d.Expand("{U}"), HistoryBytes(expanded)));
+  };
 }
 
-bool Driver::Key(UINT virtualKey) const {
-  const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-  return PostMessageA(Grid(), WM_KEYDOWN, virtualKey, down) &&
-         PostMessageA(Grid(), WM_KEYUP, virtualKey, down | 0xC0000000);
+Step File(const std::string& path, const std::string& bytes) {
+  return [=](Driver& d) { ASSERT_TRUE(WriteFile(d.Expand(path), d.Expand(bytes))) << path; };
 }
 
-std::vector<std::string> Driver::Launches() const {
-  std::vector<std::string> launches;
-  std::string bytes;
-  if (!ReadFile(program_ + fake_member::kLaunchRecordFile, &bytes)) return launches;
-  // Three lines a start: command line, working folder, module.
-  std::vector<std::string> values;
-  for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
-    const std::string line = bytes.substr(at, end - at);
-    values.push_back(line.substr(line.find('=') + 1));
-  }
-  for (size_t i = 0; i + 2 < values.size(); i += 3) {
-    launches.push_back(values[i + 2] + "|" + values[i] + "|" + values[i + 1]);
-  }
-  return launches;
+Step Member(const std::string& exe, bool present) {
+  return [=](Driver& d) {
+    const std::string path = d.Expand("{F}" + exe);
+    ASSERT_TRUE(present ? CopyFileA(d.Expand("{F}ORVENTEnergy.exe").c_str(), path.c_str(), TRUE)
+                        : DeleteFileA(path.c_str()));
+  };
 }
 
-bool Driver::Screenshot(const std::string& name) const {
-  if (screenshots_.empty()) return true;
-  // The script watching the folder takes the picture and removes the request.
-  const std::string request = screenshots_ + name + ".request";
-  return WriteFile(request, "") &&
-         WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; });
+Step Start(const std::string& arguments) {
+  return [=](Driver& d) { ASSERT_TRUE(d.Start(d.Expand(arguments))) << "no selector window"; };
+}
+
+Step Press(int id) {
+  return [=](Driver& d) { ASSERT_TRUE(PostMessageA(GetDlgItem(d.Top(), id), BM_CLICK, 0, 0)); };
+}
+
+Step Type(int id, const std::string& text) {
+  return [=](Driver& d) {
+    const std::string typed = d.Expand(text);
+    ASSERT_EQ(Send(GetDlgItem(d.Top(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str())),
+              TRUE);
+  };
+}
+
+Step Key(unsigned virtualKey, int times) {
+  return [=](Driver& d) {
+    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    for (int i = 0; i < times; ++i) {
+      ASSERT_TRUE(PostMessageA(d.Grid(), WM_KEYDOWN, virtualKey, down));
+      ASSERT_TRUE(PostMessageA(d.Grid(), WM_KEYUP, virtualKey, down | 0xC0000000));
+    }
+  };
+}
+
+Step DoubleClick(int item) {
+  return [=](Driver& d) {
+    RECT r = {LVIR_LABEL, 0, 0, 0};
+    ASSERT_GT(d.Remote(LVM_GETITEMRECT, item, &r), 0);
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(PostMessageA(d.Grid(), WM_LBUTTONDBLCLK, MK_LBUTTON, at));
+    ASSERT_TRUE(PostMessageA(d.Grid(), WM_LBUTTONUP, 0, at));
+  };
+}
+
+Step System(unsigned command) {
+  return [=](Driver& d) { ASSERT_TRUE(PostMessageA(d.Top(), WM_SYSCOMMAND, command, 0)); };
+}
+
+Step Opens(const std::string& title) {
+  return [=](Driver& d) {
+    HWND found = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      for (found = GetTopWindow(nullptr); found != nullptr; found = GetWindow(found, GW_HWNDNEXT)) {
+        if (GetWindow(found, GW_OWNER) == d.Top() && IsWindowVisible(found) &&
+            (title.empty() || TextOf(found) == title)) {
+          return true;
+        }
+      }
+      return false;
+    })) << "no window \""
+        << title << "\"";
+    d.windows.push_back(found);
+  };
+}
+
+Step Closes() {
+  return [](Driver& d) {
+    HWND window = d.Top();
+    d.windows.pop_back();
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
+    // Once the window below answers, it has done what the closing asked of it.
+    if (!d.windows.empty()) Send(d.Top(), WM_NULL);
+  };
+}
+
+Step Message(const std::string& text, int button) {
+  return [=](Driver& d) {
+    Opens("")(d);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "no message \"" << text << "\"";
+    EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), text);
+    EXPECT_EQ(TextOf(d.Top()), "ORVENTLancher") << "a message is titled with the program's name";
+    ASSERT_NE(GetDlgItem(d.Top(), button), nullptr) << "no button " << button;
+    Press(button)(d);
+    Closes()(d);
+  };
+}
+
+Step Exit() {
+  return [](Driver& d) {
+    Press(IDC_EXIT)(d);
+    Exits()(d);
+  };
+}
+
+Step Choose(const std::string& path) {
+  return [=](Driver& d) {
+    // The open dialog's name box is a combo box with an edit inside; the
+    // folder chooser has an edit of its own.
+    HWND combo = Descendant(d.Top(), "ComboBoxEx32", 1148);
+    HWND edit = combo != nullptr ? Descendant(combo, "Edit", 0) : Descendant(d.Top(), "Edit", 1152);
+    HWND accept = Descendant(d.Top(), "Button", IDOK);
+    ASSERT_TRUE(edit != nullptr && accept != nullptr) << "not a chooser this driver knows";
+    const std::string typed = d.Expand(path);
+    Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+    ASSERT_TRUE(PostMessageA(accept, BM_CLICK, 0, 0));
+    Closes()(d);
+  };
+}
+
+Step SecondStart() {
+  return [](Driver& d) {
+    HWND first = d.windows.at(0);
+    ShowWindow(first, SW_MINIMIZE);
+    // Something else has the front, so that the first window must be raised.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 200,
+                                 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) && SetForegroundWindow(other); }));
+    ASSERT_TRUE(d.Start("\"D:\\Some Project\\Site A.mbc\"", false));
+    bool another = false;
+    ASSERT_TRUE(WaitUntil([&] {
+      HWND shown = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
+      another = another || shown != first ||
+                FindWindowExA(nullptr, shown, ORVENT_WINDOW_CLASS, nullptr) != nullptr;
+      return !d.Running();
+    })) << "the second start still runs";
+    EXPECT_FALSE(another) << "a second selector window showed";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first && !IsIconic(first); }))
+        << "the first Selector is not restored in front";
+    EXPECT_TRUE(d.Running(0));
+    DestroyWindow(other);
+  };
+}
+
+Step Shows(int id, const std::string& text) {
+  return [=](Driver& d) {
+    HWND control =
+        id != 0 ? GetDlgItem(d.Top(), id) : GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT);
+    ExpectSoon([&] { return TextOf(control); }, d.Expand(text), "text of " + std::to_string(id));
+  };
+}
+
+Step Checked(int id, bool checked) {
+  return [=](Driver& d) {
+    ExpectSoon([&] { return Send(GetDlgItem(d.Top(), id), BM_GETCHECK) == BST_CHECKED; }, checked,
+               "check of " + std::to_string(id));
+  };
+}
+
+Step Enabled(int id, bool enabled) {
+  return [=](Driver& d) {
+    ExpectSoon([&] { return IsWindowEnabled(GetDlgItem(d.Top(), id)) != 0; }, enabled,
+               "state of " + std::to_string(id));
+  };
+}
+
+Step Rows(int count, int current) {
+  return [=](Driver& d) {
+    ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, LRESULT{count}, "rows");
+    ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, LRESULT{current},
+               "current row");
+  };
+}
+
+Step Cells(int item, const std::vector<std::string>& texts) {
+  return [=](Driver& d) {
+    for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+      LVITEMA record = {};
+      record.iSubItem = column;
+      record.cchTextMax = 1024;
+      std::string text;
+      d.Remote(LVM_GETITEMTEXTA, item, &record, &text);
+      EXPECT_EQ(text, d.Expand(texts[column])) << "row " << item << " column " << column;
+    }
+  };
+}
+
+Step Exits() {
+  return [](Driver& d) { ASSERT_TRUE(WaitUntil([&] { return !d.Running(); })) << "still running"; };
+}
+
+Step Runs() {
+  return [](Driver& d) {
+    EXPECT_TRUE(d.Running());
+    EXPECT_TRUE(IsWindowVisible(d.windows.at(0)));
+  };
+}
+
+Step Launched(const std::string& exe, const std::string& arguments, const std::string& folder) {
+  return [=](Driver& d) {
+    std::vector<std::string> launches;
+    ASSERT_TRUE(WaitUntil([&] { return !(launches = Launches(d)).empty(); })) << "no start";
+    const std::string program = d.Expand("{F}" + exe);
+    EXPECT_EQ(launches, std::vector<std::string>{program + "|\"" + program + "\" " +
+                                                 d.Expand(arguments) + "|" + d.Expand(folder)});
+  };
+}
+
+Step NoLaunch() {
+  return [](Driver& d) { EXPECT_TRUE(Launches(d).empty()); };
+}
+
+Step Settings(const std::vector<Row>& rows) {
+  return [=](Driver& d) {
+    std::vector<Row> expanded = rows;
+    for (Row& row : expanded) row.location = d.Expand(row.location);
+    EXPECT_EQ(ReadFile(d.Expand("{U}")), HistoryBytes(expanded));
+  };
+}
+
+Step SettingsUnchanged() {
+  return [](Driver& d) { EXPECT_EQ(ReadFile(d.Expand("{U}")), d.settingsAtStart); };
+}
+
+Step FileHolds(const std::string& path, const std::string& bytes) {
+  return [=](Driver& d) { EXPECT_EQ(ReadFile(d.Expand(path)), d.Expand(bytes)) << path; };
+}
+
+Step Screenshot(const std::string& name) {
+  return [=](Driver&) {
+    char folder[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("ORVENT_E2E_SCREENSHOTS", folder, MAX_PATH) == 0) return;
+    // The script watching the folder takes the picture and removes the request.
+    const std::string request = std::string(folder) + "\\" + name + ".request";
+    ASSERT_TRUE(WriteFile(request, ""));
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+  };
+}
+
+Step FollowsTheWindowsSize() {
+  return [](Driver& d) {
+    HWND w = d.windows.at(0);
+    const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
+    const auto drag = [&](int edge, RECT r) {
+      // The system copies a WM_SIZING rectangle to the other process and back.
+      SendMessageTimeoutA(w, WM_SIZING, edge, reinterpret_cast<LPARAM>(&r), SMTO_ABORTIFHUNG,
+                          kTimeoutMs, nullptr);
+      return r;
+    };
+    for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT; ++edge) {
+      const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
+      const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
+      const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT;
+      const bool bottom = edge >= WMSZ_BOTTOM;
+      const RECT kept = drag(edge, {start.left + left * 60, start.top + top * 40,
+                                    start.right - right * 60, start.bottom - bottom * 40});
+      EXPECT_TRUE(EqualRect(&kept, &start)) << "a drag of edge " << edge;
+    }
+    // Narrower by the top edge: only the height is the top's to keep.
+    const RECT narrower =
+        drag(WMSZ_TOP, {start.left + 30, start.top + 40, start.right - 30, start.bottom});
+    const RECT expected = {start.left + 30, start.top, start.right - 30, start.bottom};
+    EXPECT_TRUE(EqualRect(&narrower, &expected));
+
+    ASSERT_TRUE(SetWindowPos(w, nullptr, 0, 0, start.right - start.left + 200,
+                             start.bottom - start.top + 150, SWP_NOMOVE | SWP_NOZORDER));
+    ASSERT_TRUE(WaitUntil([&] { return RectOf(w, IDC_RECENT_GRID).right == grid.right + 200; }));
+    const RECT g = RectOf(w, IDC_RECENT_GRID), frame = RectOf(w, IDC_RECENT_FRAME);
+    EXPECT_EQ(g.bottom, grid.bottom + 150);
+    for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION}) {
+      EXPECT_EQ(RectOf(w, id).right, g.right) << id;
+    }
+    for (int id : {IDC_DELETE_HISTORY, IDC_SELECT_APPLICATION, IDC_LAST_APPLICATION}) {
+      EXPECT_EQ(RectOf(w, id).top, g.bottom + 5) << id;
+      EXPECT_LT(RectOf(w, id).bottom, frame.bottom) << id << " stays inside the frame";
+    }
+    EXPECT_EQ(RectOf(w, IDC_DELETE_HISTORY).left, g.left);
+    EXPECT_EQ(RectOf(w, IDC_LAST_APPLICATION).right, RectOf(w, IDC_SELECT_APPLICATION).left - 8);
+  };
 }
 
 }  // namespace e2e

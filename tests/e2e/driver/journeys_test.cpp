@@ -7,7 +7,7 @@
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
-#include "tests/e2e/driver/steps.h"
+#include "tests/e2e/driver/driver.h"
 #include "version.h"
 
 namespace e2e {
@@ -19,89 +19,50 @@ const std::string kSoftware = "\x83\x5C\x83\x74\x83\x67";  // ソフト
 const std::string kNouryoku = "\x94\x5C\x97\xCD";          // 能力
 const std::string kCreate = orvent::kCreateModeTexts.title;
 const std::string kOpen = orvent::kOpenModeTexts.title;
+const std::string kSiteA = "{P}Wind Work\\Site A\\Site A.mbc";
+const std::string kJapanese = "{P}" + kSoftware + "\\" + kHyouji + ".mbc";
 
-Row WithApplication(Row row, const std::string& application) {
-  row.application = application;
-  return row;
-}
-
-// Three projects on disk in the history: one in a folder with a blank, one
-// with a Japanese name.
+// Three projects on disk in the history, one in a folder with a blank, one
+// with a Japanese name, the selector window open on them; then the rest.
 const std::vector<Row> kThree = {{"Site 0", "Energy", 1, "{P}Alpha\\", "JGD"},
                                  {"Site A", "Basic", 0, "{P}Wind Work\\Site A\\", "TD"},
                                  {kNouryoku, "Extreme Wind", 3, "{P}" + kNouryoku + "\\", "WGS"}};
-std::vector<Step> ThreeProjects() {
+std::vector<Step> ThreeProjectsAnd(const std::vector<Step>& rest) {
   std::vector<Step> steps = {History(kThree)};
-  for (const Row& row : kThree)
-    steps.push_back(Project(row.location + row.name + ".mbc", row.type));
+  for (const Row& r : kThree)
+    steps.push_back(File(r.location + r.name + ".mbc", ProjectBytes(r.type)));
   steps.push_back(Start());
-  return steps;
-}
-
-std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
-  steps.insert(steps.end(), more.begin(), more.end());
+  steps.insert(steps.end(), rest.begin(), rest.end());
   return steps;
 }
 
 // A seed as someone might have edited it by hand: rows out of order, bare LF
-// line ends, a row without its geodetic code; and what the Selector makes of it.
+// line ends, a row without its geodetic code.
 std::string Seed(const std::string& at) {
-  return "!=== ORVENT Environment File ===\n&RecentProject\n"
-         "Recent002 = \"Site B\", \"energy\", 1, \"" +
-         at +
-         "Site B\",\n"
-         "Recent001 = \"" +
-         kHyouji + "\", \"Wind Farm\", 4, \"" + at + kSoftware + "\\\\\", \"WGS\",\n/\n";
-}
-std::vector<Row> SeedRows(const std::string& at) {
-  return {{kHyouji, "Wind Farm", 4, at + kSoftware + "\\", "WGS"},
-          {"Site B", "Energy", 1, at + "Site B\\", "JGD"}};
+  return "!=== ORVENT Environment File ===\n&RecentProject\nRecent002 = \"Site B\", \"energy\", 1, "
+         "\"" +
+         at + "Site B\",\nRecent001 = \"" + kHyouji + "\", \"Wind Farm\", 4, \"" + at + kSoftware +
+         "\\\\\", \"WGS\",\n/\n";
 }
 
-const std::vector<Row> kDeletable = {{"Site 0", "Energy", 1, "{P}Alpha\\", "JGD"},
-                                     {kHyouji, "Wind Farm", 4, "{P}" + kSoftware + "\\", "WGS"},
-                                     {"Site 2", "Basic", 0, "{P}Gamma\\", "TD"}};
+// The second of three rows deleted, or kept when the question is cancelled;
+// the project file stays either way.
 std::vector<Step> DeleteSecondRow(Step ask, int answer) {
-  const bool deleted = answer == IDOK;
-  return {History(kDeletable),
-          Project("{P}" + kSoftware + "\\" + kHyouji + ".mbc"),
+  const std::vector<Row> rows = {kThree[0],
+                                 {kHyouji, "Wind Farm", 4, "{P}" + kSoftware + "\\", "WGS"},
+                                 {"Site 2", "Basic", 0, "{P}Gamma\\", "TD"}};
+  const bool gone = answer == IDOK;
+  return {History(rows),
+          File(kJapanese, ProjectBytes(0)),
           Start(),
-          Down(1),
+          Key(VK_DOWN),
           ask,
           Message(orvent::kMsgDeleteQuestion, answer),
-          Items(deleted ? 2 : 3),
-          deleted ? Settings({kDeletable[0], kDeletable[2]}) : SettingsUnchanged(),
-          Cells(1, deleted ? std::vector<std::string>{"Site 2 [TD]", "Basic", "{P}Gamma\\"}
-                           : std::vector<std::string>{kHyouji + " [WGS]", "Wind Farm",
-                                                      "{P}" + kSoftware + "\\"}),
-          Current(1),
-          FileHolds("{P}" + kSoftware + "\\" + kHyouji + ".mbc", ProjectBytes(0)),
+          Rows(gone ? 2 : 3, 1),
+          gone ? Settings({rows[0], rows[2]}) : SettingsUnchanged(),
+          Cells(1, {gone ? "Site 2 [TD]" : kHyouji + " [WGS]"}),
+          FileHolds(kJapanese, ProjectBytes(0)),
           Runs(),
-          Exit()};
-}
-
-// Started with a project on its command line, the Selector opens the
-// project dialog on it; cancelled, it is forgotten.
-std::vector<Step> CommandLine(const std::string& file, const std::string& named, int type,
-                              int radio) {
-  return {Project(file, type),
-          File(named, "energy project\r\n"),
-          Start("/x \"" + named + "\""),
-          Opens(kOpen),
-          Shows(IDC_LOCATION, file),
-          Shows(IDC_PROJECT_OK, "&Open"),
-          Checked(radio),
-          Screenshot("project_open"),
-          Press(IDC_PROJECT_CANCEL),
-          Closes(),
-          Press(IDC_SELECT_OPEN_PROJECT),
-          Opens(kOpen),
-          Shows(IDC_PROJECT_NAME, ""),
-          Shows(IDC_LOCATION, ""),
-          Enabled(IDC_APP_BASIC, false),
-          Press(IDC_PROJECT_CANCEL),
-          Closes(),
-          NoLaunch(),
           Exit()};
 }
 
@@ -109,41 +70,27 @@ std::vector<Row> FullHistory() {
   std::vector<Row> rows;
   for (int n = 1; n <= orvent::kMaxRecentRows; ++n) {
     const std::string name = kHyouji + std::to_string(1000 + n).substr(1);
-    rows.push_back({name, n % 2 ? "Wind Farm" : "Energy", n % 5,
-                    "D:\\" + kSoftware + "\\" + name + "\\", "JGD"});
+    rows.push_back({name, "Wind Farm", n % 5, "D:\\" + kSoftware + "\\" + name + "\\", "JGD"});
   }
   return rows;
 }
 
-const std::string kAboutLine =
-    "ORVENT Project Selector Version " +
-    orvent::VersionLine("", {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR, ORVENT_VERSION_BUILD,
-                             ORVENT_VERSION_REVISION});
-
 const Journey kJourneys[] = {
-    {"FirstStartWritesAnEmptyHistory", {Start(), Items(0), Settings({}), Exit()}},
-    {"TheCloseBoxEndsIt", {Start(), System(SC_CLOSE), Exits()}},
-    {"SeedInTheCommonFolder",
+    {"AFirstStartWritesAnEmptyHistoryAndTheCloseBoxEnds",
+     {Start(), Rows(0, -1), Settings({}), System(SC_CLOSE), Exits()}},
+    {"ASeedInTheCommonFolderIsCopiedForTheUser",
      {File("{C}", Seed("C:\\Common\\")), File("{F}orvent.ini", Seed("C:\\Program\\")), Start(),
-      Settings(SeedRows("C:\\Common\\")),
+      Settings({{kHyouji, "Wind Farm", 4, "C:\\Common\\" + kSoftware + "\\", "WGS"},
+                {"Site B", "Energy", 1, "C:\\Common\\Site B\\", "JGD"}}),
       Cells(1, {"Site B [JGD]", "Energy", "C:\\Common\\Site B\\"}),
       FileHolds("{C}", Seed("C:\\Common\\")), Exit()}},
-    {"SeedBesideTheProgram",
-     {File("{F}orvent.ini", Seed("C:\\Program\\")), Start(), Settings(SeedRows("C:\\Program\\")),
-      FileHolds("{F}orvent.ini", Seed("C:\\Program\\")), Exit()}},
-    {"AUserFileIsReadNotRewritten",
-     {File("{U}", Seed("D:\\User\\")), File("{C}", Seed("C:\\Common\\")), Start(), Items(2),
-      Cells(0, {kHyouji + " [WGS]", "Wind Farm", "D:\\User\\" + kSoftware + "\\"}),
-      FileHolds("{U}", Seed("D:\\User\\")), Exit()}},
     {"ANewProjectIsMadeStartedAndRemembered",
-     {History({{"Site B", "Energy", 1, "D:\\Wind Work\\Site B\\", "JGD"}}),
-      Folder("{P}" + kSoftware + "\\"),
+     {History({kThree[0]}),
+      File("{P}" + kSoftware + "\\", ""),
       Start(),
       Press(IDC_CREATE_NEW_PROJECT),
       Opens(kCreate),
-      Shows(IDC_PROJECT_NAME, ""),
-      Shows(IDC_LOCATION, ""),
-      Shows(IDC_PROJECT_OK, "&Create"),
+      Shows(IDC_PROJECT_OK, orvent::kCreateModeTexts.okButton),
       Checked(IDC_APP_BASIC),
       Enabled(IDC_APP_ENERGY, false),
       Type(IDC_PROJECT_NAME, kHyouji),
@@ -155,88 +102,77 @@ const Journey kJourneys[] = {
       Launched("ORVENTBasic.exe",
                "/nofm {P}" + kSoftware + "\\" + kHyouji + "\\" + kHyouji + ".mbc",
                "{P}" + kSoftware + "\\" + kHyouji),
-      Settings({{kHyouji, "Basic", 0, "{P}" + kSoftware + "\\" + kHyouji + "\\", "TD"},
-                {"Site B", "Energy", 1, "D:\\Wind Work\\Site B\\", "JGD"}}),
+      Settings({{kHyouji, "Basic", 0, "{P}" + kSoftware + "\\" + kHyouji + "\\", "TD"}, kThree[0]}),
       Start(),
-      Items(2),
-      Cells(0, {kHyouji + " [TD]", "Basic", "{P}" + kSoftware + "\\" + kHyouji + "\\"}),
-      Current(0),
+      Rows(2, 0),
+      Cells(0, {kHyouji + " [TD]", "Basic"}),
       Exit()}},
     {"ADoubleClickStartsARowWithItsApplication",
-     Then(ThreeProjects(),
-          {Down(1), DoubleClick(1), Exits(),
-           Launched("ORVENTBasic.exe", "/nofm \"{P}Wind Work\\Site A\\Site A.mbc\"",
-                    "{P}Wind Work\\Site A"),
-           Settings({kThree[1], kThree[0], kThree[2]})})},
+     ThreeProjectsAnd(
+         {Key(VK_DOWN), DoubleClick(1), Exits(),
+          Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A"),
+          Settings({kThree[1], kThree[0], kThree[2]})})},
     {"LastApplicationStartsTheCurrentRow",
-     Then(ThreeProjects(),
-          {Down(2), Press(IDC_LAST_APPLICATION), Exits(),
-           Launched("ORVENTExtremeWind.exe",
-                    "/dws2 /nofm {P}" + kNouryoku + "\\" + kNouryoku + ".mbc", "{P}" + kNouryoku),
-           Settings({kThree[2], kThree[0], kThree[1]})})},
+     ThreeProjectsAnd(
+         {Key(VK_DOWN, 2), Press(IDC_LAST_APPLICATION), Exits(),
+          Launched("ORVENTExtremeWind.exe",
+                   "/dws2 /nofm {P}" + kNouryoku + "\\" + kNouryoku + ".mbc", "{P}" + kNouryoku),
+          Settings({kThree[2], kThree[0], kThree[1]})})},
     {"SelectApplicationStartsTheRowWithAnother",
-     Then(ThreeProjects(),
-          {Down(1), Press(IDC_SELECT_APPLICATION), Opens(kOpen), Shows(IDC_PROJECT_NAME, "Site A"),
-           Shows(IDC_LOCATION, "{P}Wind Work\\Site A\\Site A.mbc"), Enabled(IDC_REFERENCE, false),
-           Checked(IDC_APP_BASIC), Press(IDC_APP_ENGINEERING), Checked(IDC_APP_ENGINEERING),
-           Press(IDC_PROJECT_OK), Exits(),
-           Launched("ORVENTEnergy.exe", "/weng /nofm \"{P}Wind Work\\Site A\\Site A.mbc\"",
-                    "{P}Wind Work\\Site A"),
-           Settings({WithApplication(kThree[1], "Wind Climate"), kThree[0], kThree[2]})})},
-    {"DeleteButtonConfirmed", DeleteSecondRow(Press(IDC_DELETE_HISTORY), IDOK)},
-    {"DeleteButtonCancelled", DeleteSecondRow(Press(IDC_DELETE_HISTORY), IDCANCEL)},
-    {"DeleteKeyConfirmed", DeleteSecondRow(Key(VK_DELETE), IDOK)},
-    {"DeleteKeyCancelled", DeleteSecondRow(Key(VK_DELETE), IDCANCEL)},
-    {"ACommandLineProject",
-     CommandLine("{P}" + kSoftware + "\\" + kHyouji + ".mbc",
-                 "{P}" + kSoftware + "\\" + kHyouji + ".mbc", 0, IDC_APP_BASIC)},
-    {"ACommandLineEnergyProject",
-     CommandLine("{P}Wind Work\\Site A.mbc", "{P}Wind Work\\Site A.meg", 0, IDC_APP_ENERGY)},
-    {"ACommandLineWindClimateProject",
-     CommandLine("{P}Wind Work\\Site D.mbc", "{P}Wind Work\\Site D.meg", 2, IDC_APP_ENGINEERING)},
-    {"AMissingProjectFileChangesNothing",
-     {History(
-          {{"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, {"Site B", "Basic", 0, "{P}Site B\\", "TD"}}),
-      Start(), Press(IDC_LAST_APPLICATION), Message(orvent::kMsgProjectNotFound, IDOK), Runs(),
-      SettingsUnchanged(), Items(2), NoLaunch(), Exit()}},
-    {"AMissingMemberIsReportedAndCanBeStartedLater",
-     {History({kThree[1], kThree[0]}), Project("{P}Wind Work\\Site A\\Site A.mbc"),
-      NoMember("ORVENTBasic.exe"), Start(), Press(IDC_LAST_APPLICATION),
-      Message(orvent::kMsgNotStarted, IDOK), Runs(), SettingsUnchanged(), Items(2), Current(0),
-      NoLaunch(), Member("ORVENTBasic.exe"), Press(IDC_LAST_APPLICATION), Exits(),
-      Launched("ORVENTBasic.exe", "/nofm \"{P}Wind Work\\Site A\\Site A.mbc\"",
-               "{P}Wind Work\\Site A")}},
-    {"TheAboutBoxShowsTheVersion",
-     {Start(), System(IDM_ABOUTBOX), Opens(""), ChildShows(1, kAboutLine), Screenshot("about"),
-      Press(IDOK), Closes(), Runs(), Exit()}},
+     ThreeProjectsAnd(
+         {Key(VK_DOWN), Press(IDC_SELECT_APPLICATION), Opens(kOpen),
+          Shows(IDC_PROJECT_NAME, "Site A"), Shows(IDC_LOCATION, kSiteA),
+          Enabled(IDC_REFERENCE, false), Checked(IDC_APP_BASIC), Press(IDC_APP_ENGINEERING),
+          Checked(IDC_APP_ENGINEERING), Press(IDC_PROJECT_OK), Exits(),
+          Launched("ORVENTEnergy.exe", "/weng /nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A"),
+          Settings({{"Site A", "Wind Climate", 0, "{P}Wind Work\\Site A\\", "TD"},
+                    kThree[0],
+                    kThree[2]})})},
+    {"TheDeleteButtonDeletesWhenConfirmed", DeleteSecondRow(Press(IDC_DELETE_HISTORY), IDOK)},
+    {"TheDeleteKeyAsksFirst", DeleteSecondRow(Key(VK_DELETE), IDCANCEL)},
+    {"ACommandLineProjectOpensTheProjectDialogOnce",
+     {File(kJapanese, ProjectBytes(0)), Start("/x \"" + kJapanese + "\""), Opens(kOpen),
+      Shows(IDC_LOCATION, kJapanese), Shows(IDC_PROJECT_OK, orvent::kOpenModeTexts.okButton),
+      Checked(IDC_APP_BASIC), Screenshot("project_open"), Press(IDC_PROJECT_CANCEL), Closes(),
+      Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen), Shows(IDC_LOCATION, ""),
+      Enabled(IDC_APP_BASIC, false), Press(IDC_PROJECT_CANCEL), Closes(), NoLaunch(), Exit()}},
+    {"AStartThatCannotHappenIsReportedAndChangesNothing",
+     {History({{"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, kThree[1]}),
+      File(kSiteA, ProjectBytes(0)), Member("ORVENTBasic.exe", false), Start(),
+      Press(IDC_LAST_APPLICATION), Message(orvent::kMsgProjectNotFound, IDOK), Key(VK_DOWN),
+      Press(IDC_LAST_APPLICATION), Message(orvent::kMsgNotStarted, IDOK), Runs(),
+      SettingsUnchanged(), Rows(2, 1), NoLaunch(), Member("ORVENTBasic.exe", true),
+      Press(IDC_LAST_APPLICATION), Exits(),
+      Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A")}},
     {"AProjectFileIsChosenAndStarted",
-     {Project("{P}Wind Work\\Site A.mbc"), Start(), Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen),
-      Press(IDC_REFERENCE), Opens(orvent::kProjectFileChooserTitle),
-      Choose("{P}Wind Work\\Site A.mbc"), Shows(IDC_PROJECT_NAME, "Site A"),
-      Shows(IDC_LOCATION, "{P}Wind Work\\Site A.mbc"), Checked(IDC_APP_BASIC),
+     {File(kSiteA, ProjectBytes(0)), Start(), Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen),
+      Press(IDC_REFERENCE), Opens(orvent::kProjectFileChooserTitle), Choose(kSiteA),
+      Shows(IDC_PROJECT_NAME, "Site A"), Shows(IDC_LOCATION, kSiteA), Checked(IDC_APP_BASIC),
       Press(IDC_PROJECT_OK), Exits(),
-      Launched("ORVENTBasic.exe", "/nofm \"{P}Wind Work\\Site A.mbc\"", "{P}Wind Work"),
-      Settings({{"Site A", "Basic", 0, "{P}Wind Work\\", "TD"}})}},
+      Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A"),
+      Settings({kThree[1]})}},
     {"AFolderIsChosenForANewProject",
-     {Folder("{P}" + kSoftware + "\\"), Start(), Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate),
+     {File("{P}" + kSoftware + "\\", ""), Start(), Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate),
       Type(IDC_PROJECT_NAME, "Site C"), Press(IDC_REFERENCE), Opens(""),
       Choose("{P}" + kSoftware + "\\"), Shows(IDC_LOCATION, "{P}" + kSoftware + "\\"),
       Press(IDC_PROJECT_OK), Exits(),
       FileHolds("{P}" + kSoftware + "\\Site C\\Site C.mbc", ProjectBytes(0)),
       Launched("ORVENTBasic.exe", "/nofm \"{P}" + kSoftware + "\\Site C\\Site C.mbc\"",
                "{P}" + kSoftware + "\\Site C")}},
+    {"TheAboutBoxShowsTheVersion",
+     {Start(), System(IDM_ABOUTBOX), Opens(""),
+      Shows(0, "ORVENT Project Selector Version " +
+                   orvent::VersionLine("", {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
+                                            ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION})),
+      Screenshot("about"), Press(IDOK), Closes(), Runs(), Exit()}},
     {"TheGridAndButtonsFollowTheWindow",
-     {History({kThree[0]}), Start(), KeepsItsStartSizeAsMinimum(), FollowsAGrownWindow(200, 150),
-      Exit()}},
-    {"ASecondStartBringsTheFirstToTheFront", {Start(), SecondStart(false), Exit()}},
-    {"ASecondStartRestoresAMinimisedFirst", {Start(), SecondStart(true), Exit()}},
+     {History({kThree[0]}), Start(), FollowsTheWindowsSize(), Exit()}},
+    {"ASecondStartRaisesTheFirst", {Start(), SecondStart(), Exit()}},
     {"AFullHistoryIsShownWithTheNewestCurrent",
-     {History(FullHistory()), Start(), Items(orvent::kMaxRecentRows),
+     {History(FullHistory()), Start(), Rows(orvent::kMaxRecentRows, 0),
       Cells(0,
             {FullHistory().front().name + " [JGD]", "Wind Farm", FullHistory().front().location}),
-      Cells(998,
-            {FullHistory().back().name + " [JGD]", "Wind Farm", FullHistory().back().location}),
-      Current(0), Screenshot("selector"), Exit()}},
+      Cells(998, {FullHistory().back().name + " [JGD]"}), Screenshot("selector"), Exit()}},
 };
 
 class Journeys : public Driver, public ::testing::WithParamInterface<Journey> {};

@@ -16,12 +16,6 @@ fi
 cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER="$clangxx" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
-# Seeds: the golden files, and a few lines for the splitter.
-mkdir -p "$build/seeds/split_text"
-printf '=key = "x=1"' >"$build/seeds/split_text/namelist"
-printf ',"a,,b",c, ,' >"$build/seeds/split_text/history"
-printf ' "C:\\My Projects\\Site1.mbc" next \x81\x40x' >"$build/seeds/split_text/command"
-
 # The targets hand each input to the readers as a file: keep those in memory.
 scratch_root=/tmp
 [[ -d /dev/shm && -w /dev/shm ]] && scratch_root=/dev/shm
@@ -34,11 +28,10 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 ok=0
 bad=0
-for name in namelist_value project_file history_load split_text; do
+for name in project_file history_load; do
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
   seeds="$root/tests/data"
-  [[ "$name" == split_text ]] && seeds="$build/seeds/split_text"
   log="$build/$name.log"
   if (cd "$build" && "./fuzz_$name" "$corpus" "$seeds" -max_total_time="$seconds" -timeout=10 \
       -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1) >"$log" 2>&1; then

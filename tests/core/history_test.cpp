@@ -53,12 +53,10 @@ TEST(History, AStartedProjectComesFirstOnce) {
     RecentEntry entry;
     int fromRow;
     std::string names;  // the list's names and locations afterwards
-  } cases[] = {
-      {{-1, " p ", " d:\\p\\ ", 0, 0, ""}, -1, " p @ d:\\p\\ ,a@A\\,b@B\\,c@C\\,"},
-      {{-1, "P", "D:\\P", 0, 0, ""}, -1, "P@D:\\P,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"},
-      {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@D:\\P\\,a@A\\,c@C\\,P@D:\\P\\,"},
-      {{-1, "b", "A\\", 0, 0, ""}, 7, "b@A\\,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"},
-  };
+  } cases[] = {{{-1, " p ", " d:\\p\\ ", 0, 0, ""}, -1, " p @ d:\\p\\ ,a@A\\,b@B\\,c@C\\,"},
+               {{-1, "P", "D:\\P", 0, 0, ""}, -1, "P@D:\\P,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"},
+               {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@D:\\P\\,a@A\\,c@C\\,P@D:\\P\\,"},
+               {{-1, "b", "A\\", 0, 0, ""}, 7, "b@A\\,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"}};
   for (const auto& c : cases) {
     RecentHistory list = six;
     RecordProject(&list, c.entry, c.fromRow);
@@ -151,8 +149,7 @@ TEST(History, RowsThatBreakARuleAreSkipped) {
        "1|y|L\\|0|0|JGD ; 2|x|L\\|0|0|JGD ; 2|z|L\\|0|0|JGD"},
       {kHeader + "Recent001 = \"a, b\", \"Basic\", 0, \"L\",\r\n", "1|a, b|L\\|0|0|JGD"},
       {row + "&RecentProject\r\n/\r\n", ""},
-      {"! x\n&recentproject\nRecent001 = \"A\", \"Basic\", 0, \"L\"", "1|A|L\\|0|0|JGD"},
-  };
+      {"! x\n&recentproject\nRecent001 = \"A\", \"Basic\", 0, \"L\"", "1|A|L\\|0|0|JGD"}};
   test::ScratchFolder folder;
   const std::string path = folder.File("orvent.ini");
   for (const auto& c : cases) {
@@ -182,24 +179,22 @@ TEST(History, RowsThatBreakARuleAreSkipped) {
 TEST(History, TheQuickReaderAgreesWithTheRulesOrLeavesTheLine) {
   const struct {
     std::string line, row;  // "" when the quick reader leaves the line to the rules
-  } cases[] = {
-      {"Recent001 = \"Site A\", \"Energy\", 0, \"D:\\Wind Work\\Site A\\\", \"JGD\",",
-       "1|Site A|D:\\Wind Work\\Site A\\|1|0|JGD"},
-      {"Recent7 = \"a\", \"Basic\", 3, \"L\", \"TD\",", "7|a|L\\|0|3|TD"},
-      {"Recent999 = \" Site \", \"wind FARM\", -4, \" D:\\W\\\\\\\\ \", \" wgs \",",
-       "999|Site|D:\\W\\|5|-4| wgs "},
-      {"Recent002 = \"x\", \"\", 12, \"\\\\srv\\s\\\", \"\",", "2|x|\\\\srv\\s\\|0|12|"},
-      {"Recent004 = \"n\", \"Basic\", 3, \"C:\\\x95\x5C\\\\\", \"JGD\",",
-       "4|n|C:\\\x95\x5C\\|0|3|JGD"},
-      {"Recent009 = \"a\x83\", \"Basic\", 1, \"L\x83\", \"JGD\",", "9|a\x83|L\\|0|1|JGD"},
-      {"Recent000 = \"a\", \"Basic\", 0, \"L\", \"JGD\",", ""},
-      {"Recent001 = \"a\", \"Basic\", 0, \"L\",", ""},
-      {"Recent001 = \"a\"b\", \"Basic\", 0, \"L\", \"JGD\",", ""},
-      {"Recent001 = \"a\", \"7\", 0, \"L\", \"JGD\",", ""},
-      {"Recent001 = \"\", \"Basic\", 0, \"L\", \"JGD\",", ""},
-      {"Recent001 = \"a\", \"Basic\", x, \"L\", \"JGD\",", ""},
-      {"Recent001 = \"a\", \"Basic\", 0, \"L\", \"JGD\", ", ""},
-  };
+  } cases[] = {{"Recent001 = \"Site A\", \"Energy\", 0, \"D:\\Wind Work\\Site A\\\", \"JGD\",",
+                "1|Site A|D:\\Wind Work\\Site A\\|1|0|JGD"},
+               {"Recent7 = \"a\", \"Basic\", 3, \"L\", \"TD\",", "7|a|L\\|0|3|TD"},
+               {"Recent999 = \" Site \", \"wind FARM\", -4, \" D:\\W\\\\\\\\ \", \" wgs \",",
+                "999|Site|D:\\W\\|5|-4| wgs "},
+               {"Recent002 = \"x\", \"\", 12, \"\\\\srv\\s\\\", \"\",", "2|x|\\\\srv\\s\\|0|12|"},
+               {"Recent004 = \"n\", \"Basic\", 3, \"C:\\\x95\x5C\\\\\", \"JGD\",",
+                "4|n|C:\\\x95\x5C\\|0|3|JGD"},
+               {"Recent009 = \"a\x83\", \"Basic\", 1, \"L\x83\", \"JGD\",", "9|a\x83|L\\|0|1|JGD"},
+               {"Recent000 = \"a\", \"Basic\", 0, \"L\", \"JGD\",", ""},
+               {"Recent001 = \"a\", \"Basic\", 0, \"L\",", ""},
+               {"Recent001 = \"a\"b\", \"Basic\", 0, \"L\", \"JGD\",", ""},
+               {"Recent001 = \"a\", \"7\", 0, \"L\", \"JGD\",", ""},
+               {"Recent001 = \"\", \"Basic\", 0, \"L\", \"JGD\",", ""},
+               {"Recent001 = \"a\", \"Basic\", x, \"L\", \"JGD\",", ""},
+               {"Recent001 = \"a\", \"Basic\", 0, \"L\", \"JGD\", ", ""}};
   for (const auto& c : cases) {
     RecentEntry quick;
     ASSERT_EQ(ParseSavedRow(c.line, &quick), !c.row.empty()) << c.line;

@@ -21,20 +21,18 @@ TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
   const std::string missingLong = "E:\\" + std::string(260, 'm') + " x.mbc";
   const struct {
     std::string argument, onCommandLine;
-  } cases[] = {
-      {"/weng", "/weng"},
-      {"  D:\\Wind Work\\Site A.mbc\t", "\"D:\\Wind Work\\Site A.mbc\""},
-      {"D:\\Work\\Site1.mbc", "D:\\Work\\Site1.mbc"},
-      {"x\\\\server\\Site A.mbc", "\"x\\\\server\\Site A.mbc\""},
-      // Beginning with either mark makes no path, so blanks stay unquoted.
-      {"\\\\server\\share\\Site A.mbc", "\\\\server\\share\\Site A.mbc"},
-      {":\\odd name", ":\\odd name"},
-      {"\"D:\\Wind Work\\A.mbc\"", "\"D:\\Wind Work\\A.mbc\""},
-      // 表\ : the 0x5C trail byte and a real backslash make no "\\".
-      {"\x95\x5C\\Site A.mbc", "\x95\x5C\\Site A.mbc"},
-      {longPath, "D:\\WWWWWW~1\\SITEA~1\\SITEA~1.MBC"},
-      {missingLong, "\"" + missingLong + "\""},
-  };
+  } cases[] = {{"/weng", "/weng"},
+               {"  D:\\Wind Work\\Site A.mbc\t", "\"D:\\Wind Work\\Site A.mbc\""},
+               {"D:\\Work\\Site1.mbc", "D:\\Work\\Site1.mbc"},
+               {"x\\\\server\\Site A.mbc", "\"x\\\\server\\Site A.mbc\""},
+               // Beginning with either mark makes no path, so blanks stay unquoted.
+               {"\\\\server\\share\\Site A.mbc", "\\\\server\\share\\Site A.mbc"},
+               {":\\odd name", ":\\odd name"},
+               {"\"D:\\Wind Work\\A.mbc\"", "\"D:\\Wind Work\\A.mbc\""},
+               // 表\ : the 0x5C trail byte and a real backslash make no "\\".
+               {"\x95\x5C\\Site A.mbc", "\x95\x5C\\Site A.mbc"},
+               {longPath, "D:\\WWWWWW~1\\SITEA~1\\SITEA~1.MBC"},
+               {missingLong, "\"" + missingLong + "\""}};
   for (const auto& c : cases) {
     EXPECT_EQ(BuildProcessRequest(platform, "C:\\T\\E.exe", {c.argument}, "D:\\", 5, 0).commandLine,
               "\"C:\\T\\E.exe\" " + c.onCommandLine)
@@ -75,16 +73,14 @@ TEST_F(StartTest, EachApplicationHasItsCommandLineAndIsRecordedAsStarted) {
     int app, type;
     std::string commandLine;
     int recordedApp, recordedType;
-  } cases[] = {
-      {0, 0, "ORVENTBasic.exe\" /nofm", 0, 0},
-      {0, 3, "ORVENTBasicEW.exe\" /nofm", 0, 3},
-      {1, 4, "ORVENTEnergy.exe\" /nofm", 1, 4},
-      {2, 4, "ORVENTEnergy.exe\" /weng /nofm", 2, 0},
-      {2, 2, "ORVENTEnergy.exe\" /design /nofm", 3, 0},
-      {3, 2, "ORVENTEnergy.exe\" /design /nofm", 3, 2},
-      {4, 3, "ORVENTExtremeWind.exe\" /dws2 /nofm", 4, 3},
-      {5, 4, "ORVENTWindFarm.exe\" /windpower /nofm", 5, 4},
-  };
+  } cases[] = {{0, 0, "ORVENTBasic.exe\" /nofm", 0, 0},
+               {0, 3, "ORVENTBasicEW.exe\" /nofm", 0, 3},
+               {1, 4, "ORVENTEnergy.exe\" /nofm", 1, 4},
+               {2, 4, "ORVENTEnergy.exe\" /weng /nofm", 2, 0},
+               {2, 2, "ORVENTEnergy.exe\" /design /nofm", 3, 0},
+               {3, 2, "ORVENTEnergy.exe\" /design /nofm", 3, 2},
+               {4, 3, "ORVENTExtremeWind.exe\" /dws2 /nofm", 4, 3},
+               {5, 4, "ORVENTWindFarm.exe\" /windpower /nofm", 5, 4}};
   for (const auto& c : cases) {
     RecentEntry entry = siteA;
     entry.appIndex = c.app;

@@ -62,35 +62,33 @@ TEST_F(NamelistTest, CleanLinesAndGroups) {
 TEST_F(NamelistTest, ValuesOfKeysInTheFirstGroupOfTheirName) {
   const struct {
     std::string bytes, key, value;
-  } cases[] = {
-      {kG + "FileVersion = 1.0.0.0,\t! comment\r\n/\r\n", "FileVersion", "1.0.0.0"},
-      {"", "K", ""},
-      {kG + "key = ,\r\nkey = 5,\r\n", "key", "5"},
-      {kG + "key = '',\r\n", "key", ""},
-      {kG + "Name = 'abc',\r\n", "Name", "abc"},
-      {kG + "Expr = 'x=1',\r\n", "Expr", "x=1"},
-      {kG + "Label = 'a, b',\r\n", "Label", "a, b"},
-      {kG + "Name = 'O''Hara',\r\n", "Name", "O\"\"Hara"},
-      {kG + "Names = 'a', 'b',\r\n", "Names", "\"a\", \"b\""},
-      {kG + "V = 1, 2,\r\n/\r\n! c\r\n\r\n3, 4,\r\n", "V", "1, 2, 3, 4"},
-      {kG + "V = 1, 2,\r\n&Next\r\n3,\r\n", "V", "1, 2"},
-      {kG + "V = 1, 2,\r\nOther = 3,\r\n", "V", "1, 2"},
-      {kG + "V = '',\r\nx,\r\n", "V", "x"},
-      {kG + "V = 1,\r\n= =\r\n2\r\n", "V", "1, 2"},
-      {"Key = 1,\r\n" + kG + "Other = 2,\r\n", "Key", ""},
-      {kG + "A = 1,\r\n/\r\n" + kG + "Key = 2,\r\n", "Key", ""},
-      {kG + "A = 1,\r\n/\r\nKey = 2,\r\n", "Key", "2"},
-      {kG + "A . B = 3,\r\n", "a %b", "3"},
-      {kG + "a%b = 4,\r\n", "A.B", "4"},
-      {kG + "A\tB = 3,\r\n", "AB", ""},
-      {kG + "= 3,\r\n", " ", ""},
-      {kG + "K = 1,\r\nK = 2,\r\n", "K", "1"},
-      {"& general_parameters, ! main\nK = 9,\n", "K", "9"},
-      {kG + "\x83\x61 = 1,\r\n", "\x83\x41", ""},  // a trail byte is not case-folded
-      {kG + "A\x81\x40"
-            "B = 5,\r\n",
-       "AB", "5"},
-  };
+  } cases[] = {{kG + "FileVersion = 1.0.0.0,\t! comment\r\n/\r\n", "FileVersion", "1.0.0.0"},
+               {"", "K", ""},
+               {kG + "key = ,\r\nkey = 5,\r\n", "key", "5"},
+               {kG + "key = '',\r\n", "key", ""},
+               {kG + "Name = 'abc',\r\n", "Name", "abc"},
+               {kG + "Expr = 'x=1',\r\n", "Expr", "x=1"},
+               {kG + "Label = 'a, b',\r\n", "Label", "a, b"},
+               {kG + "Name = 'O''Hara',\r\n", "Name", "O\"\"Hara"},
+               {kG + "Names = 'a', 'b',\r\n", "Names", "\"a\", \"b\""},
+               {kG + "V = 1, 2,\r\n/\r\n! c\r\n\r\n3, 4,\r\n", "V", "1, 2, 3, 4"},
+               {kG + "V = 1, 2,\r\n&Next\r\n3,\r\n", "V", "1, 2"},
+               {kG + "V = 1, 2,\r\nOther = 3,\r\n", "V", "1, 2"},
+               {kG + "V = '',\r\nx,\r\n", "V", "x"},
+               {kG + "V = 1,\r\n= =\r\n2\r\n", "V", "1, 2"},
+               {"Key = 1,\r\n" + kG + "Other = 2,\r\n", "Key", ""},
+               {kG + "A = 1,\r\n/\r\n" + kG + "Key = 2,\r\n", "Key", ""},
+               {kG + "A = 1,\r\n/\r\nKey = 2,\r\n", "Key", "2"},
+               {kG + "A . B = 3,\r\n", "a %b", "3"},
+               {kG + "a%b = 4,\r\n", "A.B", "4"},
+               {kG + "A\tB = 3,\r\n", "AB", ""},
+               {kG + "= 3,\r\n", " ", ""},
+               {kG + "K = 1,\r\nK = 2,\r\n", "K", "1"},
+               {"& general_parameters, ! main\nK = 9,\n", "K", "9"},
+               {kG + "\x83\x61 = 1,\r\n", "\x83\x41", ""},  // a trail byte is not case-folded
+               {kG + "A\x81\x40"
+                     "B = 5,\r\n",
+                "AB", "5"}};
   for (const auto& c : cases) {
     TextFile& file = Open(c.bytes);
     EXPECT_EQ(ReadNamelistValue(&file, "General_Parameters", c.key), c.value) << c.bytes;

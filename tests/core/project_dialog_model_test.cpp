@@ -85,20 +85,18 @@ TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
     bool create, selectApplication, windPower, name, location;
     int application, projectType, initialType, geodetic;
     const char* flags;
-  } cases[] = {
-      {true, false, false, false, false, 0, 0, 0, 0, "100/11110/111"},
-      {false, false, false, true, false, 0, 0, 0, 0, "000/00000/000"},
-      {false, true, false, false, false, 0, 1, 1, 1, "111/01000/000"},
-      {false, false, false, true, true, 0, 0, 0, 1, "111/10000/010"},
-      {false, false, false, true, true, 2, 2, 2, 0, "101/00100/100"},
-      {false, false, false, true, true, 2, 3, 3, 0, "101/00010/100"},
-      {false, false, false, true, true, 1, 4, 4, 0, "010/00001/100"},
-      {false, false, false, true, true, 0, 7, 7, 0, "100/00000/100"},
-      {false, false, false, true, true, 0, -1, 0, -1, "100/00000/000"},
-      {false, false, true, true, true, 1, 4, 0, 0, "010/10001/100"},
-      {false, false, true, true, true, 0, 4, 2, 0, "010/00100/100"},
-      {false, false, true, true, true, 2, 3, 3, 0, "101/00010/100"},
-  };
+  } cases[] = {{true, false, false, false, false, 0, 0, 0, 0, "100/11110/111"},
+               {false, false, false, true, false, 0, 0, 0, 0, "000/00000/000"},
+               {false, true, false, false, false, 0, 1, 1, 1, "111/01000/000"},
+               {false, false, false, true, true, 0, 0, 0, 1, "111/10000/010"},
+               {false, false, false, true, true, 2, 2, 2, 0, "101/00100/100"},
+               {false, false, false, true, true, 2, 3, 3, 0, "101/00010/100"},
+               {false, false, false, true, true, 1, 4, 4, 0, "010/00001/100"},
+               {false, false, false, true, true, 0, 7, 7, 0, "100/00000/100"},
+               {false, false, false, true, true, 0, -1, 0, -1, "100/00000/000"},
+               {false, false, true, true, true, 1, 4, 0, 0, "010/10001/100"},
+               {false, false, true, true, true, 0, 4, 2, 0, "010/00100/100"},
+               {false, false, true, true, true, 2, 3, 3, 0, "101/00010/100"}};
   for (const auto& c : cases) {
     ProjectDialogModel model;
     model.createMode = c.create;
@@ -172,8 +170,7 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
       {false, "Site1", work + "Site1.mbc", work + "Site1.mbc", -1, 0, kMsgNoApplication,
        Field::kApplication},
       {false, "x", work + "Odd.mbc", work + "Odd.mbc", 0, -1, kMsgNoProjectType,
-       Field::kProjectType},
-  };
+       Field::kProjectType}};
   for (const auto& c : cases) {
     ProjectDialogModel model;
     model.createMode = c.create;
@@ -202,13 +199,11 @@ TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
   const struct {
     std::string name, message;
     int slept;
-  } cases[] = {
-      {kHyoji, "", 0},
-      {"Hidden", "", 0},
-      {"Taken", kMsgProjectExists, 0},
-      {"Raced", kMsgProjectExists, 60000},
-      {"Locked", kMsgFolderFailed + work + "Locked\\]", 60000},
-  };
+  } cases[] = {{kHyoji, "", 0},
+               {"Hidden", "", 0},
+               {"Taken", kMsgProjectExists, 0},
+               {"Raced", kMsgProjectExists, 60000},
+               {"Locked", kMsgFolderFailed + work + "Locked\\]", 60000}};
   for (const auto& c : cases) {
     platform.sleptMilliseconds = 0;
     ProjectDialogModel model = Opened(true, "");

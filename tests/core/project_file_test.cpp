@@ -23,12 +23,10 @@ TEST(ProjectFile, IsWrittenByteForByte) {
   const struct {
     ProjectFile record;
     const char* golden;
-  } cases[] = {
-      {{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc"},
-      {{3, " 6.0.0.2 ", 5, "JGD2011", "\x95\x5C\x8E\xA6"}, "project_japanese.mbc"},
-      // No label, no geodetic line for an index below 3.
-      {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc"},
-  };
+  } cases[] = {{{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc"},
+               {{3, " 6.0.0.2 ", 5, "JGD2011", "\x95\x5C\x8E\xA6"}, "project_japanese.mbc"},
+               // No label, no geodetic line for an index below 3.
+               {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc"}};
   test::ScratchFolder folder;
   for (const auto& c : cases) {
     ASSERT_TRUE(WriteProjectFile(folder.File("written.mbc"), c.record));
@@ -78,7 +76,7 @@ TEST(ProjectFile, IsReadBesideAnyExtension) {
        "4|1|0|ZV_MERIDANCE|Site1"},
       {kHeader + "FileVersion = 1,\r\nGeodeticSystem = 'wgs84',\r\n", true, "0|1|3|wgs84|Site1"},
       {kHeader + "FileVersion = 1,\r\nGeodeticSystem = 'Bessel',\r\n", true, "0|1|0|Bessel|Site1"},
-  };
+      {kHeader + "FileVersion = 1,\r\nGeodeticSystem = 'grs80',\r\n", true, "0|1|2|grs80|Site1"}};
   test::ScratchFolder folder;
   // A ".meg" beside it is never read.
   ASSERT_TRUE(test::WriteBytes(folder.File("Site1.meg"), kHeader + "FileVersion = 9,\r\n"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/startup.h"
@@ -36,6 +37,8 @@ TEST(Startup, TheVersionComesFromTheFixedRecord) {
   EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
             "ORVENT Version 6.1  (6.1.0.2)");
   EXPECT_EQ(info.copyright, "(C)");
+  platform.versionValues.erase("\\VarFileInfo\\Translation");
+  EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
   platform.versionResource.resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
   // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.
@@ -54,11 +57,9 @@ TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   const struct {
     const char* commandLine;
     const char* project;
-  } cases[] = {
-      {"", ""},       {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
-      {"-debug", ""}, {"A.mbc  B.mbc", "B.mbc"},
-      {"-", "-"},     {"B.mbc /", "/"},
-  };
+  } cases[] = {{"", ""},       {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
+               {"-debug", ""}, {"A.mbc  B.mbc", "B.mbc"},
+               {"-", "-"},     {"B.mbc /", "/"}};
   for (const auto& c : cases) {
     EXPECT_EQ(ProjectPathFromCommandLine(c.commandLine), c.project) << c.commandLine;
   }
@@ -77,12 +78,10 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     bool user, common, beside;
     std::string loaded;  // the first row's project name
     std::string bytes;   // the user's file afterwards
-  } cases[] = {
-      {false, false, false, "", header + "/\r\n"},
-      {false, false, true, "Beside", file("Beside")},
-      {false, true, true, "Common", file("Common")},
-      {true, true, true, "User", user},
-  };
+  } cases[] = {{false, false, false, "", header + "/\r\n"},
+               {false, false, true, "Beside", file("Beside")},
+               {false, true, true, "Common", file("Common")},
+               {true, true, true, "User", user}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.loaded);
     FakePlatform platform;
@@ -91,10 +90,14 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
     platform.AddFolder(root + "AppData");
     const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
-    if (c.user) platform.WriteFile(path, user);
-    if (c.common)
-      platform.WriteFile(root + "Common\\ORVENT V5_2\\Common\\orvent.ini", file("Common"));
-    if (c.beside) platform.WriteFile(root + "P\\orvent.ini", file("Beside"));
+    for (const auto& [present, folder, bytes] :
+         {std::tuple{c.user, "AppData\\ORVENT V5_2", user},
+          std::tuple{c.common, "Common\\ORVENT V5_2\\Common", file("Common")},
+          std::tuple{c.beside, "P", file("Beside")}}) {
+      if (!present) continue;
+      platform.AddFolder(root + folder);
+      ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
+    }
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
     EXPECT_EQ(history.empty() ? "" : history[0].projectName, c.loaded);
@@ -113,11 +116,11 @@ TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
     const char* opened;  // the path on the command line
     int appIndex;
     const char* code;
-  } cases[] = {
-      {"A.mbc", 3, 5, "A.MBC", 0, "JGD"}, {"B.mbc", 2, 3, "B.meg", 2, "WGS"},
-      {"C.mbc", 3, 0, "C.meg", 2, "TD"},  {"D.mbc", 4, 0, "D.Meg", 1, "TD"},
-      {"E.txt", 0, 0, "E.txt", 7, "TD"},
-  };
+  } cases[] = {{"A.mbc", 3, 5, "A.MBC", 0, "JGD"},
+               {"B.mbc", 2, 3, "B.meg", 2, "WGS"},
+               {"C.mbc", 3, 0, "C.meg", 2, "TD"},
+               {"D.mbc", 4, 0, "D.Meg", 1, "TD"},
+               {"E.txt", 0, 0, "E.txt", 7, "TD"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opened);
     platform.AddFile(folder + c.opened);
@@ -145,15 +148,14 @@ TEST(RecentGrid, RowsCellsAndDeletion) {
   EXPECT_EQ(GridCellText(row, 0), kHyoji + " [WGS]");
   EXPECT_EQ(GridCellText(row, 1), "Extreme Wind");
   EXPECT_EQ(GridCellText(row, 2), "D:\\Work\\");
-  // Row, rows, fixed rows: a history index only for a data row.
-  EXPECT_EQ(HistoryIndexOfRow(1, 3, 1), 0);
-  EXPECT_EQ(HistoryIndexOfRow(2, 3, 1), 1);
-  EXPECT_EQ(HistoryIndexOfRow(3, 3, 1), -1);
-  EXPECT_EQ(HistoryIndexOfRow(0, 3, 1), -1);
-  // Deleted row, rows left, fixed rows: the same place, the last, or none.
-  EXPECT_EQ(RowAfterDeletion(2, 4, 1), 2);
-  EXPECT_EQ(RowAfterDeletion(4, 4, 1), 3);
-  EXPECT_EQ(RowAfterDeletion(1, 1, 1), -1);
+  // Row, rows, fixed rows: a history index only for a data row; after a
+  // deletion the same place, the last one, or none.
+  EXPECT_EQ(std::vector<int>({HistoryIndexOfRow(1, 3, 1), HistoryIndexOfRow(2, 3, 1),
+                              HistoryIndexOfRow(3, 3, 1), HistoryIndexOfRow(0, 3, 1)}),
+            std::vector<int>({0, 1, -1, -1}));
+  EXPECT_EQ(std::vector<int>(
+                {RowAfterDeletion(2, 4, 1), RowAfterDeletion(4, 4, 1), RowAfterDeletion(1, 1, 1)}),
+            std::vector<int>({2, 3, -1}));
 
   FakePlatform platform;
   const std::string settings = platform.Root() + "orvent.ini";

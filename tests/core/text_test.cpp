@@ -25,14 +25,12 @@ std::string Joined(const std::vector<std::string>& pieces) {
 TEST(Text, BackslashesNumbersAndNames) {
   const struct {
     std::string text, stripped, withOne;
-  } paths[] = {
-      {"", "", "\\"},
-      {"D:\\Work\\\\\\", "D:\\Work", "D:\\Work\\"},
-      {"C:\\\x95\x5C", "C:\\\x95\x5C", "C:\\\x95\x5C\\"},  // 表: trail byte 0x5C
-      {"C:\\\x83\x5C\\\\", "C:\\\x83\x5C", "C:\\\x83\x5C\\"},
-      // A lead byte dangling at the end is dropped before one is added.
-      {"C:\\\x83\x5C\x83", "C:\\\x83\x5C\x83", "C:\\\x83\x5C\\"},
-  };
+  } paths[] = {{"", "", "\\"},
+               {"D:\\Work\\\\\\", "D:\\Work", "D:\\Work\\"},
+               {"C:\\\x95\x5C", "C:\\\x95\x5C", "C:\\\x95\x5C\\"},  // 表: trail byte 0x5C
+               {"C:\\\x83\x5C\\\\", "C:\\\x83\x5C", "C:\\\x83\x5C\\"},
+               // A lead byte dangling at the end is dropped before one is added.
+               {"C:\\\x83\x5C\x83", "C:\\\x83\x5C\x83", "C:\\\x83\x5C\\"}};
   for (const auto& c : paths) {
     EXPECT_EQ(StripTrailingBackslashes(c.text), c.stripped) << c.text;
     EXPECT_EQ(WithTrailingBackslash(c.text), c.withOne) << c.text;
@@ -62,39 +60,37 @@ TEST(Text, SplitTextKeepsQuotedRunsTogether) {
     const char* delimiter;
     bool keepEmpty;
     std::string pieces;
-  } cases[] = {
-      {"Expr = \"x=1\"", "=", false, "Expr | x=1"},
-      {"key =", "=", false, "key"},
-      {"key = \"\"", "=", false, "key | "},
-      {" = = ", "=", false, ""},
-      {"", "=", true, ""},
-      {"Text = \"Hello", "=", false, "Text | Hello"},
-      {"Name = \"O\"\"Hara\"", "=", false, "Name | \"O\"\"Hara\""},
-      {"\"C:\\My Projects\\S.mbc\" x", " ", false, "C:\\My Projects\\S.mbc | x"},
-      {"\"a  b\"", " ", false, "a b"},
-      {"\"a b c", " ", false, "a b c"},
-      {"ab\"c d\"", " ", false, "ab\"c d\""},
-      {"\" x", " ", true, " | x"},
-      {"\x81\x40"
-       "a\x81\x40"
-       "b",
-       " ", false, "a | b"},                         // full-width spaces
-      {"\x81\x81\x40", " ", false, "\x81\x81\x40"},  // 0x81 0x40 across two characters
-      {", ,a,,b,", ",", true, " |  | a |  | b"},
-      {", ,a,,b,", ",", false, "a | b"},
-      {"\"a,,b\",c", ",", true, "a,b | c"},
-      {"\"a\" \"b\"", ",", true, "\"a\" \"b\""},
-      {"\"abc", ",", true, "abc"},
-      {"ab\"c", ",", true, "ab\"c"},
-      {" \t ", ",", true, "(one empty piece)"},
-      {" \" a \" ,x", ",", true, " a  | x"},
-      {"\"a, b\" ,c", ",", true, "\"a, b\"  | c"},
-      {"a<>b<><>c", "<>", true, "a | b |  | c"},
-      {"a,b", "", true, "a,b"},
-      // Trail bytes 0x5C and 0x7C are no delimiters: ソ is 0x83 0x5C, ポ 0x83 0x7C.
-      {"\x83\x5C\x83\x74", "\\", true, "\x83\x5C\x83\x74"},
-      {"\x83\x7C|x", "|", true, "\x83\x7C | x"},
-  };
+  } cases[] = {{"Expr = \"x=1\"", "=", false, "Expr | x=1"},
+               {"key =", "=", false, "key"},
+               {"key = \"\"", "=", false, "key | "},
+               {" = = ", "=", false, ""},
+               {"", "=", true, ""},
+               {"Text = \"Hello", "=", false, "Text | Hello"},
+               {"Name = \"O\"\"Hara\"", "=", false, "Name | \"O\"\"Hara\""},
+               {"\"C:\\My Projects\\S.mbc\" x", " ", false, "C:\\My Projects\\S.mbc | x"},
+               {"\"a  b\"", " ", false, "a b"},
+               {"\"a b c", " ", false, "a b c"},
+               {"ab\"c d\"", " ", false, "ab\"c d\""},
+               {"\" x", " ", true, " | x"},
+               {"\x81\x40"
+                "a\x81\x40"
+                "b",
+                " ", false, "a | b"},                         // full-width spaces
+               {"\x81\x81\x40", " ", false, "\x81\x81\x40"},  // 0x81 0x40 across two characters
+               {", ,a,,b,", ",", true, " |  | a |  | b"},
+               {", ,a,,b,", ",", false, "a | b"},
+               {"\"a,,b\",c", ",", true, "a,b | c"},
+               {"\"a\" \"b\"", ",", true, "\"a\" \"b\""},
+               {"\"abc", ",", true, "abc"},
+               {"ab\"c", ",", true, "ab\"c"},
+               {" \t ", ",", true, "(one empty piece)"},
+               {" \" a \" ,x", ",", true, " a  | x"},
+               {"\"a, b\" ,c", ",", true, "\"a, b\"  | c"},
+               {"a<>b<><>c", "<>", true, "a | b |  | c"},
+               {"a,b", "", true, "a,b"},
+               // Trail bytes 0x5C and 0x7C are no delimiters: ソ is 0x83 0x5C, ポ 0x83 0x7C.
+               {"\x83\x5C\x83\x74", "\\", true, "\x83\x5C\x83\x74"},
+               {"\x83\x7C|x", "|", true, "\x83\x7C | x"}};
   for (const auto& c : cases) {
     std::vector<std::string> pieces = {"left over"};
     const int count = SplitText(c.text, c.delimiter, c.keepEmpty, &pieces);
@@ -119,8 +115,7 @@ TEST(Text, SplitFilePathByTheRuntimesRules) {
        "C: | \\\x83\x5C\x83\x74\x83\x67\\ | \x95\x5C\x8E\xA6 | .mbc"},
       {"\\" + std::string(253, 'd') + "\\f", " | \\" + std::string(253, 'd') + "\\ | f | "},
       {"\\" + std::string(254, 'd') + "\\f", " |  |  | "},
-      {std::string(256, 'a') + ".x", " |  |  | "},
-  };
+      {std::string(256, 'a') + ".x", " |  |  | "}};
   for (const auto& c : cases) {
     std::vector<std::string> parts(4, "x");
     SplitFilePath(c.path, &parts[0], &parts[1], &parts[2], &parts[3]);

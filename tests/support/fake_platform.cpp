@@ -13,24 +13,11 @@ std::string Parent(const std::string& path) {
 
 std::string NameOf(const std::string& path) { return path.substr(Parent(path).size() + 1); }
 
-bool WildcardMatch(const std::string& pattern, const std::string& name) {
-  std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-      ++p;
-      ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+bool Matches(const char* pattern, const char* name) {
+  if (*pattern == '*')
+    return Matches(pattern + 1, name) || (*name != '\0' && Matches(pattern, name + 1));
+  if (*name == '\0' || *pattern == '\0') return *name == *pattern;
+  return (*pattern == '?' || *pattern == *name) && Matches(pattern + 1, name + 1);
 }
 
 bool IsDriveRoot(const std::string& path) { return path.size() == 2 && path[1] == ':'; }
@@ -56,24 +43,17 @@ bool FakePlatform::IsFolder(const std::string& path) const {
 }
 
 void FakePlatform::AddFile(const std::string& path, unsigned attributes) {
-  const std::string clean = StripTrailingBackslashes(path);
-  entries_[Key(clean)] = {clean, attributes};
+  entries_[Key(path)] = {StripTrailingBackslashes(path), attributes};
 }
 
 void FakePlatform::AddFolder(const std::string& path) {
   const std::string clean = StripTrailingBackslashes(path);
   if (clean.empty() || IsDriveRoot(clean) || IsFolder(clean)) return;
   AddFolder(Parent(clean));
-  entries_[Key(clean)] = {clean, kAttrFolder};
+  AddFile(clean, kAttrFolder);
 #ifdef _WIN32
   if (clean.compare(0, root_.size(), root_) == 0) test::MakeFolder(clean);
 #endif
-}
-
-void FakePlatform::WriteFile(const std::string& path, const std::string& bytes) {
-  AddFolder(Parent(path));
-  AddFile(path);
-  test::WriteBytes(path, bytes);
 }
 
 bool FakePlatform::Exists(const std::string& path) {
@@ -83,8 +63,7 @@ bool FakePlatform::Exists(const std::string& path) {
 }
 
 bool FakePlatform::FolderExists(const std::string& path) {
-  const std::string clean = StripTrailingBackslashes(path);
-  return IsDriveRoot(clean) || IsFolder(clean);
+  return IsDriveRoot(StripTrailingBackslashes(path)) || IsFolder(path);
 }
 
 MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
@@ -100,12 +79,11 @@ MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
 
 bool FakePlatform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
   entries->clear();
-  const std::string folder = Key(Parent(pattern));
-  const std::string namePattern = ToLowerAscii(NameOf(pattern));
   for (const auto& entry : entries_) {
-    const std::string& path = entry.second.first;
-    if (Parent(entry.first) == folder && WildcardMatch(namePattern, ToLowerAscii(NameOf(path)))) {
-      entries->push_back(DirEntry{NameOf(path), entry.second.second});
+    const std::string name = NameOf(entry.second.first);
+    if (Parent(entry.first) == Key(Parent(pattern)) &&
+        Matches(ToLowerAscii(NameOf(pattern)).c_str(), ToLowerAscii(name).c_str())) {
+      entries->push_back(DirEntry{name, entry.second.second});
     }
   }
   return !entries->empty();
@@ -117,16 +95,9 @@ bool FakePlatform::SetCurrentFolder(const std::string& path) {
   return true;
 }
 
-std::string FakePlatform::GetSpecialFolder(SpecialFolder folder) {
-  auto found = specialFolders_.find(static_cast<int>(folder));
-  return found == specialFolders_.end() ? std::string() : found->second;
-}
-
 bool FakePlatform::ShortPathName(const std::string& path, std::string* shortPath) {
-  auto found = shortPaths.find(path);
-  if (found == shortPaths.end()) return false;
-  *shortPath = found->second;
-  return true;
+  *shortPath = shortPaths[path];
+  return !shortPath->empty();
 }
 
 bool FakePlatform::StartProcess(const ProcessRequest& request) {
@@ -141,20 +112,13 @@ bool FakePlatform::ShellOpen(const std::string& path) {
 
 bool FakePlatform::ReadVersionResource(std::vector<unsigned char>* bytes) {
   *bytes = versionResource;
-  return !versionResource.empty();
+  return !bytes->empty();
 }
 
 bool FakePlatform::QueryVersionValue(const std::string& subBlock,
                                      std::vector<unsigned char>* value) {
-  auto found = versionValues.find(subBlock);
-  if (found == versionValues.end()) return false;
-  *value = found->second;
-  return true;
-}
-
-MutexResult FakePlatform::CreateNamedMutex(const std::string& name) {
-  mutexNames.push_back(name);
-  return mutexResult;
+  *value = versionValues[subBlock];
+  return !value->empty();
 }
 
 }  // namespace orvent

@@ -26,13 +26,10 @@ class FakePlatform : public Platform {
 
   // The scratch folder as the program spells folders: ending in a backslash.
   const std::string& Root() const { return root_; }
-
   // A file of the fake only; its folder need not exist.
   void AddFile(const std::string& path, unsigned attributes = kAttrArchive);
   // The folder and every level above it.
   void AddFolder(const std::string& path);
-  // A real file with these bytes, in a folder of the fake.
-  void WriteFile(const std::string& path, const std::string& bytes);
   // Making the folder gives `result` instead.
   void FailMakeFolder(const std::string& path, MakeFolderResult result) {
     unmakeable_[Key(path)] = result;
@@ -41,19 +38,15 @@ class FakePlatform : public Platform {
     specialFolders_[static_cast<int>(folder)] = path;
   }
 
-  std::string moduleFileName = "C:\\Tools\\ORVENTLancher.exe";
   std::map<std::string, std::string> shortPaths;
   bool startProcessResult = true;
   bool shellOpenResult = true;
   std::vector<unsigned char> versionResource;
   std::map<std::string, std::vector<unsigned char>> versionValues;
-  MutexResult mutexResult = MutexResult::kCreated;
-
   // What happened.
   std::vector<ProcessRequest> started;
   std::vector<std::string> shellOpened;
   std::vector<std::string> madeFolders;
-  std::vector<std::string> mutexNames;
   std::string currentFolder = "C:\\";
   int sleptMilliseconds = 0;
 
@@ -63,14 +56,16 @@ class FakePlatform : public Platform {
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
   std::string CurrentFolder() override { return currentFolder; }
   bool SetCurrentFolder(const std::string& path) override;
-  std::string ModuleFileName() override { return moduleFileName; }
-  std::string GetSpecialFolder(SpecialFolder folder) override;
+  std::string ModuleFileName() override { return "C:\\Tools\\ORVENTLancher.exe"; }
+  std::string GetSpecialFolder(SpecialFolder folder) override {
+    return specialFolders_[static_cast<int>(folder)];
+  }
   bool ShortPathName(const std::string& path, std::string* shortPath) override;
   bool StartProcess(const ProcessRequest& request) override;
   bool ShellOpen(const std::string& path) override;
   bool ReadVersionResource(std::vector<unsigned char>* bytes) override;
   bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override;
-  MutexResult CreateNamedMutex(const std::string& name) override;
+  MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 
  private:

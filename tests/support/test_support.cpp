@@ -4,9 +4,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "namelist/mbcs.h"
 
@@ -18,66 +18,57 @@ namespace orvent {
 namespace test {
 namespace {
 
-// Every core test runs with the lead bytes of code page 932, whatever the
-// machine's own code page is.
-class CodePage932 : public ::testing::Environment {
- public:
-  void SetUp() override {
-    saved_ = ActiveCodePage();
-    SetActiveCodePage(932);
-  }
-  void TearDown() override { SetActiveCodePage(saved_); }
-
- private:
-  int saved_ = 932;
+struct CodePage932 : ::testing::Environment {
+  void SetUp() override { SetActiveCodePage(932); }
 };
-
 ::testing::Environment* const g_codePage = ::testing::AddGlobalTestEnvironment(new CodePage932);
 
 #ifdef _WIN32
-const char kSeparator = '\\';
-#else
-const char kSeparator = '/';
+// Through the wide calls, so that paths beyond MAX_PATH go too, and never
+// into a link. (The "rmdir /s" of wine's shell loses its way on such paths.)
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+    const std::wstring name = found.cFileName, path = folder + L"\\" + name;
+    if (name == L"." || name == L"..") continue;
+    const DWORD attributes = found.dwFileAttributes;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      RemoveTree(path);
+    } else if (!RemoveDirectoryW(path.c_str())) {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  RemoveDirectoryW(folder.c_str());
+}
 #endif
 
 }  // namespace
 
 std::string DataPath(const std::string& name) {
-  const char* fromEnvironment = std::getenv("ORVENT_TEST_DATA");
-  std::string folder;
-  if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-    folder = fromEnvironment;
-  } else {
-    folder = (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string();
-  }
-  return folder + "/" + name;
+  const char* folder = std::getenv("ORVENT_TEST_DATA");
+  return (folder != nullptr
+              ? std::string(folder)
+              : (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string()) +
+         "/" + name;
 }
 
 std::string ReadBytes(const std::string& path, bool* ok) {
-  std::string bytes;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (ok != nullptr) *ok = file != nullptr;
-  if (file == nullptr) return bytes;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  std::fclose(file);
-  return bytes;
+  std::ifstream in(path, std::ios::binary);
+  if (ok != nullptr) *ok = in.is_open();
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  std::ofstream out(path, std::ios::binary);
+  return static_cast<bool>(out << bytes) && static_cast<bool>(out.flush());
 }
 
-bool FileExists(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
-}
+bool FileExists(const std::string& path) { return std::ifstream(path).is_open(); }
 
 bool MakeFolder(const std::string& path) {
 #ifdef _WIN32
@@ -88,34 +79,31 @@ bool MakeFolder(const std::string& path) {
 #endif
 }
 
-bool SystemTakesCp932Paths() {
-#ifdef _WIN32
-  return GetACP() == 932;
-#else
-  return true;
-#endif
-}
-
 std::string Join(const std::string& folder, const std::string& name) {
-  return folder + kSeparator + name;
+#ifdef _WIN32
+  return folder + "\\" + name;
+#else
+  return folder + "/" + name;
+#endif
 }
 
 ScratchFolder::ScratchFolder() {
   static std::atomic<int> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("orvent_core_" + std::to_string(stamp) + "_" + std::to_string(counter++));
-  std::filesystem::create_directories(folder);
-  path_ = folder.string();
+  path_ = (std::filesystem::temp_directory_path() /
+           ("orvent_test_" + std::to_string(stamp) + "_" + std::to_string(counter++)))
+              .string();
+  MakeFolder(path_);
 }
 
 ScratchFolder::~ScratchFolder() {
+#ifdef _WIN32
+  RemoveTree(L"\\\\?\\" + std::filesystem::path(path_).wstring());
+#else
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+#endif
 }
-
-std::string ScratchFolder::File(const std::string& name) const { return Join(path_, name); }
 
 }  // namespace test
 }  // namespace orvent

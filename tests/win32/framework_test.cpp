@@ -1,5 +1,6 @@
-// The framework on real windows, in this process: data exchange with radio
-// groups, where a dialog opens, and a handler that fails.
+// The framework and the selector window on real windows, in this process:
+// where a dialog opens, a handler that fails, and what the selector window
+// shows of itself (its icons, the tooltip over the grid).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "history/history_file.h"
 #include "res/resource.h"
 #include "tests/support/fake_platform.h"
 #include "ui/framework/application.h"
@@ -18,31 +20,15 @@ namespace {
 const int kRunCommand = 0x7F00;
 
 // A dialog on one of the program's templates whose test body runs inside its
-// own modal loop, once it is on the screen.
+// own modal loop once it is on the screen.
 class ProbeDialog : public ui::Dialog {
  public:
   ProbeDialog(int templateId, ui::Dialog* parent, std::function<void(ProbeDialog&)> body)
       : ui::Dialog(templateId, parent), body_(std::move(body)) {}
-
-  std::string name = "\x95\x5C\x8E\xA6";  // 表示
-  int application = 1;
-  int projectType = -1;
-  RECT placeAt = {};  // where its initialisation puts it, if anywhere
-
   using ui::Dialog::EndDialog;
-  using ui::Dialog::UpdateData;
 
  protected:
-  void DoDataExchange(ui::DataExchange& dx) override {
-    if (Item(IDC_APP_BASIC) == nullptr) return;
-    dx.Text(IDC_PROJECT_NAME, name);
-    dx.Radio(IDC_APP_BASIC, application);
-    dx.Radio(IDC_TYPE_MEASUREMENT, projectType);
-  }
   BOOL OnInitDialog() override {
-    ui::Dialog::OnInitDialog();
-    if (placeAt.right != 0)
-      SetWindowPos(hwnd_, nullptr, placeAt.left, placeAt.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PostCommand(kRunCommand);
     return TRUE;
   }
@@ -56,48 +42,30 @@ class ProbeDialog : public ui::Dialog {
   std::function<void(ProbeDialog&)> body_;
 };
 
-struct TestApp : ui::Application {
-  std::function<void()> body;
-  bool InitInstance() override {
-    body();
-    return false;
-  }
-};
-
-// Runs `body` under an application object named "ORVENTLancher".
+// Runs `body` under an application object named "ORVENTLancher", with the
+// selector window's class registered.
 void WithApp(std::function<void()> body) {
-  TestApp app;
+  struct TestApp : ui::Application {
+    std::function<void()> body;
+    bool InitInstance() override {
+      EXPECT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
+      body();
+      return false;
+    }
+  } app;
   app.body = std::move(body);
   app.Run("ORVENTLancher", "");
 }
 
 POINT Center(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-TEST(Framework, RadioGroupsExchangeTheIndexOfTheirCheckedRadio) {
-  ProbeDialog dialog(IDD_PROJECT, nullptr, [](ProbeDialog& d) {
-    EXPECT_EQ(d.ItemText(IDC_PROJECT_NAME), "\x95\x5C\x8E\xA6");
-    EXPECT_TRUE(d.IsItemChecked(IDC_APP_ENERGY));
-    EXPECT_FALSE(d.IsItemChecked(IDC_APP_BASIC));
-    // A hidden radio counts in its group; the group ends where the next begins.
-    d.CheckItem(IDC_TYPE_EXTREME_WIND, true);
-    d.CheckItem(IDC_APP_ENERGY, false);
-    d.CheckItem(IDC_GEO_JGD2011, true);
-    EXPECT_TRUE(d.UpdateData(true));
-    EXPECT_EQ(d.projectType, 3);
-    EXPECT_EQ(d.application, -1);
-    d.EndDialog(IDOK);
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-}
-
-TEST(Framework, DialogsOpenCentredUnlessTheyPlaceThemselves) {
+TEST(Framework, DialogsOpenCentredOverTheirOwnerInsideTheWorkArea) {
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof(monitor);
   GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const POINT workCenter = Center(monitor.rcWork);
-  RECT outer = {}, inner = {}, placed = {};
+  const RECT work = monitor.rcWork;
+  RECT outer = {}, inner = {}, clamped = {};
   WithApp([&] {
-    ASSERT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
     ProbeDialog selector(IDD_SELECTOR, nullptr, [&](ProbeDialog& d) {
       outer = d.WindowRect();
       ProbeDialog about(IDD_ABOUTBOX, &d, [&](ProbeDialog& a) {
@@ -105,22 +73,23 @@ TEST(Framework, DialogsOpenCentredUnlessTheyPlaceThemselves) {
         a.EndDialog(IDOK);
       });
       about.DoModal();
-      ProbeDialog project(IDD_PROJECT, &d, [&](ProbeDialog& p) {
-        placed = p.WindowRect();
-        p.EndDialog(IDOK);
+      // Over an owner at the edge, it stays inside the work area.
+      SetWindowPos(d.Handle(), nullptr, work.right - 100, work.bottom - 60, 0, 0, SWP_NOSIZE);
+      ProbeDialog edge(IDD_ABOUTBOX, &d, [&](ProbeDialog& a) {
+        clamped = a.WindowRect();
+        a.EndDialog(IDOK);
       });
-      project.placeAt = {3, 4, 1, 1};
-      project.DoModal();
+      edge.DoModal();
       d.EndDialog(IDOK);
     });
     selector.DoModal();
   });
-  EXPECT_LE(std::abs(Center(outer).x - workCenter.x), 1);
-  EXPECT_LE(std::abs(Center(outer).y - workCenter.y), 1);
-  EXPECT_LE(std::abs(Center(inner).x - Center(outer).x), 1);
-  EXPECT_LE(std::abs(Center(inner).y - Center(outer).y), 1);
-  EXPECT_EQ(placed.left, 3);
-  EXPECT_EQ(placed.top, 4);
+  EXPECT_LE(std::abs(Center(outer).x - Center(work).x) + std::abs(Center(outer).y - Center(work).y),
+            2);
+  EXPECT_LE(
+      std::abs(Center(inner).x - Center(outer).x) + std::abs(Center(inner).y - Center(outer).y), 2);
+  EXPECT_EQ(clamped.right, work.right);
+  EXPECT_EQ(clamped.bottom, work.bottom);
 }
 
 // Answers the first message box the thread shows, keeping its caption and
@@ -158,29 +127,47 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }
 
-// The selector window and its class carry the program's icon in both sizes.
-void CALLBACK CheckIconsAndExit(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
+// The selector window carries the program's icon in both sizes, and the
+// tooltip over the grid shows the trimmed text of the cell under the
+// pointer, nothing over the header.
+CDlgPage1* g_selector = nullptr;
+void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND window = g_selector->Handle();
   if (window == nullptr || !IsWindowVisible(window)) return;
   KillTimer(nullptr, timer);
   for (int size : {ICON_BIG, ICON_SMALL}) {
-    const int metric = size == ICON_BIG ? SM_CXICON : SM_CXSMICON;
+    const int metric = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
     EXPECT_EQ(SendMessageA(window, WM_GETICON, size, 0),
-              reinterpret_cast<LRESULT>(
-                  LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                             GetSystemMetrics(metric), GetSystemMetrics(metric), LR_SHARED)));
+              reinterpret_cast<LRESULT>(LoadImageA(GetModuleHandleA(nullptr),
+                                                   MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                                   metric, metric, LR_SHARED)));
   }
   EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+  HWND grid = GetDlgItem(window, IDC_RECENT_GRID);
+  RECT item = {LVIR_LABEL, 0, 0, 0};
+  SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const std::pair<LONG, std::string> cells[] = {{(item.top + item.bottom) / 2, "Site A [TD]"},
+                                                {2, ""}};
+  for (const auto& [y, tip] : cells) {
+    POINT at = {item.left + 5, y};
+    ClientToScreen(grid, &at);
+    SetCursorPos(at.x, at.y);
+    SendMessageA(grid, WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 5, y));
+    EXPECT_EQ(g_selector->tipText, tip);
+  }
   PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
 }
 
-TEST(SelectorWindow, CarriesTheProgramIcon) {
+TEST(SelectorWindow, ShowsItsIconsAndTheTooltipOverTheGrid) {
   orvent::FakePlatform platform;
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
+  platform.AddFolder(platform.Root() + "ORVENT V5_2");
+  ASSERT_TRUE(orvent::SaveHistory(platform.Root() + "ORVENT V5_2\\orvent.ini",
+                                  {{1, " Site A ", "D:\\", 0, 0, "TD"}}));
   WithApp([&] {
-    ASSERT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
     CDlgPage1 selector(nullptr, platform, platform.Root(), {});
-    SetTimer(nullptr, 0, 50, CheckIconsAndExit);
+    g_selector = &selector;
+    SetTimer(nullptr, 0, 50, LookAtTheSelector);
     EXPECT_EQ(selector.DoModal(), IDCANCEL);
   });
 }

@@ -34,9 +34,18 @@ int Application::Run(const std::string& exeName, const std::string& commandLine)
   controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
   const bool ole = SUCCEEDED(OleInitialize(nullptr));
-  InitInstance();
+  int exitCode = 0;
+  if (InitInstance()) {
+    // Start-up asked for the framework's own message loop.
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    exitCode = static_cast<int>(message.wParam);
+  }
   if (ole) OleUninitialize();
-  return 0;
+  return exitCode;
 }
 
 void Application::BeginWaitCursor() {

@@ -36,7 +36,8 @@ class Application {
   void RestoreWaitCursor();
 
  protected:
-  // Start-up; false ends the program without a message loop of its own.
+  // Start-up; false ends the program, true runs a message loop until the
+  // program quits.
   virtual bool InitInstance() = 0;
 
  private:

@@ -36,9 +36,7 @@ void ExpectSoon(Actual actual, const T& expected, const std::string& what) {
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result)
-             ? static_cast<LRESULT>(result)
-             : -1;
+  return SendMessageTimeoutA(window, message, wParam, lParam, 0, kTimeoutMs, &result) ? result : -1;
 }
 
 std::string TextOf(HWND window) {
@@ -55,24 +53,14 @@ std::string ReadFile(const std::string& path) {
 
 // Writes the file, making its folder first; a trail byte 0x5C is no separator.
 bool WriteFile(const std::string& path, const std::string& bytes) {
-  for (size_t i = 3; i < path.size(); ++i) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
-      ++i;
-    else if (path[i] == '\\')
-      CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+  for (size_t i = 3; i < path.size(); i += IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1) {
+    if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
   }
   return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
-std::string SettingsFolder(int csidl) {
-  char path[MAX_PATH] = {};
-  SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE);
-  return std::string(path) + "\\" + orvent::kSettingsFolder;
-}
-
 HWND Descendant(HWND root, const char* className, int id) {
-  for (HWND child = GetWindow(root, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     char name[64] = {};
     GetClassNameA(child, name, sizeof name);
     if (lstrcmpiA(name, className) == 0 && (id == 0 || GetDlgCtrlID(child) == id)) return child;
@@ -89,11 +77,11 @@ RECT RectOf(HWND window, int id = 0) {
 
 // The member applications started so far: "module|command line|folder".
 std::vector<std::string> Launches(const Driver& d) {
-  const std::string bytes = ReadFile(d.Expand("{F}") + fake_member::kLaunchRecordFile);
-  std::istringstream record(bytes == "(no file)" ? "" : bytes);
+  std::istringstream record(ReadFile(d.Expand("{F}") + fake_member::kLaunchRecordFile));
   std::vector<std::string> launches;
-  for (std::string line; std::getline(record, line);)
+  for (std::string line; std::getline(record, line) && line != "(no file)";) {
     launches.push_back(line.substr(0, line.size() - 1));
+  }
   return launches;
 }
 
@@ -122,24 +110,21 @@ std::string ProjectBytes(int projectType) {
 }
 
 void Driver::SetUp() {
-  char value[MAX_PATH] = {};
-  GetEnvironmentVariableA("ORVENT_E2E_SCRATCH", value, MAX_PATH);
-  scratch_ = std::string(value) + "\\";
+  char selector[MAX_PATH] = {}, member[MAX_PATH] = {}, scratch[MAX_PATH] = {};
+  GetEnvironmentVariableA("ORVENT_E2E_SELECTOR", selector, MAX_PATH);
+  GetEnvironmentVariableA("ORVENT_E2E_MEMBER", member, MAX_PATH);
+  GetEnvironmentVariableA("ORVENT_E2E_SCRATCH", scratch, MAX_PATH);
+  scratch_ = std::string(scratch) + "\\";
   // Each test has a program folder of its own; a repeated run takes the next name.
-  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = test->name();
-  for (char& c : name) c = c == '/' ? '_' : c;
   for (int n = 0; program_.empty() && n < 100; ++n) {
-    const std::string folder = scratch_ + name + (n > 0 ? "_" + std::to_string(n) : "");
+    const std::string folder = scratch_ + GetParam().name + (n > 0 ? "_" + std::to_string(n) : "");
     if (CreateDirectoryA(folder.c_str(), nullptr)) program_ = folder + "\\";
   }
   ASSERT_FALSE(program_.empty()) << "no program folder in " << scratch_;
-  GetEnvironmentVariableA("ORVENT_E2E_SELECTOR", value, MAX_PATH);
-  ASSERT_TRUE(CopyFileA(value, (program_ + "ORVENTLancher.exe").c_str(), TRUE)) << value;
-  GetEnvironmentVariableA("ORVENT_E2E_MEMBER", value, MAX_PATH);
+  ASSERT_TRUE(CopyFileA(selector, (program_ + "ORVENTLancher.exe").c_str(), TRUE)) << selector;
   for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
                           "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"}) {
-    ASSERT_TRUE(CopyFileA(value, (program_ + exe).c_str(), TRUE)) << value;
+    ASSERT_TRUE(CopyFileA(member, (program_ + exe).c_str(), TRUE)) << member;
   }
   ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
   // The settings files are the user's: kept, and put back afterwards.
@@ -163,43 +148,41 @@ void Driver::TearDown() {
 }
 
 std::string Driver::Expand(const std::string& text) const {
+  char appData[MAX_PATH] = {}, common[MAX_PATH] = {};
+  SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
+  SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
+  const std::string user = std::string(appData) + "\\" + orvent::kSettingsFolder;
   const std::pair<const char*, std::string> names[] = {
       {"{P}", program_ + "Projects\\"},
       {"{F}", program_},
-      {"{U}", SettingsFolder(CSIDL_APPDATA) + orvent::kSettingsFileName},
-      {"{C}", SettingsFolder(CSIDL_PROGRAM_FILES_COMMON) + orvent::kSeedFolder +
+      {"{U}", user + orvent::kSettingsFileName},
+      {"{C}", std::string(common) + "\\" + orvent::kSettingsFolder + orvent::kSeedFolder +
                   orvent::kSettingsFileName}};
   std::string out = text;
-  for (const auto& name : names) {
-    for (size_t at; (at = out.find(name.first)) != std::string::npos;)
-      out.replace(at, 3, name.second);
+  for (const auto& [name, value] : names) {
+    for (size_t at; (at = out.find(name)) != std::string::npos;) out.replace(at, 3, value);
   }
   return out;
 }
 
-bool Driver::Start(const std::string& arguments, bool wait) {
+void Driver::Start(const std::string& arguments, bool wait) {
   if (processes_.empty()) settingsAtStart = ReadFile(Expand("{U}"));
-  std::string commandLine = "\"" + program_ + "ORVENTLancher.exe\" " + arguments;
+  std::string commandLine = "\"" + program_ + "ORVENTLancher.exe\" " + Expand(arguments);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      scratch_.c_str(), &startup, &process)) {
-    return false;
-  }
+  ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             scratch_.c_str(), &startup, &process));
   CloseHandle(process.hThread);
   processes_.push_back(process);
   HWND window = nullptr;
-  if (wait && !WaitUntil([&] {
-        window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        return id == process.dwProcessId && IsWindowVisible(window);
-      })) {
-    return false;
-  }
+  ASSERT_TRUE(!wait || WaitUntil([&] {
+    window = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return id == process.dwProcessId && IsWindowVisible(window);
+  })) << "no selector window";
   if (wait) windows = {window};
-  return true;
 }
 
 bool Driver::Running(int which) const {
@@ -229,28 +212,19 @@ LRESULT Driver::Remote(UINT message, WPARAM wParam, Record* record, std::string*
   return result;
 }
 
-Step History(const std::vector<Row>& rows) {
-  return [=](Driver& d) {
-    std::vector<Row> expanded = rows;
-    for (Row& row : expanded) row.location = d.Expand(row.location);
-    ASSERT_TRUE(WriteFile(d.Expand("{U}"), HistoryBytes(expanded)));
-  };
-}
-
 Step File(const std::string& path, const std::string& bytes) {
   return [=](Driver& d) { ASSERT_TRUE(WriteFile(d.Expand(path), d.Expand(bytes))) << path; };
 }
 
 Step Member(const std::string& exe, bool present) {
   return [=](Driver& d) {
-    const std::string path = d.Expand("{F}" + exe);
-    ASSERT_TRUE(present ? CopyFileA(d.Expand("{F}ORVENTEnergy.exe").c_str(), path.c_str(), TRUE)
-                        : DeleteFileA(path.c_str()));
+    const std::string path = d.Expand("{F}" + exe), model = d.Expand("{F}ORVENTEnergy.exe");
+    ASSERT_TRUE(present ? CopyFileA(model.c_str(), path.c_str(), TRUE) : DeleteFileA(path.c_str()));
   };
 }
 
 Step Start(const std::string& arguments) {
-  return [=](Driver& d) { ASSERT_TRUE(d.Start(d.Expand(arguments))) << "no selector window"; };
+  return [=](Driver& d) { d.Start(arguments); };
 }
 
 Step Press(int id) {
@@ -293,7 +267,7 @@ Step Opens(const std::string& title) {
   return [=](Driver& d) {
     HWND found = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-      for (found = GetTopWindow(nullptr); found != nullptr; found = GetWindow(found, GW_HWNDNEXT)) {
+      for (found = GetTopWindow(nullptr); found; found = GetWindow(found, GW_HWNDNEXT)) {
         if (GetWindow(found, GW_OWNER) == d.Top() && IsWindowVisible(found) &&
             (title.empty() || TextOf(found) == title)) {
           return true;
@@ -312,7 +286,7 @@ Step Closes() {
     d.windows.pop_back();
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
     // Once the window below answers, it has done what the closing asked of it.
-    if (!d.windows.empty()) Send(d.Top(), WM_NULL);
+    Send(d.Top(), WM_NULL);
   };
 }
 
@@ -328,21 +302,14 @@ Step Message(const std::string& text, int button) {
   };
 }
 
-Step Exit() {
-  return [](Driver& d) {
-    Press(IDC_EXIT)(d);
-    Exits()(d);
-  };
-}
-
 Step Choose(const std::string& path) {
   return [=](Driver& d) {
     // The open dialog's name box is a combo box with an edit inside; the
     // folder chooser has an edit of its own.
     HWND combo = Descendant(d.Top(), "ComboBoxEx32", 1148);
-    HWND edit = combo != nullptr ? Descendant(combo, "Edit", 0) : Descendant(d.Top(), "Edit", 1152);
+    HWND edit = combo ? Descendant(combo, "Edit", 0) : Descendant(d.Top(), "Edit", 1152);
     HWND accept = Descendant(d.Top(), "Button", IDOK);
-    ASSERT_TRUE(edit != nullptr && accept != nullptr) << "not a chooser this driver knows";
+    ASSERT_TRUE(edit && accept) << "not a chooser this driver knows";
     const std::string typed = d.Expand(path);
     Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
     ASSERT_TRUE(PostMessageA(accept, BM_CLICK, 0, 0));
@@ -358,12 +325,12 @@ Step SecondStart() {
     HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 200,
                                  100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) && SetForegroundWindow(other); }));
-    ASSERT_TRUE(d.Start("\"D:\\Some Project\\Site A.mbc\"", false));
+    d.Start("\"D:\\Some Project\\Site A.mbc\"", false);
     bool another = false;
     ASSERT_TRUE(WaitUntil([&] {
       HWND shown = FindWindowA(ORVENT_WINDOW_CLASS, nullptr);
-      another = another || shown != first ||
-                FindWindowExA(nullptr, shown, ORVENT_WINDOW_CLASS, nullptr) != nullptr;
+      another =
+          another || shown != first || FindWindowExA(nullptr, shown, ORVENT_WINDOW_CLASS, nullptr);
       return !d.Running();
     })) << "the second start still runs";
     EXPECT_FALSE(another) << "a second selector window showed";
@@ -376,9 +343,9 @@ Step SecondStart() {
 
 Step Shows(int id, const std::string& text) {
   return [=](Driver& d) {
-    HWND control =
-        id != 0 ? GetDlgItem(d.Top(), id) : GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT);
-    ExpectSoon([&] { return TextOf(control); }, d.Expand(text), "text of " + std::to_string(id));
+    HWND child = GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT);
+    ExpectSoon([&] { return TextOf(id ? GetDlgItem(d.Top(), id) : child); }, d.Expand(text),
+               "text of " + std::to_string(id));
   };
 }
 
@@ -417,15 +384,18 @@ Step Cells(int item, const std::vector<std::string>& texts) {
   };
 }
 
-Step Exits() {
-  return [](Driver& d) { ASSERT_TRUE(WaitUntil([&] { return !d.Running(); })) << "still running"; };
+Step ColumnsInProportion() {
+  return [](Driver& d) {
+    LRESULT width[3];
+    for (int column = 0; column < 3; ++column)
+      width[column] = Send(d.Grid(), LVM_GETCOLUMNWIDTH, column);
+    EXPECT_TRUE(width[2] > width[0] && width[0] > width[1] && width[1] > 0)
+        << width[0] << " " << width[1] << " " << width[2];
+  };
 }
 
-Step Runs() {
-  return [](Driver& d) {
-    EXPECT_TRUE(d.Running());
-    EXPECT_TRUE(IsWindowVisible(d.windows.at(0)));
-  };
+Step Exits() {
+  return [](Driver& d) { ASSERT_TRUE(WaitUntil([&] { return !d.Running(); })) << "still running"; };
 }
 
 Step Launched(const std::string& exe, const std::string& arguments, const std::string& folder) {
@@ -442,20 +412,12 @@ Step NoLaunch() {
   return [](Driver& d) { EXPECT_TRUE(Launches(d).empty()); };
 }
 
-Step Settings(const std::vector<Row>& rows) {
-  return [=](Driver& d) {
-    std::vector<Row> expanded = rows;
-    for (Row& row : expanded) row.location = d.Expand(row.location);
-    EXPECT_EQ(ReadFile(d.Expand("{U}")), HistoryBytes(expanded));
-  };
+Step FileHolds(const std::string& path, const std::string& bytes) {
+  return [=](Driver& d) { EXPECT_EQ(ReadFile(d.Expand(path)), d.Expand(bytes)) << path; };
 }
 
 Step SettingsUnchanged() {
   return [](Driver& d) { EXPECT_EQ(ReadFile(d.Expand("{U}")), d.settingsAtStart); };
-}
-
-Step FileHolds(const std::string& path, const std::string& bytes) {
-  return [=](Driver& d) { EXPECT_EQ(ReadFile(d.Expand(path)), d.Expand(bytes)) << path; };
 }
 
 Step Screenshot(const std::string& name) {
@@ -474,35 +436,30 @@ Step FollowsTheWindowsSize() {
   return [](Driver& d) {
     HWND w = d.windows.at(0);
     const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
-    const auto drag = [&](int edge, RECT r) {
-      // The system copies a WM_SIZING rectangle to the other process and back.
-      SendMessageTimeoutA(w, WM_SIZING, edge, reinterpret_cast<LPARAM>(&r), SMTO_ABORTIFHUNG,
-                          kTimeoutMs, nullptr);
-      return r;
-    };
-    for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT; ++edge) {
+    for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT + 1; ++edge) {
       const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
       const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-      const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT;
-      const bool bottom = edge >= WMSZ_BOTTOM;
-      const RECT kept = drag(edge, {start.left + left * 60, start.top + top * 40,
-                                    start.right - right * 60, start.bottom - bottom * 40});
-      EXPECT_TRUE(EqualRect(&kept, &start)) << "a drag of edge " << edge;
+      const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT, bottom = edge >= WMSZ_BOTTOM;
+      // Smaller on the dragged sides; the last drag, by the top, is narrower
+      // as well, which only the top is to keep.
+      const bool narrower = edge > WMSZ_BOTTOMRIGHT;
+      RECT r = {start.left + left * 60 + narrower * 30, start.top + (top || narrower) * 40,
+                start.right - right * 60 - narrower * 30,
+                start.bottom - (bottom && !narrower) * 40};
+      // The system copies a WM_SIZING rectangle to the other process and back.
+      SendMessageTimeoutA(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r), 0,
+                          kTimeoutMs, nullptr);
+      const RECT kept = {start.left + narrower * 30, start.top, start.right - narrower * 30,
+                         start.bottom};
+      EXPECT_TRUE(EqualRect(&r, &kept)) << "a drag of edge " << edge;
     }
-    // Narrower by the top edge: only the height is the top's to keep.
-    const RECT narrower =
-        drag(WMSZ_TOP, {start.left + 30, start.top + 40, start.right - 30, start.bottom});
-    const RECT expected = {start.left + 30, start.top, start.right - 30, start.bottom};
-    EXPECT_TRUE(EqualRect(&narrower, &expected));
-
     ASSERT_TRUE(SetWindowPos(w, nullptr, 0, 0, start.right - start.left + 200,
                              start.bottom - start.top + 150, SWP_NOMOVE | SWP_NOZORDER));
     ASSERT_TRUE(WaitUntil([&] { return RectOf(w, IDC_RECENT_GRID).right == grid.right + 200; }));
     const RECT g = RectOf(w, IDC_RECENT_GRID), frame = RectOf(w, IDC_RECENT_FRAME);
     EXPECT_EQ(g.bottom, grid.bottom + 150);
-    for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION}) {
-      EXPECT_EQ(RectOf(w, id).right, g.right) << id;
-    }
+    for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
+      EXPECT_EQ(RectOf(w, id).right, g.right);
     for (int id : {IDC_DELETE_HISTORY, IDC_SELECT_APPLICATION, IDC_LAST_APPLICATION}) {
       EXPECT_EQ(RectOf(w, id).top, g.bottom + 5) << id;
       EXPECT_LT(RectOf(w, id).bottom, frame.bottom) << id << " stays inside the frame";

@@ -3,7 +3,9 @@
 // outside as a user does, through window messages. A journey is a list of
 // steps: what the user does, and what the user then sees in the windows and
 // the files. Every wait gives up after a few seconds, and whatever a test
-// started ends with it.
+// started ends with it. In the texts of the steps "{P}" stands for the
+// projects folder, "{F}" for the program folder, "{U}" for the user's
+// settings file and "{C}" for the seed in the common folder.
 #pragma once
 
 #include <windows.h>
@@ -16,32 +18,28 @@
 
 namespace e2e {
 
-// A row of the history file, as the tests write and expect it.
-struct Row {
-  std::string name, application;
-  int type;
-  std::string location, code;
+class Driver;
+using Step = std::function<void(Driver&)>;
+struct Journey {
+  const char* name;
+  std::vector<Step> steps;
 };
-std::string HistoryBytes(const std::vector<Row>& rows);
-// A project file as the Selector makes it, with its own file version.
-std::string ProjectBytes(int projectType);
+inline void PrintTo(const Journey& journey, std::ostream* out) { *out << journey.name; }
 
-class Driver : public ::testing::Test {
+class Driver : public ::testing::TestWithParam<Journey> {
  public:
-  // In a text "{P}" stands for the projects folder, "{F}" for the program
-  // folder, "{U}" for the user's settings file, "{C}" for the common seed.
   std::string Expand(const std::string& text) const;
   // Starts a Selector; with `wait`, until its window shows, which then
   // becomes the only window in view.
-  bool Start(const std::string& arguments, bool wait = true);
+  void Start(const std::string& arguments, bool wait = true);
   // Of the Selectors started, counted from 0; -1 is the latest.
   bool Running(int which = -1) const;
   // The windows in view: the selector window first, the latest dialog last.
   std::vector<HWND> windows;
   HWND Top() const { return windows.back(); }
   HWND Grid() const { return GetDlgItem(windows.at(0), 1009); }
-  // A list-view message whose record the system hands on unchanged: the
-  // record goes into the Selector's memory and back, with a text after it.
+  // A list-view message whose record goes to the Selector's memory and back,
+  // with a text after the record.
   template <typename Record>
   LRESULT Remote(UINT message, WPARAM wParam, Record* record, std::string* text = nullptr) const;
   std::string settingsAtStart;  // the user's settings file before the first start
@@ -56,16 +54,19 @@ class Driver : public ::testing::Test {
   std::vector<std::pair<std::string, std::string>> saved_;  // the user's settings files
 };
 
-using Step = std::function<void(Driver&)>;
-struct Journey {
-  const char* name;
-  std::vector<Step> steps;
+// A row of the history file, as the tests write and expect it.
+struct Row {
+  std::string name, application;
+  int type;
+  std::string location, code;
 };
-inline void PrintTo(const Journey& journey, std::ostream* out) { *out << journey.name; }
+std::string HistoryBytes(const std::vector<Row>& rows);
+// A project file as the Selector makes it, with its own file version.
+std::string ProjectBytes(int projectType);
 
 // Set-up.
-Step History(const std::vector<Row>& rows);                    // the user's settings file
 Step File(const std::string& path, const std::string& bytes);  // "" for a folder
+inline Step History(const std::vector<Row>& rows) { return File("{U}", HistoryBytes(rows)); }
 Step Member(const std::string& exe, bool present);
 // What the user does.
 Step Start(const std::string& arguments = "");
@@ -78,7 +79,6 @@ Step System(unsigned command);  // from the system menu
 Step Opens(const std::string& title);
 Step Closes();
 Step Message(const std::string& text, int button);  // shown, and answered
-Step Exit();
 // Types the path into a chooser's name box (a file or folder dialog) and accepts it.
 Step Choose(const std::string& path);
 // A second start ends without a window and restores and raises the first one.
@@ -89,13 +89,13 @@ Step Checked(int id, bool checked = true);
 Step Enabled(int id, bool enabled = true);
 Step Rows(int count, int current);
 Step Cells(int item, const std::vector<std::string>& texts);
+Step ColumnsInProportion();  // widest the location, then the name, then the application
 Step Exits();
-Step Runs();
 Step Launched(const std::string& exe, const std::string& arguments, const std::string& folder);
 Step NoLaunch();
-Step Settings(const std::vector<Row>& rows);
-Step SettingsUnchanged();
 Step FileHolds(const std::string& path, const std::string& bytes);
+inline Step Settings(const std::vector<Row>& rows) { return FileHolds("{U}", HistoryBytes(rows)); }
+Step SettingsUnchanged();
 Step Screenshot(const std::string& name);
 // A drag of any edge or corner stops at the size the window started with; a
 // larger window takes the grid, its frame and the buttons along.

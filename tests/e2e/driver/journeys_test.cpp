@@ -62,8 +62,8 @@ std::vector<Step> DeleteSecondRow(Step ask, int answer) {
           gone ? Settings({rows[0], rows[2]}) : SettingsUnchanged(),
           Cells(1, {gone ? "Site 2 [TD]" : kHyouji + " [WGS]"}),
           FileHolds(kJapanese, ProjectBytes(0)),
-          Runs(),
-          Exit()};
+          Press(IDC_EXIT),
+          Exits()};
 }
 
 std::vector<Row> FullHistory() {
@@ -77,13 +77,13 @@ std::vector<Row> FullHistory() {
 
 const Journey kJourneys[] = {
     {"AFirstStartWritesAnEmptyHistoryAndTheCloseBoxEnds",
-     {Start(), Rows(0, -1), Settings({}), System(SC_CLOSE), Exits()}},
+     {Start(), Rows(0, -1), ColumnsInProportion(), Settings({}), System(SC_CLOSE), Exits()}},
     {"ASeedInTheCommonFolderIsCopiedForTheUser",
      {File("{C}", Seed("C:\\Common\\")), File("{F}orvent.ini", Seed("C:\\Program\\")), Start(),
       Settings({{kHyouji, "Wind Farm", 4, "C:\\Common\\" + kSoftware + "\\", "WGS"},
                 {"Site B", "Energy", 1, "C:\\Common\\Site B\\", "JGD"}}),
       Cells(1, {"Site B [JGD]", "Energy", "C:\\Common\\Site B\\"}),
-      FileHolds("{C}", Seed("C:\\Common\\")), Exit()}},
+      FileHolds("{C}", Seed("C:\\Common\\")), Press(IDC_EXIT), Exits()}},
     {"ANewProjectIsMadeStartedAndRemembered",
      {History({kThree[0]}),
       File("{P}" + kSoftware + "\\", ""),
@@ -106,7 +106,8 @@ const Journey kJourneys[] = {
       Start(),
       Rows(2, 0),
       Cells(0, {kHyouji + " [TD]", "Basic"}),
-      Exit()}},
+      Press(IDC_EXIT),
+      Exits()}},
     {"ADoubleClickStartsARowWithItsApplication",
      ThreeProjectsAnd(
          {Key(VK_DOWN), DoubleClick(1), Exits(),
@@ -135,22 +136,24 @@ const Journey kJourneys[] = {
       Shows(IDC_LOCATION, kJapanese), Shows(IDC_PROJECT_OK, orvent::kOpenModeTexts.okButton),
       Checked(IDC_APP_BASIC), Screenshot("project_open"), Press(IDC_PROJECT_CANCEL), Closes(),
       Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen), Shows(IDC_LOCATION, ""),
-      Enabled(IDC_APP_BASIC, false), Press(IDC_PROJECT_CANCEL), Closes(), NoLaunch(), Exit()}},
+      Enabled(IDC_APP_BASIC, false), Press(IDC_PROJECT_CANCEL), Closes(), NoLaunch(),
+      Press(IDC_EXIT), Exits()}},
     {"AStartThatCannotHappenIsReportedAndChangesNothing",
      {History({{"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, kThree[1]}),
       File(kSiteA, ProjectBytes(0)), Member("ORVENTBasic.exe", false), Start(),
       Press(IDC_LAST_APPLICATION), Message(orvent::kMsgProjectNotFound, IDOK), Key(VK_DOWN),
-      Press(IDC_LAST_APPLICATION), Message(orvent::kMsgNotStarted, IDOK), Runs(),
-      SettingsUnchanged(), Rows(2, 1), NoLaunch(), Member("ORVENTBasic.exe", true),
-      Press(IDC_LAST_APPLICATION), Exits(),
+      Press(IDC_LAST_APPLICATION), Message(orvent::kMsgNotStarted, IDOK), SettingsUnchanged(),
+      Rows(2, 1), NoLaunch(), Member("ORVENTBasic.exe", true), Press(IDC_LAST_APPLICATION), Exits(),
       Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A")}},
+    // A wind power project: Energy must be picked before Wind power may be.
     {"AProjectFileIsChosenAndStarted",
-     {File(kSiteA, ProjectBytes(0)), Start(), Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen),
+     {File(kSiteA, ProjectBytes(4)), Start(), Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen),
       Press(IDC_REFERENCE), Opens(orvent::kProjectFileChooserTitle), Choose(kSiteA),
       Shows(IDC_PROJECT_NAME, "Site A"), Shows(IDC_LOCATION, kSiteA), Checked(IDC_APP_BASIC),
-      Press(IDC_PROJECT_OK), Exits(),
-      Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A"),
-      Settings({kThree[1]})}},
+      Checked(IDC_TYPE_WIND_POWER), Enabled(IDC_TYPE_WIND_POWER, false), Press(IDC_APP_ENERGY),
+      Enabled(IDC_TYPE_WIND_POWER), Press(IDC_PROJECT_OK), Exits(),
+      Launched("ORVENTWindFarm.exe", "/windpower /nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A"),
+      Settings({{"Site A", "Wind Farm", 4, "{P}Wind Work\\Site A\\", "TD"}})}},
     {"AFolderIsChosenForANewProject",
      {File("{P}" + kSoftware + "\\", ""), Start(), Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate),
       Type(IDC_PROJECT_NAME, "Site C"), Press(IDC_REFERENCE), Opens(""),
@@ -164,18 +167,18 @@ const Journey kJourneys[] = {
       Shows(0, "ORVENT Project Selector Version " +
                    orvent::VersionLine("", {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
                                             ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION})),
-      Screenshot("about"), Press(IDOK), Closes(), Runs(), Exit()}},
+      Screenshot("about"), Press(IDOK), Closes(), Press(IDC_EXIT), Exits()}},
     {"TheGridAndButtonsFollowTheWindow",
-     {History({kThree[0]}), Start(), FollowsTheWindowsSize(), Exit()}},
-    {"ASecondStartRaisesTheFirst", {Start(), SecondStart(), Exit()}},
+     {History({kThree[0]}), Start(), FollowsTheWindowsSize(), Press(IDC_EXIT), Exits()}},
+    {"ASecondStartRaisesTheFirst", {Start(), SecondStart(), Press(IDC_EXIT), Exits()}},
     {"AFullHistoryIsShownWithTheNewestCurrent",
      {History(FullHistory()), Start(), Rows(orvent::kMaxRecentRows, 0),
       Cells(0,
             {FullHistory().front().name + " [JGD]", "Wind Farm", FullHistory().front().location}),
-      Cells(998, {FullHistory().back().name + " [JGD]"}), Screenshot("selector"), Exit()}},
-};
+      Cells(998, {FullHistory().back().name + " [JGD]"}), Screenshot("selector"), Press(IDC_EXIT),
+      Exits()}}};
 
-class Journeys : public Driver, public ::testing::WithParamInterface<Journey> {};
+using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
   for (const Step& step : GetParam().steps) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks a built ORVENTLancher.exe without running it: machine, GUI
-subsystem, no runtime DLLs beside the system's, the version resource
+subsystem, stripped and under 1 MiB, no runtime DLLs beside the system's, the version resource
 (the build's version, translation 0411/04B0, the string values), the
 embedded manifest and the icon group 128.
 
@@ -27,11 +27,18 @@ class Pe:
         dirs = opt + (96 if magic == 0x10B else 112)
         self.import_rva = struct.unpack_from("<I", data, dirs + 8)[0]
         self.resource_rva = struct.unpack_from("<I", data, dirs + 16)[0]
-        self.sections = []
+        self.sections, self.names = [], []
+        strings = struct.unpack_from("<I", data, pe + 12)[0] + 18 * struct.unpack_from("<I", data, pe + 16)[0]
         for i in range(sections):
             s = opt + opt_size + 40 * i
             vsize, va, rsize, raw = struct.unpack_from("<IIII", data, s + 8)
             self.sections.append((va, max(vsize, rsize), raw))
+            name = data[s:s + 8].rstrip(b"\0").decode("latin-1")
+            # Long names ("/4") stand in the COFF string table.
+            if name.startswith("/") and strings:
+                at = strings + int(name[1:])
+                name = data[at:data.index(b"\0", at)].decode("latin-1")
+            self.names.append(name)
 
     def offset(self, rva):
         for va, size, raw in self.sections:
@@ -83,7 +90,10 @@ def main():
         results.append(ok)
         print(("ok     " if ok else "FAILED ") + what)
 
+    size = len(pe.data)
     check("machine is " + machine, pe.machine == MACHINES[machine])
+    check("stripped: %d bytes, under 1 MiB, no debug sections" % size,
+          size < 1024 * 1024 and not any(name.startswith(".debug") for name in pe.names))
     check("GUI subsystem", pe.subsystem == 2)
     runtime = [n for n in pe.imports() if n.startswith(("libstdc++", "libgcc", "libwinpthread"))]
     check("C and C++ runtime linked in (imports: %s)" % ", ".join(pe.imports()), not runtime)

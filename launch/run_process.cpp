@@ -6,8 +6,12 @@ namespace orvent {
 namespace {
 
 // A path is recognised by a drive's ":\" or a double backslash after its
-// first character; an argument that begins with either is no path.
+// first character, or by a double backslash and a server name at its start
+// (a network path). An argument that begins with ":\" is no path.
 bool LooksLikePath(const std::string& argument) {
+  if (argument.size() > 2 && argument[0] == '\\' && argument[1] == '\\' && argument[2] != '\\') {
+    return true;
+  }
   for (const char* mark : {":\\", "\\\\"}) {
     const std::size_t at = FindText(argument, mark);
     if (at != std::string::npos && at >= 1) return true;

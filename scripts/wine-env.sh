@@ -1,6 +1,7 @@
 # Sourced by the scripts that run the Windows builds under wine64:
 #   orvent_wine_env PREFIX   exports what wine needs (code page 932, quiet,
-#                            no Mono/Gecko prompts) and makes PREFIX ready
+#                            no Mono/Gecko prompts, a share \\orventsrv\c of
+#                            drive C) and makes PREFIX ready
 #   orvent_start_display     starts a private Xvfb (unless a display is set
 #                            and ORVENT_FORCE_XVFB is empty)
 #   orvent_stop_wine         ends this prefix's wineserver and the Xvfb
@@ -39,6 +40,11 @@ orvent_wine_env() {
     wineserver -w
     touch "$WINEPREFIX/.orvent-fonts"
   fi
+  # Wine finds \\server\share under dosdevices/unc: a share of drive C's
+  # root lets the tests try network paths.
+  mkdir -p "$WINEPREFIX/dosdevices/unc/orventsrv"
+  ln -sfn ../../../drive_c "$WINEPREFIX/dosdevices/unc/orventsrv/c"
+  export ORVENT_TEST_SHARE='\\orventsrv\c'
 }
 
 ORVENT_XVFB_PID=""

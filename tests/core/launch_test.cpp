@@ -18,6 +18,9 @@ TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
   const std::string longPath = "D:\\" + std::string(250, 'w') + "\\Site A\\Site A.mbc";
   platform.AddFile(longPath);
   platform.shortPaths[longPath] = "D:\\WWWWWW~1\\SITEA~1\\SITEA~1.MBC";
+  const std::string longNetworkPath = "\\\\srv\\s\\" + std::string(250, 'w') + "\\Site A.mbc";
+  platform.AddFile(longNetworkPath);
+  platform.shortPaths[longNetworkPath] = "\\\\srv\\s\\WWWWWW~1\\SITEA~1.MBC";
   const std::string missingLong = "E:\\" + std::string(260, 'm') + " x.mbc";
   const struct {
     std::string argument, onCommandLine;
@@ -25,13 +28,16 @@ TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
                {"  D:\\Wind Work\\Site A.mbc\t", "\"D:\\Wind Work\\Site A.mbc\""},
                {"D:\\Work\\Site1.mbc", "D:\\Work\\Site1.mbc"},
                {"x\\\\server\\Site A.mbc", "\"x\\\\server\\Site A.mbc\""},
-               // Beginning with either mark makes no path, so blanks stay unquoted.
-               {"\\\\server\\share\\Site A.mbc", "\\\\server\\share\\Site A.mbc"},
+               // A network path is one; a drive mark, or a double backslash with
+               // no server name, begins none.
+               {"\\\\srv\\share\\Wind Work\\A.mbc", "\"\\\\srv\\share\\Wind Work\\A.mbc\""},
+               {"\\\\\\odd name", "\\\\\\odd name"},
                {":\\odd name", ":\\odd name"},
                {"\"D:\\Wind Work\\A.mbc\"", "\"D:\\Wind Work\\A.mbc\""},
                // 表\ : the 0x5C trail byte and a real backslash make no "\\".
                {"\x95\x5C\\Site A.mbc", "\x95\x5C\\Site A.mbc"},
                {longPath, "D:\\WWWWWW~1\\SITEA~1\\SITEA~1.MBC"},
+               {longNetworkPath, "\\\\srv\\s\\WWWWWW~1\\SITEA~1.MBC"},
                {missingLong, "\"" + missingLong + "\""}};
   for (const auto& c : cases) {
     EXPECT_EQ(BuildProcessRequest(platform, "C:\\T\\E.exe", {c.argument}, "D:\\", 5, 0).commandLine,

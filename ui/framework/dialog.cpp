@@ -59,7 +59,15 @@ int Dialog::DoModal() {
 }
 
 bool Dialog::PreTranslateMessage(MSG* message) {
-  return hwnd_ != nullptr && IsDialogMessageA(hwnd_, message) != FALSE;
+  if (hwnd_ == nullptr) return false;
+  // F1 on the dialog or any of its controls, whether or not the system
+  // makes a WM_HELP of it.
+  if (message->message == WM_KEYDOWN && message->wParam == VK_F1 &&
+      (message->hwnd == hwnd_ || IsChild(hwnd_, message->hwnd))) {
+    OnHelp();
+    return true;
+  }
+  return IsDialogMessageA(hwnd_, message) != FALSE;
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,6 +119,9 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnSysCommand(static_cast<UINT>(wParam)) ? TRUE : FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case WM_HELP:
+      OnHelp();
+      return TRUE;
     default:
       return FALSE;
   }
@@ -179,6 +190,8 @@ void Dialog::OnShowWindow(bool, UINT) {}
 bool Dialog::OnSysCommand(UINT) { return false; }
 
 HICON Dialog::OnQueryDragIcon() { return nullptr; }
+
+void Dialog::OnHelp() {}
 
 bool Dialog::UpdateData(bool saveAndValidate) {
   if (hwnd_ == nullptr) return false;

@@ -45,6 +45,8 @@ class Dialog : public Window {
   virtual bool OnSysCommand(UINT command);
   // The icon dragged for a minimised window; null for the default.
   virtual HICON OnQueryDragIcon();
+  // F1, anywhere in the dialog; nothing unless a dialog offers help.
+  virtual void OnHelp();
 
   // Runs the data exchange; false (and nothing more) when it failed.
   bool UpdateData(bool saveAndValidate = true);

@@ -9,8 +9,9 @@ namespace ui {
 void ListViewGrid::Attach(HWND listView) {
   if (listView == listView_) return;
   listView_ = listView;
-  ListView_SetExtendedListViewStyle(
-      listView_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER);
+  // No info tip: the grid shows a tooltip of its own.
+  ListView_SetExtendedListViewStyle(listView_,
+                                    LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   SetWindowSubclass(listView_, SubclassProc, 1, 0);
 }
 
@@ -34,7 +35,17 @@ LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, SubclassProc, id);
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  // The current row is always the highlighted one: a click on no row, or a
+  // key that takes the highlight away, leaves it where it was.
+  if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+      (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK)) {
+    const int current = ListView_GetNextItem(hwnd, -1, LVNI_FOCUSED);
+    if (current >= 0 && ListView_GetItemState(hwnd, current, LVIS_SELECTED) == 0) {
+      ListView_SetItemState(hwnd, current, LVIS_SELECTED, LVIS_SELECTED);
+    }
+  }
+  return result;
 }
 
 void ListViewGrid::SetRows(int rows) {

@@ -52,13 +52,14 @@ class CDlgPage1 : public ui::Dialog {
   void OnShowWindow(bool show, UINT status) override;
   void OnSizing(UINT edge, RECT* windowRect) override;
   void OnSize(UINT type, int width, int height) override;
+  // The Help button, and F1 anywhere in the window: the manual.
+  void OnHelp() override;
 
  private:
   void SetUpGrid();
   // The history index of the grid's current row, or -1 when it is no data row.
   int SelectedHistoryRow() const;
 
-  void OnHelp();
   void OnCreateNewProject();
   void OnSelectOpenProject();
   void OnLastApplication();

@@ -249,6 +249,23 @@ Step Key(unsigned virtualKey, int times) {
   };
 }
 
+Step F1(int id) {
+  return [=](Driver& d) {
+    ASSERT_TRUE(PostMessageA(GetDlgItem(d.Top(), id), WM_KEYDOWN, VK_F1, 0x3B0001));
+    ASSERT_TRUE(PostMessageA(GetDlgItem(d.Top(), id), WM_KEYUP, VK_F1, 0xC03B0001));
+  };
+}
+
+Step NothingOpens() {
+  return [](Driver& d) {
+    Sleep(500);
+    Send(d.Top(), WM_NULL);  // whatever the key asked for is done
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      EXPECT_FALSE(GetWindow(w, GW_OWNER) == d.Top() && IsWindowVisible(w)) << TextOf(w);
+    }
+  };
+}
+
 Step DoubleClick(int item) {
   return [=](Driver& d) {
     RECT r = {LVIR_LABEL, 0, 0, 0};
@@ -366,8 +383,28 @@ Step Enabled(int id, bool enabled) {
 Step Rows(int count, int current) {
   return [=](Driver& d) {
     ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, LRESULT{count}, "rows");
+    // The current row is the highlighted one, and no other is.
     ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, LRESULT{current},
                "current row");
+    EXPECT_EQ(Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_SELECTED), current) << "the highlighted row";
+    EXPECT_EQ(Send(d.Grid(), LVM_GETSELECTEDCOUNT), current < 0 ? 0 : 1);
+  };
+}
+
+Step ClickBelowTheRows() {
+  return [](Driver& d) {
+    RECT client = {};
+    GetClientRect(d.Grid(), &client);
+    ASSERT_TRUE(
+        PostMessageA(d.Grid(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, client.bottom - 4)));
+    ASSERT_TRUE(PostMessageA(d.Grid(), WM_LBUTTONUP, 0, MAKELPARAM(20, client.bottom - 4)));
+  };
+}
+
+Step OneTooltip() {
+  return [](Driver& d) {
+    EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0)
+        << "the list-view's own tip would show beside the grid's";
   };
 }
 

@@ -73,6 +73,8 @@ Step Start(const std::string& arguments = "");
 Step Press(int id);
 Step Type(int id, const std::string& text);
 Step Key(unsigned virtualKey, int times = 1);  // in the grid
+Step F1(int id);                               // pressed in a control of the top window
+Step NothingOpens();
 Step DoubleClick(int item);
 Step System(unsigned command);  // from the system menu
 // A dialog (a message box when the title is "") comes; the next steps are in it.
@@ -87,7 +89,10 @@ Step SecondStart();
 Step Shows(int id, const std::string& text);  // id 0: the second control, which has none
 Step Checked(int id, bool checked = true);
 Step Enabled(int id, bool enabled = true);
+// The rows, and the current row, which is the one highlighted.
 Step Rows(int count, int current);
+Step ClickBelowTheRows();
+Step OneTooltip();  // the grid's own, no info tip of the list-view's
 Step Cells(int item, const std::vector<std::string>& texts);
 Step ColumnsInProportion();  // widest the location, then the name, then the application
 Step Exits();

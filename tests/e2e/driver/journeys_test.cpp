@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "history/recent_grid.h"
+#include "launch/manual.h"
 #include "launch/start_application.h"
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
@@ -56,6 +57,8 @@ std::vector<Step> DeleteSecondRow(Step ask, int answer) {
           File(kJapanese, ProjectBytes(0)),
           Start(),
           Key(VK_DOWN),
+          ClickBelowTheRows(),
+          Rows(3, 1),
           ask,
           Message(orvent::kMsgDeleteQuestion, answer),
           Rows(gone ? 2 : 3, 1),
@@ -77,7 +80,8 @@ std::vector<Row> FullHistory() {
 
 const Journey kJourneys[] = {
     {"AFirstStartWritesAnEmptyHistoryAndTheCloseBoxEnds",
-     {Start(), Rows(0, -1), ColumnsInProportion(), Settings({}), System(SC_CLOSE), Exits()}},
+     {Start(), Rows(0, -1), ColumnsInProportion(), OneTooltip(), Settings({}), System(SC_CLOSE),
+      Exits()}},
     {"ASeedInTheCommonFolderIsCopiedForTheUser",
      {File("{C}", Seed("C:\\Common\\")), File("{F}orvent.ini", Seed("C:\\Program\\")), Start(),
       Settings({{kHyouji, "Wind Farm", 4, "C:\\Common\\" + kSoftware + "\\", "WGS"},
@@ -168,6 +172,12 @@ const Journey kJourneys[] = {
                    orvent::VersionLine("", {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
                                             ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION})),
       Screenshot("about"), Press(IDOK), Closes(), Press(IDC_EXIT), Exits()}},
+    {"F1AsksForTheManualInTheSelectorWindowOnly",
+     {Start(), F1(IDC_RECENT_GRID), Message(orvent::kMsgNoManual, IDOK),
+      Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate), F1(IDC_PROJECT_NAME), NothingOpens(),
+      Press(IDC_PROJECT_CANCEL), Closes(), System(IDM_ABOUTBOX), Opens(""), F1(IDOK),
+      NothingOpens(), Press(IDOK), Closes(), Press(IDC_HELP_MANUAL),
+      Message(orvent::kMsgNoManual, IDOK), Press(IDC_EXIT), Exits()}},
     {"TheGridAndButtonsFollowTheWindow",
      {History({kThree[0]}), Start(), FollowsTheWindowsSize(), Press(IDC_EXIT), Exits()}},
     {"ASecondStartRaisesTheFirst", {Start(), SecondStart(), Press(IDC_EXIT), Exits()}},

@@ -10,9 +10,9 @@
 #include "history/file_replace.h"
 #include "history/history_row.h"
 #include "history/saved_row.h"
-#include "project/app_catalogue.h"
 #include "namelist/namelist_reader.h"
 #include "namelist/text_file.h"
+#include "project/app_catalogue.h"
 
 namespace orvent {
 namespace {

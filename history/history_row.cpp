@@ -3,10 +3,10 @@
 #include <string_view>
 #include <utility>
 
-#include "project/app_catalogue.h"
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"
+#include "project/app_catalogue.h"
 
 namespace orvent {
 namespace {
@@ -19,15 +19,6 @@ int KeyNumber(const std::string& line, std::size_t end) {
   std::size_t i = 0;
   while (i < end && letters.find(line[i]) != std::string::npos) ++i;
   return AsciiToInt(std::string_view(line).substr(i, end - i));
-}
-
-void TrimInPlace(std::string* text) {
-  std::size_t end = text->size();
-  while (end > 0 && IsWhiteSpace((*text)[end - 1])) --end;
-  text->resize(end);
-  std::size_t begin = 0;
-  while (begin < end && IsWhiteSpace((*text)[begin])) ++begin;
-  text->erase(0, begin);
 }
 
 }  // namespace
@@ -50,13 +41,12 @@ bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, Recent
     return false;
   }
   entry->number = number;
-  TrimInPlace(&field[0]);
-  entry->projectName = std::move(field[0]);
+  entry->projectName = Trim(field[0]);
   const int app = FindAppByDisplayName(field[1]);
   entry->appIndex = app >= 0 ? app : RecentEntry().appIndex;
   entry->projectType = AsciiToInt(field[2]);
-  TrimInPlace(&field[3]);
-  entry->location = field[3].empty() ? field[3] : WithTrailingBackslash(field[3]);
+  const std::string location = Trim(field[3]);
+  entry->location = location.empty() ? location : WithTrailingBackslash(location);
   entry->geodeticCode = count >= 5 ? std::move(field[4]) : RecentEntry().geodeticCode;
   return true;
 }

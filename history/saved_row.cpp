@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "project/app_catalogue.h"
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
+#include "project/app_catalogue.h"
 
 namespace orvent {
 namespace {
@@ -105,38 +105,14 @@ int FindAsciiApp(std::string_view name) {
   return -1;
 }
 
-// The ideographic space of code page 932 reads as a blank wherever it is a
-// whole character, as the general splitter has it. The field starts on a
-// character boundary, so its characters are those of the line.
-void ReplaceFullWidthSpaces(std::string* text) {
-  if (ActiveCodePage() != 932 || text->find('\x81') == std::string::npos) return;
-  std::string& s = *text;
-  std::size_t out = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    const std::size_t length = CharLength(s, i);
-    if (length == 2 && static_cast<unsigned char>(s[i]) == 0x81 &&
-        static_cast<unsigned char>(s[i + 1]) == 0x40) {
-      s[out++] = ' ';
-    } else {
-      for (std::size_t k = 0; k < length; ++k) s[out++] = s[i + k];
-    }
-    i += length;
-  }
-  s.resize(out);
-}
-
-// A name or location field made what the general reader makes of it: full-width
-// spaces as blanks, then trimmed.
+// A name or location field trimmed as the general reader trims it.
 void AssignTrimmed(std::string_view field, bool ascii, std::string* target) {
   if (ascii) {
     const std::string_view trimmed = Trimmed(field);
     target->assign(trimmed.data(), trimmed.size());
-    return;
+  } else {
+    *target = Trim(std::string(field));
   }
-  target->assign(field.data(), field.size());
-  ReplaceFullWidthSpaces(target);
-  const std::string_view trimmed = Trimmed(*target);
-  *target = std::string(trimmed);
 }
 
 void AssignLocation(std::string_view field, bool ascii, std::string* target) {

@@ -144,20 +144,60 @@ bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+namespace {
+
+// The full-width space of code page 932 at i, where i is a character boundary.
+bool FullWidthSpaceAt(const std::string& text, std::size_t i) {
+  return g_codePage == 932 && i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0x81 &&
+         text[i + 1] == 0x40;
+}
+
+}  // namespace
+
+std::size_t SkipWhiteSpace(const std::string& text, std::size_t begin, std::size_t end) {
+  while (begin < end) {
+    if (IsWhiteSpace(text[begin])) {
+      ++begin;
+    } else if (FullWidthSpaceAt(text, begin)) {
+      begin += 2;
+    } else {
+      break;
+    }
+  }
+  return begin;
+}
+
+std::size_t EndBeforeWhiteSpace(const std::string& text, std::size_t begin, std::size_t end) {
+  // An ASCII white-space byte is never a trail byte, so it can go from the back.
+  while (end > begin && IsWhiteSpace(text[end - 1])) --end;
+  if (end - begin < 2 || !FullWidthSpaceAt(text, end - 2)) return end;
+  // 0x81 0x40 may also be the tail of one character and the head of the next,
+  // which shows only when the characters are walked from the front.
+  std::size_t last = begin;
+  for (std::size_t i = begin; i < end;) {
+    if (IsWhiteSpace(text[i])) {
+      ++i;
+    } else if (FullWidthSpaceAt(text, i)) {
+      i += 2;
+    } else {
+      i += CharLength(text, i);
+      last = i < end ? i : end;
+    }
+  }
+  return last;
+}
+
 std::string TrimLeft(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsWhiteSpace(text[i])) ++i;
-  return text.substr(i);
+  return text.substr(SkipWhiteSpace(text, 0, text.size()));
 }
 
 std::string TrimRight(const std::string& text) {
-  // A trailing white-space byte can never be a trail byte (trail bytes are
-  // 0x40 and above), so trimming from the end is safe.
-  std::size_t n = text.size();
-  while (n > 0 && IsWhiteSpace(text[n - 1])) --n;
-  return text.substr(0, n);
+  return text.substr(0, EndBeforeWhiteSpace(text, 0, text.size()));
 }
 
-std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(const std::string& text) {
+  const std::size_t begin = SkipWhiteSpace(text, 0, text.size());
+  return text.substr(begin, EndBeforeWhiteSpace(text, begin, text.size()) - begin);
+}
 
 }  // namespace orvent

@@ -42,6 +42,13 @@ std::string ToLowerAscii(const std::string& text);
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
 bool IsWhiteSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
+// Where a text is trimmed at its ends, white space also takes in the
+// full-width space of code page 932 (0x81 0x40); inside a text it is a
+// character like any other. [begin, end) starts and ends on character
+// boundaries.
+std::size_t SkipWhiteSpace(const std::string& text, std::size_t begin, std::size_t end);
+// The end of [begin, end) without its trailing white space.
+std::size_t EndBeforeWhiteSpace(const std::string& text, std::size_t begin, std::size_t end);
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);
 std::string Trim(const std::string& text);

@@ -18,32 +18,6 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
-// The ideographic space of code page 932 becomes a blank, but only where it is
-// a whole character: 0x81 0x40 can also be the tail of one character and the
-// head of the next.
-std::string ReplaceFullWidthSpaces(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = CharLength(text, i);
-    if (length == 2 && static_cast<unsigned char>(text[i]) == 0x81 &&
-        static_cast<unsigned char>(text[i + 1]) == 0x40) {
-      out += ' ';
-    } else {
-      out.append(text, i, length);
-    }
-    i += length;
-  }
-  return out;
-}
-
-bool MayHoldFullWidthSpace(const std::string& text) {
-  return ActiveCodePage() == 932 && text.find('\x81') != kNone;
-}
-
-// White space as IsWhiteSpace has it, in a form the compiler can inline.
-inline bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 bool IsAscii(const std::string& text) {
   unsigned char any = 0;
   for (char c : text) any |= static_cast<unsigned char>(c);
@@ -97,7 +71,7 @@ void AddPiece(const std::string& source, std::size_t begin, std::size_t end,
     }
     return;
   }
-  while (begin < end && IsBlank(source[begin])) ++begin;
+  begin = SkipWhiteSpace(source, begin, end);
   // Whether the quote stands first or later, an odd count leaves a quote open.
   if (end - begin >= 2 && CountQuotes(source, begin, end) % 2 == 1) {
     pieces->emplace_back(source, begin, end - begin);
@@ -105,7 +79,7 @@ void AddPiece(const std::string& source, std::size_t begin, std::size_t end,
     *quoted = true;
     return;
   }
-  while (end > begin && IsBlank(source[end - 1])) --end;
+  end = EndBeforeWhiteSpace(source, begin, end);
   if (end > begin || keepEmpty) AddFinished(source, begin, end, pieces);
 }
 
@@ -122,8 +96,8 @@ void AddRest(const std::string& source, std::size_t begin, bool keepEmpty, bool 
     StripQuotes(&pieces->back());
     return;
   }
-  while (begin < end && IsBlank(source[begin])) ++begin;
-  while (end > begin && IsBlank(source[end - 1])) --end;
+  begin = SkipWhiteSpace(source, begin, end);
+  end = EndBeforeWhiteSpace(source, begin, end);
   if (end > begin || keepEmpty) AddFinished(source, begin, end, pieces);
 }
 
@@ -183,18 +157,15 @@ int SplitText(const std::string& text, const std::string& delimiter, bool keepEm
   std::vector<std::string> pieces;
   if (!text.empty()) {
     pieces.reserve(8);
-    const bool replace = MayHoldFullWidthSpace(text);
-    const std::string replaced = replace ? ReplaceFullWidthSpaces(text) : std::string();
-    const std::string& source = replace ? replaced : text;
-    const bool ascii = IsAscii(source);
+    const bool ascii = IsAscii(text);
     bool quoted = false;
     std::size_t start = 0;
-    for (std::size_t at = FindDelimiter(source, delimiter, 0, ascii); at != kNone;
-         at = FindDelimiter(source, delimiter, start, ascii)) {
-      AddPiece(source, start, at, delimiter, keepEmpty, &quoted, &pieces);
+    for (std::size_t at = FindDelimiter(text, delimiter, 0, ascii); at != kNone;
+         at = FindDelimiter(text, delimiter, start, ascii)) {
+      AddPiece(text, start, at, delimiter, keepEmpty, &quoted, &pieces);
       start = at + delimiter.size();
     }
-    AddRest(source, start, keepEmpty, quoted, &pieces);
+    AddRest(text, start, keepEmpty, quoted, &pieces);
   }
   const int count = static_cast<int>(pieces.size());
   if (list != nullptr) list->swap(pieces);

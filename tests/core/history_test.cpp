@@ -23,6 +23,7 @@ namespace {
 
 const std::string kHyoji = "\x95\x5C\x8E\xA6";         // 表示
 const std::string kSoft = "\x83\x5C\x83\x74\x83\x67";  // ソフト
+const std::string kFullWidthSpace = "\x81\x40";
 const std::string kHeader =
     "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
 
@@ -85,7 +86,10 @@ TEST(History, IsSavedByteForByteAndLoadsBack) {
   } cases[] = {{{{1, "Site A", "D:\\Wind Work\\Site A\\", 1, 0, "JGD"},
                  {2, kHyoji, "C:\\" + kSoft + "\\" + kHyoji + "\\", 4, 3, "WGS"},
                  {3, "Site1", "E:\\P\\", 5, 4, "TD"},
-                 {4, "x", "\\\\srv\\share\\", 3, -2, ""}},
+                 {4, "x", "\\\\srv\\share\\", 3, -2, ""},
+                 // Full-width spaces inside a name and a folder name stay.
+                 {5, kHyoji + kFullWidthSpace + "A",
+                  "D:\\" + kFullWidthSpace + kHyoji + kFullWidthSpace + "\\", 0, 1, "JGD"}},
                 "history_rows.ini"},
                {{}, "history_empty.ini"}};
   test::ScratchFolder folder;

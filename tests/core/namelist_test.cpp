@@ -88,7 +88,7 @@ TEST_F(NamelistTest, ValuesOfKeysInTheFirstGroupOfTheirName) {
                {kG + "\x83\x61 = 1,\r\n", "\x83\x41", ""},  // a trail byte is not case-folded
                {kG + "A\x81\x40"
                      "B = 5,\r\n",
-                "AB", "5"}};
+                "AB", ""}};
   for (const auto& c : cases) {
     TextFile& file = Open(c.bytes);
     EXPECT_EQ(ReadNamelistValue(&file, "General_Parameters", c.key), c.value) << c.bytes;

@@ -57,9 +57,17 @@ TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   const struct {
     const char* commandLine;
     const char* project;
-  } cases[] = {{"", ""},       {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
-               {"-debug", ""}, {"A.mbc  B.mbc", "B.mbc"},
-               {"-", "-"},     {"B.mbc /", "/"}};
+  } cases[] = {{"", ""},
+               {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
+               {"-debug", ""},
+               {"A.mbc  B.mbc", "B.mbc"},
+               {"-", "-"},
+               {"B.mbc /", "/"},
+               // A full-width space is part of the path, not a separator.
+               {"D:\\\x95\x5C\x81\x40\\A\x81\x40"
+                "B.mbc",
+                "D:\\\x95\x5C\x81\x40\\A\x81\x40"
+                "B.mbc"}};
   for (const auto& c : cases) {
     EXPECT_EQ(ProjectPathFromCommandLine(c.commandLine), c.project) << c.commandLine;
   }

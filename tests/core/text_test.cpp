@@ -72,10 +72,19 @@ TEST(Text, SplitTextKeepsQuotedRunsTogether) {
                {"\"a b c", " ", false, "a b c"},
                {"ab\"c d\"", " ", false, "ab\"c d\""},
                {"\" x", " ", true, " | x"},
+               // A full-width space is white space only at the ends of a piece.
                {"\x81\x40"
                 "a\x81\x40"
-                "b",
-                " ", false, "a | b"},                         // full-width spaces
+                "b\x81\x40 ",
+                " ", false,
+                "a\x81\x40"
+                "b"},
+               {"\x81\x40\"\x81\x40"
+                "A\",\x81\x40"
+                "B\x81\x40\x81\x40",
+                ",", true,
+                "\x81\x40"
+                "A | B"},
                {"\x81\x81\x40", " ", false, "\x81\x81\x40"},  // 0x81 0x40 across two characters
                {", ,a,,b,", ",", true, " |  | a |  | b"},
                {", ,a,,b,", ",", false, "a | b"},

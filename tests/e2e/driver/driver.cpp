@@ -442,6 +442,8 @@ Step Launched(const std::string& exe, const std::string& arguments, const std::s
     const std::string program = d.Expand("{F}" + exe);
     EXPECT_EQ(launches, std::vector<std::string>{program + "|\"" + program + "\" " +
                                                  d.Expand(arguments) + "|" + d.Expand(folder)});
+    // Seen: the next start of a journey is recorded afresh.
+    DeleteFileA((d.Expand("{F}") + fake_member::kLaunchRecordFile).c_str());
   };
 }
 

@@ -22,6 +22,10 @@ const std::string kCreate = orvent::kCreateModeTexts.title;
 const std::string kOpen = orvent::kOpenModeTexts.title;
 const std::string kSiteA = "{P}Wind Work\\Site A\\Site A.mbc";
 const std::string kJapanese = "{P}" + kSoftware + "\\" + kHyouji + ".mbc";
+// 表示　A in the folder 表示　W (a full-width space in each).
+const std::string kSpacedName = kHyouji + "\x81\x40" + "A";
+const std::string kSpaced = "{P}" + kHyouji + "\x81\x40" + "W\\";
+const std::string kSpacedProject = kSpaced + kSpacedName + "\\" + kSpacedName + ".mbc";
 
 // Three projects on disk in the history, one in a folder with a blank, one
 // with a Japanese name, the selector window open on them; then the rest.
@@ -112,6 +116,14 @@ const Journey kJourneys[] = {
       Cells(0, {kHyouji + " [TD]", "Basic"}),
       Press(IDC_EXIT),
       Exits()}},
+    {"AFullWidthSpaceStaysInTheNameAndTheFolder",
+     {File(kSpaced, ""), Start(), Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate),
+      Type(IDC_PROJECT_NAME, kSpacedName), Type(IDC_LOCATION, kSpaced), Press(IDC_PROJECT_OK),
+      Exits(), FileHolds(kSpacedProject, ProjectBytes(0)),
+      Launched("ORVENTBasic.exe", "/nofm " + kSpacedProject, kSpaced + kSpacedName),
+      Settings({{kSpacedName, "Basic", 0, kSpaced + kSpacedName + "\\", "TD"}}), Start(),
+      Rows(1, 0), Cells(0, {kSpacedName + " [TD]"}), DoubleClick(0), Exits(),
+      Launched("ORVENTBasic.exe", "/nofm " + kSpacedProject, kSpaced + kSpacedName)}},
     {"ADoubleClickStartsARowWithItsApplication",
      ThreeProjectsAnd(
          {Key(VK_DOWN), DoubleClick(1), Exits(),

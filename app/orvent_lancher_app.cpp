@@ -16,7 +16,7 @@ bool CORVENTLancherApp::InitInstance() {
   ui::WaitCursor waitCursor;
   SetRegistryKey(kRegistryKey);
 
-  programFolder = orvent::ProgramFolderOf(platform_.ModuleFileName(), ExeName());
+  programFolder = orvent::ProgramFolderFor(platform_, platform_.ModuleFileName(), ExeName());
   // Failures of start-up's own steps are not the user's concern: the
   // Selector starts all the same.
   static_cast<void>(platform_.SetCurrentFolder(programFolder));

@@ -1,11 +1,30 @@
 #include "app/startup.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
+#include "history/settings_file.h"
+#include "launch/manual.h"
+#include "launch/run_process.h"
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"
+#include "project/app_catalogue.h"
 
 namespace orvent {
+namespace {
+
+// The longest name of a file the Selector opens in its program folder.
+std::size_t LongestNameInProgramFolder() {
+  std::size_t longest = std::max({std::strlen(kBasicExtremeWindExecutable),
+                                  std::strlen(kManualFileName), std::strlen(kSettingsFileName)});
+  for (const AppCatalogueRow& app : AppCatalogue) {
+    longest = std::max(longest, std::strlen(app.executable));
+  }
+  return longest;
+}
+
+}  // namespace
 
 std::string ExeNameOf(const std::string& modulePath) {
   std::size_t slash = FindLastChar(modulePath, '\\');
@@ -20,6 +39,17 @@ std::string ExeNameOf(const std::string& modulePath) {
 std::string ProgramFolderOf(const std::string& modulePath, const std::string& exeName) {
   const std::size_t cut = exeName.size() + 4;  // the name and ".exe"
   return modulePath.size() >= cut ? modulePath.substr(0, modulePath.size() - cut) : std::string();
+}
+
+std::string ProgramFolderFor(Platform& platform, const std::string& modulePath,
+                             const std::string& exeName) {
+  const std::string folder = ProgramFolderOf(modulePath, exeName);
+  std::string shortFolder;
+  if (folder.size() + LongestNameInProgramFolder() >= kMaxPath &&
+      platform.ShortPathName(folder, &shortFolder) && !shortFolder.empty()) {
+    return WithTrailingBackslash(shortFolder);
+  }
+  return folder;
 }
 
 std::string ProjectPathFromCommandLine(const std::string& commandLine) {

@@ -3,7 +3,7 @@
 namespace orvent {
 
 bool OpenManual(Platform& platform, const std::string& programFolder) {
-  return platform.ShellOpen(programFolder + "OL_Manual.pdf");
+  return platform.ShellOpen(programFolder + kManualFileName);
 }
 
 }  // namespace orvent

@@ -11,6 +11,8 @@ namespace orvent {
 // manual included.
 inline constexpr char kMsgNoManual[] = "Acrobat reader is not installed or not found.";
 
+inline constexpr char kManualFileName[] = "OL_Manual.pdf";  // in the program folder
+
 [[nodiscard]] bool OpenManual(Platform& platform, const std::string& programFolder);
 
 }  // namespace orvent

@@ -59,9 +59,16 @@ bool Win32Platform::SetCurrentFolder(const std::string& path) {
 }
 
 std::string Win32Platform::ModuleFileName() {
-  char buffer[MAX_PATH] = {};
-  DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
+  // The ANSI call gives nothing for a path of MAX_PATH or more.
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = GetModuleFileNameW(nullptr, &buffer[0], size);
+    if (length == 0) return std::string();
+    if (length < size) return WideToAnsi(buffer.substr(0, length));
+    if (size >= 32768) return std::string();
+    buffer.resize(size * 2);
+  }
 }
 
 std::string Win32Platform::GetSpecialFolder(SpecialFolder folder) {
@@ -140,13 +147,14 @@ bool Win32Platform::ReadVersionResource(std::vector<unsigned char>* bytes) {
 
 bool Win32Platform::QueryVersionValue(const std::string& subBlock,
                                       std::vector<unsigned char>* value) {
-  char path[256] = {};
-  if (GetModuleFileNameA(nullptr, path, sizeof(path)) == 0) return false;
+  std::string path = ModuleFileName();
+  std::string shortPath;
+  if (IsLongPath(path) && ShortPathName(path, &shortPath)) path = shortPath;
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
   if (size == 0) return false;
   std::vector<unsigned char> info(size);
-  if (!GetFileVersionInfoA(path, 0, size, info.data())) return false;
+  if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return false;
   void* found = nullptr;
   UINT length = 0;
   if (!VerQueryValueA(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||

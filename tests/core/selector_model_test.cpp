@@ -54,6 +54,18 @@ TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
   EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
   EXPECT_EQ(ProgramFolderOf("a.exe", "Lancher"), "");
+  // A folder whose files would reach MAX_PATH is used in its short form; the
+  // longest such file is ORVENTExtremeWind.exe (21 characters).
+  FakePlatform platform;
+  const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
+  const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
+  platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
+  platform.shortPaths[fits] = "C:\\FFFFFF~1\\";
+  EXPECT_EQ(ProgramFolderFor(platform, tooLong + "ORVENTLancher.exe", "ORVENTLancher"),
+            "C:\\LLLLLL~1\\");
+  EXPECT_EQ(ProgramFolderFor(platform, fits + "ORVENTLancher.exe", "ORVENTLancher"), fits);
+  const std::string noShortForm = "D:\\" + std::string(300, 'n') + "\\";
+  EXPECT_EQ(ProgramFolderFor(platform, noShortForm + "Sel.exe", "Sel"), noShortForm);
   const struct {
     const char* commandLine;
     const char* project;

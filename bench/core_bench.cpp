@@ -9,7 +9,6 @@
 #include <string>
 
 #include "bench/ratio_reporter.h"
-#include "history/file_replace.h"
 #include "history/history_file.h"
 #include "namelist/text_file.h"
 #include "project/project_file.h"
@@ -147,7 +146,7 @@ void BM_SaveHistory999_BaselineFwriteSyncRename(benchmark::State& state) {
     std::fflush(file);
     fsync(fileno(file));
     std::fclose(file);
-    MoveFileOver(temporary, path);
+    std::rename(temporary.c_str(), path.c_str());
   }
   std::remove(path.c_str());
 }

@@ -1,19 +1,18 @@
-// Replacing a file by another in one step.
+// Replacing a file's contents so that it is either wholly old or wholly new.
 #pragma once
 
 #include <string>
 
 namespace orvent {
 
-// Moves `source` over `target` so that the target is either wholly old or
-// wholly new, never partly written. A target that exists but may not be
-// written (read-only, or a folder) is left alone and the result is false.
-[[nodiscard]] bool MoveFileOver(const std::string& source, const std::string& target);
-
-// Puts `bytes`, unchanged, in place of the file at `path`: they are written to
-// path + ".tmp" in one go, put on the disk, and that file is moved over the
-// target. A failure leaves the target as it was and no file of ours beside it.
-// True exactly when the new content is in place.
+// Puts `bytes`, unchanged, in place of the file at `path`. They are written in
+// one go to a file beside it whose name no other save uses (this process's id
+// and a count), put on the disk, and that file is moved over the target. A
+// target that exists but may not be written (read-only, or a folder) is left
+// alone. On Windows a target that another program holds open is tried again
+// for a short while, then written in place. A failure leaves the target as it
+// was and no file of ours beside it. True exactly when the new content is in
+// place.
 [[nodiscard]] bool ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 }  // namespace orvent

@@ -120,6 +120,10 @@ bool LoadHistory(const std::string& path, RecentHistory* list) {
   return true;
 }
 
+std::string HistoryNotSavedMessage(const std::string& settingsPath) {
+  return "The recent-project history could not be saved to " + settingsPath + ".";
+}
+
 std::string FormatHistory(const RecentHistory& list) { return FormatWithLineEnd(list, "\n"); }
 
 bool SaveHistory(const std::string& path, const RecentHistory& list) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "launch/manual.h"
@@ -250,7 +251,7 @@ void CDlgPage1::OnDeleteHistory() {
   if (ShowMessage(orvent::kMsgDeleteQuestion, MB_OKCANCEL) != IDOK) return;
   grid.RemoveItem(row);
   // A settings file that cannot be written leaves the change in memory.
-  static_cast<void>(orvent::DeleteHistoryRow(&history, index, settingsPath));
+  historySaved_ = orvent::DeleteHistoryRow(&history, index, settingsPath);
   const int current = orvent::RowAfterDeletion(row, grid.Rows(), grid.FixedRows());
   if (current >= 0) {
     grid.SetRow(current);
@@ -302,8 +303,22 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
     ShowMessage(orvent::kMsgNotStarted);
     return;
   }
-  // The member application runs; a history that cannot be saved stays in memory.
-  static_cast<void>(orvent::RecordStart(&history, plan, row, settingsPath));
+  // The member application runs whether or not the history can be saved.
+  historySaved_ = orvent::RecordStart(&history, plan, row, settingsPath);
   FillRecentGrid(0);
-  EndDialog(IDOK);
+  EndSelector(IDOK);
+}
+
+void CDlgPage1::OnOK() {
+  if (UpdateData(true)) EndSelector(IDOK);
+}
+
+void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }
+
+void CDlgPage1::EndSelector(int result) {
+  if (!historySaved_) {
+    ShowMessage(orvent::HistoryNotSavedMessage(settingsPath));
+    historySaved_ = true;  // told once
+  }
+  EndDialog(result);
 }

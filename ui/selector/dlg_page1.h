@@ -45,6 +45,8 @@ class CDlgPage1 : public ui::Dialog {
   void DoDataExchange(ui::DataExchange& dx) override;
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int notifyCode) override;
+  void OnOK() override;
+  void OnCancel() override;
   bool OnNotify(const NMHDR* header) override;
   bool OnSysCommand(UINT command) override;
   bool OnPaint() override;
@@ -68,6 +70,8 @@ class CDlgPage1 : public ui::Dialog {
   void OnGridDblClick();
   void OnGridKeyDown(int key);
   void OnGridMouseMove(float x, float y);
+  // Ends the window; first the user learns of a history that is not saved.
+  void EndSelector(int result);
 
   orvent::Platform& platform_;
   const std::string programFolder_;
@@ -75,4 +79,6 @@ class CDlgPage1 : public ui::Dialog {
   // The pointer's last position over the grid.
   float previousX_ = 0.0f;
   float previousY_ = 0.0f;
+  // Whether the history, as last changed, is in the settings file.
+  bool historySaved_ = true;
 };

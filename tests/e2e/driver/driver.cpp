@@ -142,6 +142,7 @@ void Driver::TearDown() {
     CloseHandle(process.hProcess);
   }
   for (const auto& saved : saved_) {
+    SetFileAttributesA(saved.first.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(saved.first.c_str());
     if (saved.second != "(no file)") WriteFile(saved.first, saved.second);
   }
@@ -214,6 +215,12 @@ LRESULT Driver::Remote(UINT message, WPARAM wParam, Record* record, std::string*
 
 Step File(const std::string& path, const std::string& bytes) {
   return [=](Driver& d) { ASSERT_TRUE(WriteFile(d.Expand(path), d.Expand(bytes))) << path; };
+}
+
+Step ReadOnly(const std::string& path) {
+  return [=](Driver& d) {
+    ASSERT_TRUE(SetFileAttributesA(d.Expand(path).c_str(), FILE_ATTRIBUTE_READONLY)) << path;
+  };
 }
 
 Step Member(const std::string& exe, bool present) {
@@ -311,7 +318,7 @@ Step Message(const std::string& text, int button) {
   return [=](Driver& d) {
     Opens("")(d);
     ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "no message \"" << text << "\"";
-    EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), text);
+    EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), d.Expand(text));
     EXPECT_EQ(TextOf(d.Top()), "ORVENTLancher") << "a message is titled with the program's name";
     ASSERT_NE(GetDlgItem(d.Top(), button), nullptr) << "no button " << button;
     Press(button)(d);

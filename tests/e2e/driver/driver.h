@@ -68,6 +68,7 @@ std::string ProjectBytes(int projectType);
 Step File(const std::string& path, const std::string& bytes);  // "" for a folder
 inline Step History(const std::vector<Row>& rows) { return File("{U}", HistoryBytes(rows)); }
 Step Member(const std::string& exe, bool present);
+Step ReadOnly(const std::string& path);
 // What the user does.
 Step Start(const std::string& arguments = "");
 Step Press(int id);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "launch/manual.h"
 #include "launch/start_application.h"
@@ -154,6 +155,21 @@ const Journey kJourneys[] = {
       Press(IDC_SELECT_OPEN_PROJECT), Opens(kOpen), Shows(IDC_LOCATION, ""),
       Enabled(IDC_APP_BASIC, false), Press(IDC_PROJECT_CANCEL), Closes(), NoLaunch(),
       Press(IDC_EXIT), Exits()}},
+    // A history that cannot be saved is told of once, as the Selector ends:
+    // after a start, whose application stays started, or on Exit.
+    {"AHistoryThatCannotBeSavedIsToldOfOnce",
+     ThreeProjectsAnd(
+         {ReadOnly("{U}"), Key(VK_DOWN), Press(IDC_DELETE_HISTORY),
+          Message(orvent::kMsgDeleteQuestion, IDOK), Rows(2, 1), Press(IDC_LAST_APPLICATION),
+          Message(orvent::HistoryNotSavedMessage("{U}"), IDOK), Exits(),
+          Launched("ORVENTExtremeWind.exe",
+                   "/dws2 /nofm {P}" + kNouryoku + "\\" + kNouryoku + ".mbc", "{P}" + kNouryoku),
+          SettingsUnchanged()})},
+    {"AHistoryThatCannotBeSavedIsToldOfOnExit",
+     ThreeProjectsAnd({ReadOnly("{U}"), Key(VK_DOWN), Key(VK_DELETE),
+                       Message(orvent::kMsgDeleteQuestion, IDOK), Press(IDC_EXIT),
+                       Message(orvent::HistoryNotSavedMessage("{U}"), IDOK), Exits(), NoLaunch(),
+                       SettingsUnchanged()})},
     {"AStartThatCannotHappenIsReportedAndChangesNothing",
      {History({{"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, kThree[1]}),
       File(kSiteA, ProjectBytes(0)), Member("ORVENTBasic.exe", false), Start(),

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -362,6 +363,22 @@ Step SecondStart() {
         << "the first Selector is not restored in front";
     EXPECT_TRUE(d.Running(0));
     DestroyWindow(other);
+  };
+}
+
+Step Centred() {
+  return [](Driver& d) {
+    const RECT r = RectOf(d.Top());
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT area = monitor.rcWork;
+    const RECT over = d.windows.size() > 1 ? RectOf(d.windows[d.windows.size() - 2]) : area;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int left = (over.left + over.right) / 2 - width / 2;
+    const int top = (over.top + over.bottom) / 2 - height / 2;
+    EXPECT_EQ(r.left, std::max<int>(area.left, std::min<int>(left, area.right - width)));
+    EXPECT_EQ(r.top, std::max<int>(area.top, std::min<int>(top, area.bottom - height)));
   };
 }
 

@@ -87,6 +87,9 @@ Step Choose(const std::string& path);
 // A second start ends without a window and restores and raises the first one.
 Step SecondStart();
 // What the user sees.
+// The top window stands centred over the one below it, or on the work area,
+// and inside the work area.
+Step Centred();
 Step Shows(int id, const std::string& text);  // id 0: the second control, which has none
 Step Checked(int id, bool checked = true);
 Step Enabled(int id, bool enabled = true);

@@ -85,8 +85,8 @@ std::vector<Row> FullHistory() {
 
 const Journey kJourneys[] = {
     {"AFirstStartWritesAnEmptyHistoryAndTheCloseBoxEnds",
-     {Start(), Rows(0, -1), ColumnsInProportion(), OneTooltip(), Settings({}), System(SC_CLOSE),
-      Exits()}},
+     {Start(), Centred(), Rows(0, -1), ColumnsInProportion(), OneTooltip(), Settings({}),
+      System(SC_CLOSE), Exits()}},
     {"ASeedInTheCommonFolderIsCopiedForTheUser",
      {File("{C}", Seed("C:\\Common\\")), File("{F}orvent.ini", Seed("C:\\Program\\")), Start(),
       Settings({{kHyouji, "Wind Farm", 4, "C:\\Common\\" + kSoftware + "\\", "WGS"},
@@ -99,6 +99,7 @@ const Journey kJourneys[] = {
       Start(),
       Press(IDC_CREATE_NEW_PROJECT),
       Opens(kCreate),
+      Centred(),
       Shows(IDC_PROJECT_OK, orvent::kCreateModeTexts.okButton),
       Checked(IDC_APP_BASIC),
       Enabled(IDC_APP_ENERGY, false),
@@ -195,7 +196,7 @@ const Journey kJourneys[] = {
       Launched("ORVENTBasic.exe", "/nofm \"{P}" + kSoftware + "\\Site C\\Site C.mbc\"",
                "{P}" + kSoftware + "\\Site C")}},
     {"TheAboutBoxShowsTheVersion",
-     {Start(), System(IDM_ABOUTBOX), Opens(""),
+     {Start(), System(IDM_ABOUTBOX), Opens(""), Centred(),
       Shows(0, "ORVENT Project Selector Version " +
                    orvent::VersionLine("", {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
                                             ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION})),

@@ -85,7 +85,6 @@ std::size_t FindLastChar(const std::string& text, char c) {
 }
 
 std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from) {
-  if (needle.empty()) return from <= text.size() ? from : std::string::npos;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
     if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
   }

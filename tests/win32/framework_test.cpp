@@ -127,7 +127,8 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }
 
-// The selector window carries the program's icon in both sizes, and the
+// The selector window carries the program's icon in both sizes and the
+// about box in its system menu, and the
 // tooltip over the grid shows the trimmed text of the cell under the
 // pointer, nothing over the header.
 CDlgPage1* g_selector = nullptr;
@@ -143,6 +144,9 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
                                                    metric, metric, LR_SHARED)));
   }
   EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+  char about[64] = {};
+  GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
+  EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
   HWND grid = GetDlgItem(window, IDC_RECENT_GRID);
   RECT item = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));

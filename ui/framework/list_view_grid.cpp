@@ -56,7 +56,6 @@ void ListViewGrid::SetRows(int rows) {
 
 void ListViewGrid::SetCols(int cols) {
   for (auto& cells : items_) cells.resize(static_cast<size_t>(cols));
-  while (cols_ > cols) ListView_DeleteColumn(listView_, --cols_);
   char empty[1] = {};
   LVCOLUMNA column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;

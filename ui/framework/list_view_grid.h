@@ -39,7 +39,7 @@ class ListViewGrid {
   int Rows() const { return ItemCount() + fixedRows_; }
   void SetRows(int rows);
   int Cols() const { return cols_; }
-  void SetCols(int cols);
+  void SetCols(int cols);  // adds columns up to `cols`; none is ever taken away
   int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int rows) { fixedRows_ = rows < 1 ? 1 : rows; }
   int FixedCols() const { return fixedCols_; }

@@ -44,7 +44,7 @@ void CDlgPage2::DoDataExchange(ui::DataExchange& dx) {
 }
 
 BOOL CDlgPage2::OnInitDialog() {
-  ui::Dialog::OnInitDialog();
+  // The controls are filled once the model is initialised, below.
   if (Item(IDC_PROJECT_TYPE_FRAME) != nullptr) {
     RECT box = {};
     GetClientRect(Item(IDC_PROJECT_TYPE_FRAME), &box);

@@ -404,6 +404,10 @@ Step Enabled(int id, bool enabled) {
   };
 }
 
+Step Hidden(int id) {
+  return [=](Driver& d) { EXPECT_FALSE(IsWindowVisible(GetDlgItem(d.Top(), id))) << id; };
+}
+
 Step Rows(int count, int current) {
   return [=](Driver& d) {
     ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, LRESULT{count}, "rows");

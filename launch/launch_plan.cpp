@@ -1,7 +1,7 @@
 #include "launch/launch_plan.h"
 
-#include "project/app_catalogue.h"
 #include "namelist/mbcs.h"
+#include "project/app_catalogue.h"
 
 namespace orvent {
 

@@ -11,18 +11,13 @@
 #include "platform/win32/long_path.h"
 
 namespace ui {
-namespace {
 
-// The modern picker; false with *available false when the system lacks it.
-bool ChooseFolderModern(HWND owner, const std::string& start, std::string* chosen,
-                        bool* available) {
-  *available = false;
+bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
   IFileOpenDialog* dialog = nullptr;
   if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
     return false;
   }
-  *available = true;
   DWORD options = 0;
   dialog->GetOptions(&options);
   dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
@@ -47,38 +42,6 @@ bool ChooseFolderModern(HWND owner, const std::string& start, std::string* chose
   }
   dialog->Release();
   return ok;
-}
-
-int CALLBACK BrowseCallback(HWND hwnd, UINT message, LPARAM, LPARAM data) {
-  if (message == BFFM_INITIALIZED && data != 0) {
-    SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
-  }
-  return 0;
-}
-
-bool ChooseFolderClassic(HWND owner, const std::string& start, std::string* chosen) {
-  char display[MAX_PATH] = {};
-  BROWSEINFOA info = {};
-  info.hwndOwner = owner;
-  info.pszDisplayName = display;
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  info.lpfn = BrowseCallback;
-  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-  PIDLIST_ABSOLUTE list = SHBrowseForFolderA(&info);
-  if (list == nullptr) return false;
-  char path[MAX_PATH] = {};
-  const bool ok = SHGetPathFromIDListA(list, path) != FALSE;
-  CoTaskMemFree(list);
-  if (ok) *chosen = path;
-  return ok;
-}
-
-}  // namespace
-
-bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
-  bool available = false;
-  const bool ok = ChooseFolderModern(owner, start, chosen, &available);
-  return available ? ok : ChooseFolderClassic(owner, start, chosen);
 }
 
 bool ChooseFile(HWND owner, const FileChooser& request, std::string* path) {

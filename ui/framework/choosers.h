@@ -9,8 +9,7 @@
 
 namespace ui {
 
-// The modern folder picker where the system has one, else the classic one;
-// both open at `start`. False when the user cancels.
+// The system's folder picker, opened at `start`. False when the user cancels.
 bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen);
 
 struct FileChooser {

@@ -187,7 +187,7 @@ void ListViewGrid::HitTest(int* row, int* col) const {
   LVHITTESTINFO hit = {};
   hit.pt = point;
   ScreenToClient(listView_, &hit.pt);
-  if (ListView_SubItemHitTest(listView_, &hit) >= 0 && hit.iItem >= 0) {
+  if (ListView_SubItemHitTest(listView_, &hit) >= 0) {  // the item hit, or -1
     *row = hit.iItem + fixedRows_;
     *col = hit.iSubItem;
   }

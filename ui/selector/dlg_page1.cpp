@@ -41,7 +41,8 @@ CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string
       version_(std::move(version)) {}
 
 void CDlgPage1::DoDataExchange(ui::DataExchange&) {
-  // The grid is bound to its control; nothing else is exchanged.
+  // The grid is bound to its control; nothing is exchanged, so the buttons'
+  // handlers have no data to take from the window.
   grid.Attach(Item(IDC_RECENT_GRID));
 }
 
@@ -202,7 +203,6 @@ void CDlgPage1::OnHelp() {
 }
 
 void CDlgPage1::OnCreateNewProject() {
-  if (!UpdateData(true)) return;
   CDlgPage2 dialog(this, platform_, version_.fileVersion);
   dialog.createMode = true;
   if (dialog.DoModal() != IDOK) return;
@@ -211,7 +211,6 @@ void CDlgPage1::OnCreateNewProject() {
 }
 
 void CDlgPage1::OnSelectOpenProject() {
-  if (!UpdateData(true)) return;
   CDlgPage2 dialog(this, platform_, version_.fileVersion);
   dialog.createMode = false;
   dialog.selectApplicationMode = false;
@@ -225,7 +224,6 @@ void CDlgPage1::OnSelectOpenProject() {
 }
 
 void CDlgPage1::OnLastApplication() {
-  if (!UpdateData(true)) return;
   const int row = SelectedHistoryRow();
   if (row < 0) return;
   const orvent::RecentEntry entry = history[static_cast<std::size_t>(row)];
@@ -233,7 +231,6 @@ void CDlgPage1::OnLastApplication() {
 }
 
 void CDlgPage1::OnSelectApplication() {
-  if (!UpdateData(true)) return;
   const int row = SelectedHistoryRow();
   if (row < 0) return;
   CDlgPage2 dialog(this, platform_, version_.fileVersion);
@@ -309,9 +306,7 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
   EndSelector(IDOK);
 }
 
-void CDlgPage1::OnOK() {
-  if (UpdateData(true)) EndSelector(IDOK);
-}
+void CDlgPage1::OnOK() { EndSelector(IDOK); }
 
 void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }
 

@@ -404,8 +404,23 @@ Step Enabled(int id, bool enabled) {
   };
 }
 
-Step Hidden(int id) {
-  return [=](Driver& d) { EXPECT_FALSE(IsWindowVisible(GetDlgItem(d.Top(), id))) << id; };
+Step Visible(int id, bool visible) {
+  return [=](Driver& d) {
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(d.Top(), id)) != FALSE, visible) << "sight of " << id;
+  };
+}
+
+Step Focused(int id) {
+  return [=](Driver& d) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    ExpectSoon(
+        [&] {
+          GetGUIThreadInfo(GetWindowThreadProcessId(d.Top(), nullptr), &thread);
+          return thread.hwndFocus;
+        },
+        GetDlgItem(d.Top(), id), "focus on " + std::to_string(id));
+  };
 }
 
 Step Rows(int count, int current) {

@@ -93,7 +93,8 @@ Step Centred();
 Step Shows(int id, const std::string& text);  // id 0: the second control, which has none
 Step Checked(int id, bool checked = true);
 Step Enabled(int id, bool enabled = true);
-Step Hidden(int id);
+Step Visible(int id, bool visible = true);
+Step Focused(int id);
 // The rows, and the current row, which is the one highlighted.
 Step Rows(int count, int current);
 Step ClickBelowTheRows();

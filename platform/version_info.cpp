@@ -65,9 +65,8 @@ VersionInfo ReadVersionInfo(Platform& platform) {
 }
 
 std::string ThreePartVersionText(const VersionNumbers& version) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%u.%u.%u", version.majorPart, version.minorPart, version.build);
-  return text;
+  return std::to_string(version.majorPart) + "." + std::to_string(version.minorPart) + "." +
+         std::to_string(version.build);
 }
 
 std::string VersionLine(const std::string& templateText, const VersionNumbers& version) {
@@ -75,12 +74,10 @@ std::string VersionLine(const std::string& templateText, const VersionNumbers& v
       templateText.size() < 3 ? std::string() : templateText.substr(0, templateText.size() - 3);
   const signed char code = static_cast<signed char>((version.build & 0xFFu) + 96);
   const char letter = code <= 96 ? ' ' : static_cast<char>(code);
-  char tail[96];
-  std::snprintf(tail, sizeof tail, "%d.%d%c (%d.%d.%d.%d)", static_cast<int>(version.majorPart),
-                static_cast<int>(version.minorPart), letter, static_cast<int>(version.majorPart),
-                static_cast<int>(version.minorPart), static_cast<int>(version.build),
-                static_cast<int>(version.revision));
-  return head + tail;
+  const auto part = [](unsigned value) { return std::to_string(static_cast<int>(value)); };
+  return head + part(version.majorPart) + "." + part(version.minorPart) + letter + " (" +
+         part(version.majorPart) + "." + part(version.minorPart) + "." + part(version.build) + "." +
+         part(version.revision) + ")";
 }
 
 }  // namespace orvent

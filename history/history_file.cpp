@@ -24,10 +24,6 @@ const char* const kHeaderLines[] = {
     "&RecentProject",
 };
 
-std::string_view AppName(int index) {
-  return index >= 0 && index < kAppCatalogueSize ? AppCatalogue[index].displayName : "";
-}
-
 // More than a row adds besides its three strings: 26 fixed characters, two
 // numbers of at most eleven characters, a display name of at most 17 and the
 // line end.
@@ -76,7 +72,7 @@ std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
     out.Put(" = \"");
     out.Put(row.projectName);
     out.Put("\", \"");
-    out.Put(AppName(row.appIndex));
+    out.Put(AppDisplayName(row.appIndex));
     out.Put("\", ");
     out.PutInt(row.projectType, 1);
     out.Put(", \"");

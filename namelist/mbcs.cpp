@@ -1,5 +1,7 @@
 #include "namelist/mbcs.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -180,7 +182,7 @@ std::size_t EndBeforeWhiteSpace(const std::string& text, std::size_t begin, std:
       i += 2;
     } else {
       i += CharLength(text, i);
-      last = i < end ? i : end;
+      last = std::min(i, end);
     }
   }
   return last;

@@ -14,7 +14,7 @@ int FindAppByDisplayName(const std::string& name) {
   return -1;
 }
 
-std::string AppDisplayName(int index) {
+const char* AppDisplayName(int index) {
   if (index < 0 || index >= kAppCatalogueSize) return "";
   return AppCatalogue[index].displayName;
 }

@@ -31,6 +31,6 @@ inline constexpr const char* kNoFmOption = "/nofm";
 int FindAppByDisplayName(const std::string& name);
 
 // Display name of a row; "" for an index outside the table.
-std::string AppDisplayName(int index);
+const char* AppDisplayName(int index);
 
 }  // namespace orvent

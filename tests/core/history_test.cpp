@@ -282,6 +282,12 @@ TEST(History, ASaveKilledAtAnyMomentLeavesAWholeHistory) {
 }
 
 #ifdef _WIN32
+DWORD WINAPI CloseAfterAMoment(void* file) {
+  Sleep(100);
+  CloseHandle(static_cast<HANDLE>(file));
+  return 0;
+}
+
 // Another program holds the file open without sharing its deletion: the save
 // waits for it a while, then writes in place when it may.
 TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
@@ -314,14 +320,7 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
   HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  HANDLE release = CreateThread(
-      nullptr, 0,
-      [](void* file) -> DWORD {
-        Sleep(100);
-        CloseHandle(static_cast<HANDLE>(file));
-        return 0;
-      },
-      holder, 0, nullptr);
+  HANDLE release = CreateThread(nullptr, 0, CloseAfterAMoment, holder, 0, nullptr);
   EXPECT_TRUE(SaveHistory(path, Named({"later"})));
   WaitForSingleObject(release, INFINITE);
   CloseHandle(release);

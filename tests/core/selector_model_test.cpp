@@ -37,8 +37,11 @@ TEST(Startup, TheVersionComesFromTheFixedRecord) {
   EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
             "ORVENT Version 6.1  (6.1.0.2)");
   EXPECT_EQ(info.copyright, "(C)");
-  platform.versionValues.erase("\\VarFileInfo\\Translation");
-  EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
+  for (const std::vector<unsigned char>& translation :
+       {std::vector<unsigned char>{0x11, 0x04}, {}}) {
+    platform.versionValues["\\VarFileInfo\\Translation"] = translation;  // too short, or none
+    EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
+  }
   platform.versionResource.resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
   // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.

@@ -50,8 +50,8 @@ TEST(Text, BackslashesNumbersAndNames) {
   EXPECT_EQ(FindAppByDisplayName("wInD cLiMaTe"), 2);
   EXPECT_EQ(FindAppByDisplayName(" Basic"), -1);
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
-  EXPECT_EQ(AppDisplayName(5), "Wind Farm");
-  EXPECT_EQ(AppDisplayName(6), "");
+  EXPECT_STREQ(AppDisplayName(5), "Wind Farm");
+  EXPECT_STREQ(AppDisplayName(6), "");
 }
 
 TEST(Text, SplitTextKeepsQuotedRunsTogether) {
@@ -167,6 +167,7 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.OpenRead(folder.Path())) << "a folder is no text file";
   EXPECT_FALSE(file.Create(test::Join(folder.File("missing"), "x.txt")));
   EXPECT_FALSE(file.Write("x"));
+  EXPECT_FALSE(file.Close()) << "nothing is open";
 }
 
 }  // namespace

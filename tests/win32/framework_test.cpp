@@ -1,6 +1,6 @@
 // The framework and the selector window on real windows, in this process:
-// where a dialog opens, a handler that fails, and what the selector window
-// shows of itself (its icons, the tooltip over the grid).
+// where a dialog opens, a handler that fails, the wait cursor, and what the
+// selector window shows of itself (its icons, the tooltip over the grid).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -127,6 +127,25 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }
 
+// The wait cursor shows from the first wait to the end of the last; restored,
+// it shows only while a wait lasts.
+TEST(Framework, TheWaitCursorShowsWhileAWaitLasts) {
+  WithApp([] {
+    const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    {
+      ui::WaitCursor outer;
+      EXPECT_EQ(GetCursor(), wait);
+      { ui::WaitCursor inner; }
+      SetCursor(nullptr);
+      ui::App()->RestoreWaitCursor();
+      EXPECT_EQ(GetCursor(), wait);
+    }
+    EXPECT_NE(GetCursor(), wait);
+    ui::App()->RestoreWaitCursor();
+    EXPECT_NE(GetCursor(), wait);
+  });
+}
+
 // The selector window carries the program's icon in both sizes and the
 // about box in its system menu, and the
 // tooltip over the grid shows the trimmed text of the cell under the
@@ -148,6 +167,8 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
   EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
   HWND grid = GetDlgItem(window, IDC_RECENT_GRID);
+  const LRESULT font = SendMessageA(grid, WM_GETFONT, 0, 0);
+  EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   RECT item = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
   const std::pair<LONG, std::string> cells[] = {{(item.top + item.bottom) / 2, "Site A [TD]"},

@@ -8,8 +8,8 @@ std::string WindowText(HWND hwnd) {
   const int length = GetWindowTextLengthA(hwnd);
   if (length <= 0) return std::string();
   std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  const int got = GetWindowTextA(hwnd, buffer.data(), length + 1);
-  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+  GetWindowTextA(hwnd, buffer.data(), length + 1);
+  return buffer.data();
 }
 
 RECT Window::WindowRect() const {

@@ -540,6 +540,11 @@ Step FollowsTheWindowsSize() {
     ASSERT_TRUE(WaitUntil([&] { return RectOf(w, IDC_RECENT_GRID).right == grid.right + 200; }));
     const RECT g = RectOf(w, IDC_RECENT_GRID), frame = RectOf(w, IDC_RECENT_FRAME);
     EXPECT_EQ(g.bottom, grid.bottom + 150);
+    RECT client = {};
+    GetClientRect(w, &client);
+    POINT clientBottom = {0, client.bottom};
+    ClientToScreen(w, &clientBottom);
+    EXPECT_LT(frame.bottom, clientBottom.y) << "the frame ends inside the window";
     for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
       EXPECT_EQ(RectOf(w, id).right, g.right);
     for (int id : {IDC_DELETE_HISTORY, IDC_SELECT_APPLICATION, IDC_LAST_APPLICATION}) {

@@ -14,6 +14,7 @@
 #include "ui/framework/application.h"
 #include "ui/framework/dialog.h"
 #include "ui/selector/dlg_page1.h"
+#include "ui/selector/grid_font.h"
 
 namespace {
 
@@ -168,6 +169,9 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
   HWND grid = GetDlgItem(window, IDC_RECENT_GRID);
   const LRESULT font = SendMessageA(grid, WM_GETFONT, 0, 0);
+  // The grid's point size: a fraction rounds up.
+  EXPECT_EQ(RoundPointSize(8.25), 9);
+  EXPECT_EQ(RoundPointSize(9.0), 9);
   EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   RECT item = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));

@@ -1,8 +1,6 @@
 #include "ui/selector/grid_font.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -19,10 +17,7 @@ std::string FaceOf(HDC dc) {
 }  // namespace
 
 int RoundPointSize(double value) {
-  if (std::fmod(value, 1.0) != 0.0) value += value < 0 ? -0.5 : 0.5;
-  char text[64];
-  std::snprintf(text, sizeof(text), "%.0f", value);
-  return std::atoi(text);
+  return static_cast<int>(value < 0 ? std::floor(value) : std::ceil(value));
 }
 
 std::string GetDialogFontInfo(HWND window, double* size, bool useDefaultGuiFont) {

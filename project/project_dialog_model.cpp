@@ -101,21 +101,6 @@ void ProjectDialogModel::Initialise(Platform& platform) {
   geodeticRadio = GeodeticRadioForIndex(projectFile.geodeticIndex);
 }
 
-RadioEnables ProjectDialogModel::Enables() const {
-  RadioRuleInput input;
-  input.createMode = createMode;
-  input.selectApplicationMode = selectApplicationMode;
-  input.showExtremeWind = showExtremeWind;
-  input.showWindPower = showWindPower;
-  input.haveName = !nameText.empty();
-  input.haveLocation = !locationText.empty();
-  input.applicationChoice = applicationChoice;
-  input.projectTypeChoice = projectTypeChoice;
-  input.initialProjectType = initialProjectType;
-  input.geodeticRadio = geodeticRadio;
-  return ComputeRadioEnables(input);
-}
-
 RadioEnables ProjectDialogModel::ApplicationClicked() {
   const RadioEnables enables = Enables();
   applicationChoice = PickEnabled(enables.application, applicationChoice);

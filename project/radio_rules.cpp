@@ -1,4 +1,4 @@
-#include "project/radio_rules.h"
+#include "project/project_dialog_model.h"
 
 namespace orvent {
 namespace {
@@ -8,7 +8,7 @@ void Enable(bool (&flags)[N], int index) {
   if (index >= 0 && index < N) flags[index] = true;
 }
 
-void ApplicationRules(const RadioRuleInput& in, bool projectKnown, RadioEnables* out) {
+void ApplicationRules(const ProjectDialogModel& in, bool projectKnown, RadioEnables* out) {
   if (in.createMode) {
     // A new project is always started with Basic.
     Enable(out->application, kAppBasic);
@@ -36,7 +36,7 @@ void ApplicationRules(const RadioRuleInput& in, bool projectKnown, RadioEnables*
   }
 }
 
-void ProjectTypeRules(const RadioRuleInput& in, bool projectKnown, RadioEnables* out) {
+void ProjectTypeRules(const ProjectDialogModel& in, bool projectKnown, RadioEnables* out) {
   if (in.createMode) {
     // Wind power projects are made by the Energy application, not here.
     for (int type = kTypeMeasurement; type <= kTypeExtremeWind; ++type) {
@@ -55,23 +55,26 @@ void ProjectTypeRules(const RadioRuleInput& in, bool projectKnown, RadioEnables*
   }
 }
 
-void GeodeticRules(const RadioRuleInput& in, RadioEnables* out) {
+void GeodeticRules(const ProjectDialogModel& in, bool haveProject, RadioEnables* out) {
   if (in.createMode) {
     for (int radio = 0; radio < kGeodeticRadioCount; ++radio) Enable(out->geodetic, radio);
-  } else if (in.haveName && in.haveLocation) {
+  } else if (haveProject) {
     Enable(out->geodetic, in.geodeticRadio);
   }
 }
 
 }  // namespace
 
-RadioEnables ComputeRadioEnables(const RadioRuleInput& input) {
+// An index outside its group (no choice, or a project type the file made up)
+// enables nothing.
+RadioEnables ProjectDialogModel::Enables() const {
+  const bool haveProject = !nameText.empty() && !locationText.empty();
   // In select-application mode the project is given even without a name.
-  const bool projectKnown = input.selectApplicationMode || (input.haveName && input.haveLocation);
+  const bool projectKnown = selectApplicationMode || haveProject;
   RadioEnables enables;
-  ApplicationRules(input, projectKnown, &enables);
-  ProjectTypeRules(input, projectKnown, &enables);
-  GeodeticRules(input, &enables);
+  ApplicationRules(*this, projectKnown, &enables);
+  ProjectTypeRules(*this, projectKnown, &enables);
+  GeodeticRules(*this, haveProject, &enables);
   return enables;
 }
 

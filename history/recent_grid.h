@@ -3,6 +3,7 @@
 // current row does.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "history/recent_history.h"
@@ -27,6 +28,27 @@ int HistoryIndexOfRow(int row, int rows, int fixedRows);
 // left: the same index, or the last row when the deleted one was the last;
 // -1 when no data row is left.
 int RowAfterDeletion(int deletedRow, int rows, int fixedRows);
+
+// Find by typing in the grid. Characters typed within a second of the last
+// one extend the text looked for; after a pause a new text begins.
+class TypeAhead {
+ public:
+  // The text to look for once `chars` came at `milliseconds` (a tick count, which wraps).
+  const std::string& Add(const std::string& chars, std::uint32_t milliseconds);
+  bool Extended() const { return extended_; }
+
+ private:
+  std::string text_;
+  std::uint32_t last_ = 0;
+  bool extended_ = false;
+};
+
+// The history index of the first row, going down from the current one and
+// round, whose project name begins with `text` (ASCII letters in either
+// case, double-byte characters whole); a new text looks from the row below
+// the current one, an extended text from the current row. -1 for none.
+int FindRecentRow(const RecentHistory& history, int current, const std::string& text,
+                  bool extended);
 
 // Takes the history row out and writes the settings file; false when the
 // file could not be written (the row is gone all the same).

@@ -32,4 +32,13 @@ bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentE
   return true;
 }
 
+bool IsDroppedProject(Platform& platform, const std::vector<std::string>& paths) {
+  if (paths.size() != 1 || platform.FolderExists(paths[0]) || !platform.Exists(paths[0])) {
+    return false;
+  }
+  std::string drive, directory, baseName, extension;
+  SplitFilePath(paths[0], &drive, &directory, &baseName, &extension);
+  return ApplicationForExtension(extension, 0) >= 0;
+}
+
 }  // namespace orvent

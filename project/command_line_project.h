@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "project/project_file.h"
@@ -17,5 +18,9 @@ namespace orvent {
 // reader left.
 [[nodiscard]] bool ReadCommandLineProject(Platform& platform, const std::string& path,
                                           RecentEntry* entry, ProjectFile* file);
+
+// Whether files dropped onto the selector window stand for a project, as the
+// path on the command line does: one file, ending in ".mbc" or ".meg".
+[[nodiscard]] bool IsDroppedProject(Platform& platform, const std::vector<std::string>& paths);
 
 }  // namespace orvent

@@ -8,6 +8,7 @@
 #define IDD_SELECTOR 102
 #define IDD_PROJECT 103
 #define IDM_ABOUTBOX 16
+#define IDR_GRID_MENU 129
 
 // The class of the selector window, by which a second start finds it.
 #define ORVENT_WINDOW_CLASS "CORVENTApp"
@@ -23,6 +24,10 @@
 #define IDC_RECENT_GRID 1009
 #define IDC_PROJECT_TASK_FRAME 1011
 #define IDC_RECENT_FRAME 1012
+// The grid's context menu; its other items carry the ids of the buttons they
+// stand for.
+#define ID_GRID_OPEN_FOLDER 32771
+#define ID_GRID_COPY_PATH 32772
 
 // Project dialog (103)
 #define IDC_PROJECT_OK 1000

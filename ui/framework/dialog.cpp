@@ -1,5 +1,7 @@
 #include "ui/framework/dialog.h"
 
+#include <shellapi.h>
+
 #include "ui/framework/application.h"
 
 namespace ui {
@@ -122,6 +124,23 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       OnHelp();
       return TRUE;
+    case WM_DROPFILES: {
+      HDROP drop = reinterpret_cast<HDROP>(wParam);
+      std::vector<std::string> paths(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
+      for (UINT i = 0; i < paths.size(); ++i) {
+        std::string& path = paths[i];
+        path.resize(DragQueryFileA(drop, i, nullptr, 0) + 1);
+        path.resize(DragQueryFileA(drop, i, &path[0], static_cast<UINT>(path.size())));
+      }
+      DragFinish(drop);
+      OnDropFiles(paths);
+      return TRUE;
+    }
+    case WM_CONTEXTMENU:
+      return OnContextMenu(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)),
+                           static_cast<short>(HIWORD(lParam)))
+                 ? TRUE
+                 : FALSE;
     default:
       return FALSE;
   }
@@ -192,6 +211,10 @@ bool Dialog::OnSysCommand(UINT) { return false; }
 HICON Dialog::OnQueryDragIcon() { return nullptr; }
 
 void Dialog::OnHelp() {}
+
+bool Dialog::OnContextMenu(HWND, int, int) { return false; }
+
+void Dialog::OnDropFiles(const std::vector<std::string>&) {}
 
 bool Dialog::UpdateData(bool saveAndValidate) {
   if (hwnd_ == nullptr) return false;

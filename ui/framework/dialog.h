@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/framework/data_exchange.h"
 #include "ui/framework/window.h"
@@ -47,6 +48,11 @@ class Dialog : public Window {
   virtual HICON OnQueryDragIcon();
   // F1, anywhere in the dialog; nothing unless a dialog offers help.
   virtual void OnHelp();
+  // Right-click, Shift+F10 or the menu key in `window`; x and y are screen
+  // coordinates, both -1 from the keyboard. False leaves it to the default.
+  virtual bool OnContextMenu(HWND window, int x, int y);
+  // Files dropped onto a dialog that accepts them (WS_EX_ACCEPTFILES).
+  virtual void OnDropFiles(const std::vector<std::string>& paths);
 
   // Runs the data exchange; false (and nothing more) when it failed.
   bool UpdateData(bool saveAndValidate = true);

@@ -32,6 +32,20 @@ LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
     move.x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
     move.y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
     SendMessageA(GetParent(hwnd), WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
+  } else if (message == WM_CHAR && wParam >= 0x20 && wParam != 0x7F) {
+    GridChar typed = {};
+    typed.header.hwndFrom = hwnd;
+    typed.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
+    typed.header.code = kGridChar;
+    typed.time = static_cast<DWORD>(GetMessageTime());
+    const wchar_t wide = static_cast<wchar_t>(wParam);
+    if (!IsWindowUnicode(hwnd)) {
+      typed.text[0] = static_cast<char>(wParam);
+    } else if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, typed.text, 2, nullptr, nullptr) == 0) {
+      return 0;
+    }
+    SendMessageA(GetParent(hwnd), WM_NOTIFY, typed.header.idFrom, reinterpret_cast<LPARAM>(&typed));
+    return 0;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(hwnd, SubclassProc, id);
   }

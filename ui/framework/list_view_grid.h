@@ -24,6 +24,17 @@ struct GridMouseMove {
 };
 constexpr UINT kGridMouseMove = 0x4703;
 
+// Sent to the grid's parent as a WM_NOTIFY for each character typed in the
+// grid, in the ANSI code page (a double-byte character whole), with the time
+// it was typed. The parent finds the row: the list-view's own search by
+// typing is left out.
+struct GridChar {
+  NMHDR header;
+  char text[3];
+  DWORD time;
+};
+constexpr UINT kGridChar = 0x4704;
+
 class ListViewGrid {
  public:
   ListViewGrid() = default;

@@ -1,17 +1,22 @@
 #include "ui/selector/dlg_page1.h"
 
+#include <shellapi.h>
+
 #include <utility>
 
 #include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
+#include "launch/launch_plan.h"
 #include "launch/manual.h"
+#include "launch/project_folder.h"
 #include "launch/start_application.h"
 #include "namelist/mbcs.h"
 #include "project/command_line_project.h"
 #include "res/resource.h"
 #include "ui/about/about_dlg.h"
 #include "ui/framework/application.h"
+#include "ui/framework/clipboard.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/selector/grid_font.h"
 
@@ -56,6 +61,7 @@ BOOL CDlgPage1::OnInitDialog() {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
   }
+  DragAcceptFiles(hwnd_, TRUE);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
@@ -130,6 +136,12 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
     case IDC_DELETE_HISTORY:
       OnDeleteHistory();
       return true;
+    case ID_GRID_OPEN_FOLDER:
+      OnOpenContainingFolder();
+      return true;
+    case ID_GRID_COPY_PATH:
+      OnCopyPath();
+      return true;
     case IDOK:
       // The window has no default button: Enter, in the grid above all,
       // must not close the Selector.
@@ -146,9 +158,19 @@ bool CDlgPage1::OnNotify(const NMHDR* header) {
     case NM_DBLCLK:
       OnGridDblClick();
       return true;
+    case NM_RCLICK:
+      // The list-view has made the row under the pointer current; the
+      // context menu that follows is for it.
+      rightClickItem_ = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
+      return false;
     case LVN_KEYDOWN:
       OnGridKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
       return false;  // every key is left to the grid as well
+    case ui::kGridChar: {
+      const auto* typed = reinterpret_cast<const ui::GridChar*>(header);
+      OnGridChar(typed->text, typed->time);
+      return true;
+    }
     case ui::kGridMouseMove: {
       const auto* move = reinterpret_cast<const ui::GridMouseMove*>(header);
       OnGridMouseMove(move->x, move->y);
@@ -196,6 +218,16 @@ void CDlgPage1::OnShowWindow(bool show, UINT) {
   }
   // The project dialog opens once the window is on the screen.
   PostCommand(IDC_SELECT_OPEN_PROJECT);
+}
+
+void CDlgPage1::OnDropFiles(const std::vector<std::string>& paths) {
+  if (!orvent::IsDroppedProject(platform_, paths) ||
+      !orvent::ReadCommandLineProject(platform_, paths[0], &currentEntry, &projectFile)) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  commandLineProject = paths[0];
+  OnSelectOpenProject();
 }
 
 void CDlgPage1::OnHelp() {
@@ -267,6 +299,68 @@ void CDlgPage1::OnGridDblClick() {
 
 void CDlgPage1::OnGridKeyDown(int key) {
   if (key == orvent::kDeleteKey) OnDeleteHistory();
+}
+
+bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
+  if (window != grid.Handle()) return false;
+  const bool fromKeyboard = x == -1 && y == -1;
+  const int clicked = rightClickItem_;
+  rightClickItem_ = -1;
+  if (!fromKeyboard) {
+    if (clicked < 0) return true;  // not on a row
+    grid.SetRow(clicked + grid.FixedRows());
+  }
+  const int row = SelectedHistoryRow();
+  if (row < 0) return true;
+  if (fromKeyboard) {
+    RECT item = {};
+    ListView_GetItemRect(grid.Handle(), row, &item, LVIR_LABEL);
+    POINT at = {item.left, item.bottom};
+    ClientToScreen(grid.Handle(), &at);
+    x = at.x;
+    y = at.y;
+  }
+  HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_GRID_MENU));
+  if (menu == nullptr) return true;
+  // The chosen item comes as a command, as from the button it stands for.
+  TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+  return true;
+}
+
+void CDlgPage1::OnOpenContainingFolder() {
+  const int row = SelectedHistoryRow();
+  if (row < 0) return;
+  switch (orvent::OpenProjectFolder(platform_, history[static_cast<size_t>(row)])) {
+    case orvent::FolderOpen::kNotFound:
+      ShowMessage(orvent::kMsgFolderNotFound);
+      break;
+    case orvent::FolderOpen::kNotOpened:
+      MessageBeep(MB_OK);
+      break;
+    case orvent::FolderOpen::kOpened:
+      break;
+  }
+}
+
+void CDlgPage1::OnCopyPath() {
+  const int row = SelectedHistoryRow();
+  if (row < 0) return;
+  if (!ui::CopyText(hwnd_, orvent::ProjectFilePath(history[static_cast<size_t>(row)]))) {
+    MessageBeep(MB_OK);
+  }
+}
+
+void CDlgPage1::OnGridChar(const std::string& text, DWORD time) {
+  const std::string& typed = typeAhead_.Add(text, time);
+  const int row =
+      orvent::FindRecentRow(history, SelectedHistoryRow(), typed, typeAhead_.Extended());
+  if (row < 0) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  grid.SetRow(row + grid.FixedRows());
+  grid.ShowCell(grid.Row(), grid.Col());
 }
 
 void CDlgPage1::OnGridMouseMove(float x, float y) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "history/recent_grid.h"
 #include "history/recent_history.h"
 #include "platform/platform.h"
 #include "platform/version_info.h"
@@ -56,6 +58,10 @@ class CDlgPage1 : public ui::Dialog {
   void OnSize(UINT type, int width, int height) override;
   // The Help button, and F1 anywhere in the window: the manual.
   void OnHelp() override;
+  // The grid's menu on its current row, from a right-click on a row or the keyboard.
+  bool OnContextMenu(HWND window, int x, int y) override;
+  // A project file dropped onto the window opens as one on the command line does.
+  void OnDropFiles(const std::vector<std::string>& paths) override;
 
  private:
   void SetUpGrid();
@@ -67,9 +73,14 @@ class CDlgPage1 : public ui::Dialog {
   void OnLastApplication();
   void OnSelectApplication();
   void OnDeleteHistory();
+  void OnOpenContainingFolder();
+  void OnCopyPath();
   void OnGridDblClick();
   void OnGridKeyDown(int key);
   void OnGridMouseMove(float x, float y);
+  // A character typed in the grid: the current row moves to the next project
+  // whose name begins with what was typed.
+  void OnGridChar(const std::string& text, DWORD time);
   // Ends the window; first the user learns of a history that is not saved.
   void EndSelector(int result);
 
@@ -81,4 +92,7 @@ class CDlgPage1 : public ui::Dialog {
   float previousY_ = 0.0f;
   // Whether the history, as last changed, is in the settings file.
   bool historySaved_ = true;
+  orvent::TypeAhead typeAhead_;
+  // The data row of the last right-click in the grid, -1 when it hit none.
+  int rightClickItem_ = -1;
 };

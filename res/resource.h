@@ -28,6 +28,8 @@
 // stand for.
 #define ID_GRID_OPEN_FOLDER 32771
 #define ID_GRID_COPY_PATH 32772
+// Posted when it is known whether more project files exist.
+#define ID_GRID_PRESENCE 32773
 
 // Project dialog (103)
 #define IDC_PROJECT_OK 1000

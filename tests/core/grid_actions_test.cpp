@@ -2,9 +2,15 @@
 // context menu's folder, and a project file dropped onto the window.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "history/project_presence.h"
 #include "history/recent_grid.h"
 #include "launch/project_folder.h"
 #include "project/command_line_project.h"
@@ -49,6 +55,46 @@ TEST(GridActions, TypingFindsTheNextRowWhoseNameBeginsSo) {
     EXPECT_EQ(typed.Add(k.chars, k.at), k.text) << k.at;
     EXPECT_EQ(typed.Extended(), std::string(k.text) != k.chars);
   }
+}
+
+// Each path is asked once, on another thread; one that does not answer within
+// the bound stays unknown and holds up no other.
+TEST(GridActions, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
+  using State = ProjectPresence::State;
+  std::mutex mutex;
+  std::condition_variable wake;
+  bool release = false;
+  std::atomic<int> asked{0}, answers{0}, returned{0};
+  {
+    ProjectPresence presence(
+        [&](const std::string& path) {
+          ++asked;
+          if (path == "silent") {
+            std::unique_lock<std::mutex> lock(mutex);
+            wake.wait_for(lock, std::chrono::seconds(10), [&] { return release; });
+          }
+          ++returned;
+          return path == "here";
+        },
+        [&] { ++answers; }, 100);
+    for (const char* path : {"silent", "here", "gone", "here"}) {
+      EXPECT_EQ(presence.Get(path), State::kUnknown) << path;
+    }
+    for (int i = 0; i < 500 && answers < 2; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(presence.Get("here"), State::kPresent);
+    EXPECT_EQ(presence.Get("gone"), State::kMissing);
+    EXPECT_EQ(presence.Get("silent"), State::kUnknown);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(answers, 2);
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    release = true;
+  }
+  wake.notify_all();
+  while (returned < 3) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 TEST(GridActions, TheFolderOpensWhenItExists) {

@@ -214,6 +214,8 @@ void Dialog::OnHelp() {}
 
 bool Dialog::OnContextMenu(HWND, int, int) { return false; }
 
+void Dialog::SetMessageResult(LRESULT result) { SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result); }
+
 void Dialog::OnDropFiles(const std::vector<std::string>&) {}
 
 bool Dialog::UpdateData(bool saveAndValidate) {

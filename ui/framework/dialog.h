@@ -62,6 +62,9 @@ class Dialog : public Window {
   // A modal message box owned by this dialog, titled with the program's
   // name, with the exclamation icon.
   int ShowMessage(const std::string& text, UINT buttons = MB_OK);
+  // The result of the message being handled, where the message has one
+  // (a notification's, for example).
+  void SetMessageResult(LRESULT result);
   // Moves the focus as the dialog manager does; an edit gets its text selected.
   void GotoDlgCtrl(int id);
 

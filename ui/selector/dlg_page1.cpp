@@ -28,6 +28,9 @@ const int kTipInitialMs = 200;
 const int kTipReshowMs = 500;
 const int kTipAutoPopMs = 10000;
 const int kTipMaxWidth = 300;
+// How long a project file's check may take before the row is drawn as it is.
+const int kPresenceBoundMs = 2000;
+const char kNotFoundTip[] = " (not found)";
 
 HICON LoadProgramIcon(int widthMetric, int heightMetric) {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
@@ -66,6 +69,11 @@ BOOL CDlgPage1::OnInitDialog() {
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
   settingsPath = orvent::LocateSettingsFile(platform_, programFolder_, &history);
+  HWND window = hwnd_;
+  orvent::Platform* platform = &platform_;
+  presence_ = std::make_unique<orvent::ProjectPresence>(
+      [platform](const std::string& path) { return platform->Exists(path); },
+      [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
   SetUpGrid();
   FillRecentGrid(0);
   UpdateData(false);
@@ -142,6 +150,9 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
     case ID_GRID_COPY_PATH:
       OnCopyPath();
       return true;
+    case ID_GRID_PRESENCE:
+      InvalidateRect(grid.Handle(), nullptr, FALSE);
+      return true;
     case IDOK:
       // The window has no default button: Enter, in the grid above all,
       // must not close the Selector.
@@ -158,6 +169,19 @@ bool CDlgPage1::OnNotify(const NMHDR* header) {
     case NM_DBLCLK:
       OnGridDblClick();
       return true;
+    case NM_CUSTOMDRAW: {
+      // A row whose project file is gone is drawn in grey.
+      auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header));
+      if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        SetMessageResult(CDRF_NOTIFYITEMDRAW);
+      } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        if (ProjectMissing(static_cast<int>(draw->nmcd.dwItemSpec))) {
+          draw->clrText = GetSysColor(COLOR_GRAYTEXT);
+        }
+        SetMessageResult(CDRF_DODEFAULT);
+      }
+      return true;
+    }
     case NM_RCLICK:
       // The list-view has made the row under the pointer current; the
       // context menu that follows is for it.
@@ -288,6 +312,12 @@ void CDlgPage1::OnDeleteHistory() {
   }
 }
 
+bool CDlgPage1::ProjectMissing(int row) {
+  if (row < 0 || row >= static_cast<int>(history.size()) || presence_ == nullptr) return false;
+  const std::string path = orvent::ProjectFilePath(history[static_cast<std::size_t>(row)]);
+  return presence_->Get(path) == orvent::ProjectPresence::State::kMissing;
+}
+
 int CDlgPage1::SelectedHistoryRow() const {
   return orvent::HistoryIndexOfRow(grid.Row(), grid.Rows(), grid.FixedRows());
 }
@@ -369,6 +399,7 @@ void CDlgPage1::OnGridMouseMove(float x, float y) {
   if (col >= grid.FixedCols() && row >= grid.FixedRows()) {
     if (x != previousX_ || y != previousY_) toolTip.Pop();
     tipText = orvent::Trim(grid.TextMatrix(row, col));
+    if (ProjectMissing(row - grid.FixedRows())) tipText += kNotFoundTip;
   } else {
     toolTip.Pop();
     tipText.clear();

@@ -3,9 +3,11 @@
 // and starts the member applications.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "history/project_presence.h"
 #include "history/recent_grid.h"
 #include "history/recent_history.h"
 #include "platform/platform.h"
@@ -67,6 +69,8 @@ class CDlgPage1 : public ui::Dialog {
   void SetUpGrid();
   // The history index of the grid's current row, or -1 when it is no data row.
   int SelectedHistoryRow() const;
+  // Whether the project file of a history row is known to be gone.
+  bool ProjectMissing(int row);
 
   void OnCreateNewProject();
   void OnSelectOpenProject();
@@ -93,6 +97,8 @@ class CDlgPage1 : public ui::Dialog {
   // Whether the history, as last changed, is in the settings file.
   bool historySaved_ = true;
   orvent::TypeAhead typeAhead_;
+  // Whether the rows' project files exist, asked as the rows come into view.
+  std::unique_ptr<orvent::ProjectPresence> presence_;
   // The data row of the last right-click in the grid, -1 when it hit none.
   int rightClickItem_ = -1;
 };

@@ -55,7 +55,7 @@ orvent_start_display() {
   # Xvfb picks a free display number itself and reports it on fd 3.
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${ORVENT_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
   ORVENT_XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$display_file" ] && break

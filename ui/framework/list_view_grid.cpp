@@ -235,11 +235,23 @@ void ListViewGrid::SetFont(const std::string& face, float points) {
   font_ = font;
 }
 
-void ListViewGrid::SetColWidth(int col, int twips) {
-  HDC dc = GetDC(listView_);
-  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
-  if (dc != nullptr) ReleaseDC(listView_, dc);
-  ListView_SetColumnWidth(listView_, col, MulDiv(twips, dpi, 1440));
+void ListViewGrid::FitColumns(const int* weights, int count) {
+  RECT client = {};
+  GetClientRect(listView_, &client);
+  int width = client.right - client.left;
+  if ((GetWindowLongA(listView_, GWL_STYLE) & WS_VSCROLL) == 0) {
+    width -= GetSystemMetrics(SM_CXVSCROLL);
+  }
+  int total = 0;
+  for (int col = 0; col < count; ++col) total += weights[col];
+  if (width <= 0 || total <= 0) return;
+  // The last column takes what rounding leaves.
+  int left = width;
+  for (int col = 0; col < count; ++col) {
+    const int share = col + 1 < count ? MulDiv(width, weights[col], total) : left;
+    ListView_SetColumnWidth(listView_, col, share);
+    left -= share;
+  }
 }
 
 }  // namespace ui

@@ -71,8 +71,10 @@ class ListViewGrid {
   int MouseRow() const;
   int MouseCol() const;
   void SetFont(const std::string& face, float points);
-  // Column widths in twips (1/1440 inch); only their proportions matter.
-  void SetColWidth(int col, int twips);
+  // Shares the grid's width among the columns in proportion to `weights`,
+  // leaving room for a vertical scroll bar, so that no horizontal one shows
+  // at any screen resolution until the user widens a column.
+  void FitColumns(const int* weights, int count);
 
   // Answers the list-view's request for an item's text; true when the
   // notification was the grid's.

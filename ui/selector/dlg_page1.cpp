@@ -94,8 +94,8 @@ void CDlgPage1::SetUpGrid() {
   grid.SetRedraw(true);
   for (int col = 0; col < orvent::kGridColumns; ++col) {
     grid.SetTextMatrix(0, col, orvent::kGridHeaders[col]);
-    grid.SetColWidth(col, kColumnWidths[col]);
   }
+  grid.FitColumns(kColumnWidths, orvent::kGridColumns);
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);

@@ -5,7 +5,9 @@
 #   scripts/e2e.sh BUILD_DIR [gtest options...]
 #
 # BUILD_DIR is a build made with cmake/mingw-x86_64.cmake. The wine prefix
-# lives in BUILD_DIR/wineprefix and is reused once initialised. When
+# lives in BUILD_DIR/wineprefix and is reused once initialised. A whole run
+# (no gtest options) runs the journeys at 96 DPI, then those named "...Dpi"
+# again at 120, 144 and 192 DPI. When
 # ORVENT_SCREENSHOTS names a folder, screenshots of the display are saved
 # there at the moments the tests ask for them.
 set -euo pipefail
@@ -39,8 +41,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-ORVENT_FORCE_XVFB=1 orvent_start_display
+# Large enough for the selector window at 192 DPI.
+ORVENT_FORCE_XVFB=1 ORVENT_XVFB_SCREEN=2560x1600 orvent_start_display
 orvent_wine_env "$build_dir/wineprefix"
+
+# Wine takes the DPI from the registry as its server starts.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+set_dpi 96
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -72,6 +83,17 @@ start=$(date +%s)
 set +e
 wine "$driver" "$@" 2>&1 | tr -d '\r'
 status=${PIPESTATUS[0]}
+if [[ $# -eq 0 ]]; then
+  for dpi in 120 144 192; do
+    echo "e2e: at $dpi DPI"
+    set_dpi "$dpi"
+    mkdir -p "$scratch/$dpi"
+    ORVENT_E2E_DPI=$dpi ORVENT_E2E_SCRATCH=$(winepath -w "$scratch/$dpi") \
+      wine "$driver" --gtest_filter='*Dpi*' 2>&1 | tr -d '\r'
+    [[ ${PIPESTATUS[0]} -eq 0 ]] || status=1
+  done
+  set_dpi 96
+fi
 set -e
 echo "e2e: orvent_e2e.exe exited with $status after $(($(date +%s) - start)) s"
 exit "$status"

@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/support/fake_platform.h"
 
 namespace orvent {
 namespace {
+
+const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
 
 // The enabled radios of the three groups, one digit each: "111/11110/100".
 std::string Flags(const RadioEnables& e) {
@@ -57,26 +61,34 @@ class ProjectDialogModelTest : public ::testing::Test {
   const std::string work = platform.Root() + "Work\\";
 };
 
-TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndItsFile) {
+TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
   AddProject("Site1", 3, 5);
-  AddProject("Power", 4, 3);
+  AddProject("Power", 4, 3);  // WGS84 is shown, and so taken, as Tokyo datum
   const struct {
     bool create;
     const char* name;
     int appIndex;
     const char* choices;
-  } cases[] = {{true, "", 0, "0000"},       {false, "", 0, "0000"},
-               {false, "Site1", 1, "1331"}, {false, "Site1", 3, "2231"},
-               {false, "Site1", 4, "2331"}, {false, "Power", 5, "1440"},
-               {true, "Site1", 4, "0000"}};
+    const char* started;  // application, project type and geodetic code after OK
+  } cases[] = {{true, "", 0, "0000", ""},
+               {true, "Site1", 4, "0000", ""},
+               {false, "Site1", 1, "1331", "13JGD"},
+               {false, "Site1", 3, "2231", "22JGD"},
+               {false, "Site1", 4, "2331", "43JGD"},
+               {false, "Power", 5, "1440", "54TD"}};
   for (const auto& c : cases) {
-    const ProjectDialogModel model = Opened(c.create, c.name, c.appIndex);
-    EXPECT_EQ(Choices(model), c.choices) << c.name << " " << c.appIndex;
+    ProjectDialogModel model = Opened(c.create, c.name, c.appIndex);
     const std::string name = c.name;
+    EXPECT_EQ(Choices(model), c.choices) << name << " " << c.appIndex;
     EXPECT_EQ(model.nameText, name);
     EXPECT_EQ(model.locationText, name.empty() ? "" : c.create ? work : work + name + ".mbc");
     EXPECT_EQ(model.startFolder, name.empty() ? "C:\\Docs" : work);
-    EXPECT_FALSE(model.showWindPower) << "shown only for a file chosen with Reference";
+    if (c.create) continue;
+    ASSERT_TRUE(Ok(model).accepted);
+    const RecentEntry e = model.GetEntry();
+    EXPECT_EQ(e.location + e.projectName, work + name);
+    EXPECT_EQ(std::to_string(e.appIndex) + std::to_string(e.projectType) + e.geodeticCode,
+              c.started);
   }
 }
 
@@ -92,8 +104,8 @@ TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
                {false, false, false, true, true, 2, 2, 2, 0, "101/00100/100"},
                {false, false, false, true, true, 2, 3, 3, 0, "101/00010/100"},
                {false, false, false, true, true, 1, 4, 4, 0, "010/00001/100"},
-               {false, false, false, true, true, 0, 7, 7, 0, "100/00000/100"},
-               {false, false, false, true, true, 0, -1, 0, -1, "100/00000/000"},
+               // Indexes outside their groups enable nothing.
+               {false, false, false, true, true, 0, 7, 7, -1, "100/00000/000"},
                {false, false, true, true, true, 1, 4, 0, 0, "010/10001/100"},
                {false, false, true, true, true, 0, 4, 2, 0, "010/00100/100"},
                {false, false, true, true, true, 2, 3, 3, 0, "101/00010/100"}};
@@ -151,7 +163,7 @@ TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice
 
 TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
   AddProject("Site1", 0);
-  platform.AddFile(work + "Odd.mbc");  // not a project file: reads as type 0
+  const std::string site1 = work + "Site1.mbc";
   const struct {
     bool create;
     std::string name, location, shown;  // the location once OK normalised it
@@ -161,16 +173,13 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
   } cases[] = {
       {true, " ", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgNameInvalid, Field::kName},
       {true, "a/b", work + "\\\\", work, 0, 0, kMsgNameForbidden, Field::kName},
-      {true, "x|", work, work, 0, 0, kMsgNameForbidden, Field::kName},
       {true, "Site", "  ", "\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
       {true, "Site", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
       {false, "Site1", " ", "", 0, 0, kMsgProjectFileMissing, Field::kLocation},
       {false, "Site1", work + "None.mbc", work + "None.mbc", 0, 0, kMsgProjectFileMissing,
        Field::kLocation},
-      {false, "Site1", work + "Site1.mbc", work + "Site1.mbc", -1, 0, kMsgNoApplication,
-       Field::kApplication},
-      {false, "x", work + "Odd.mbc", work + "Odd.mbc", 0, -1, kMsgNoProjectType,
-       Field::kProjectType}};
+      {false, "Site1", site1, site1, -1, 0, kMsgNoApplication, Field::kApplication},
+      {false, "x", site1, site1, 0, -1, kMsgNoProjectType, Field::kProjectType}};
   for (const auto& c : cases) {
     ProjectDialogModel model;
     model.createMode = c.create;
@@ -184,18 +193,24 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
     EXPECT_EQ(outcome.message, c.message) << c.name << " in " << c.location;
     EXPECT_EQ(outcome.focus, c.focus);
   }
+  // Each character the message lists is refused.
+  for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
+    ProjectDialogModel model = Opened(true, "");
+    model.nameText = std::string("a") + *forbidden;
+    model.locationText = work;
+    EXPECT_EQ(Ok(model).message, kMsgNameForbidden) << *forbidden;
+  }
   EXPECT_TRUE(platform.madeFolders.empty());
 }
 
 TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
-  const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
   for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
   platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
   platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
   // Made by someone else meanwhile: the folder is not there, yet cannot be made.
-  platform.FailMakeFolder(work + "Raced\\", MakeFolderResult::kAlreadyExists);
+  platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
   platform.AddFile(work + "Raced\\Raced.mbc");
-  platform.FailMakeFolder(work + "Locked\\", MakeFolderResult::kFailed);
+  platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
   const struct {
     std::string name, message;
     int slept;
@@ -215,6 +230,9 @@ TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
     EXPECT_EQ(outcome.accepted, c.message.empty());
     EXPECT_EQ(outcome.focus, Field::kNone);
     EXPECT_EQ(platform.sleptMilliseconds, c.slept);
+    const RecentEntry entry = model.GetEntry();
+    EXPECT_EQ(entry.location + entry.projectName,
+              c.message.empty() ? work + c.name + "\\" + c.name : "");
   }
   const std::string folder = work + kHyoji + "\\";
   EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
@@ -222,29 +240,6 @@ TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
   ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
   EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType), "6.0.0|3");
   EXPECT_EQ(written.geodeticIndex, 0);
-}
-
-TEST_F(ProjectDialogModelTest, OkGivesTheProjectAndTheApplicationToStart) {
-  AddProject("Site1", 2, 3);
-  const struct {
-    bool create;
-    int application, projectType, appIndex;
-  } cases[] = {
-      {false, 2, 2, 2}, {false, 2, 3, 4}, {false, 1, 4, 5}, {false, 0, 1, 0}, {true, 0, 3, 0}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model = Opened(c.create, "Site1");
-    model.nameText = c.create ? "New" : model.nameText;
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    ASSERT_TRUE(Ok(model).accepted);
-    const RecentEntry entry = model.GetEntry();
-    EXPECT_EQ(entry.location, c.create ? work + "New\\" : work);
-    EXPECT_EQ(entry.projectName, c.create ? "New" : "Site1");
-    EXPECT_EQ(entry.appIndex, c.appIndex);
-    EXPECT_EQ(entry.projectType, c.projectType);
-    EXPECT_EQ(entry.geodeticCode, "TD") << "WGS84 is shown, and so taken, as Tokyo datum";
-    EXPECT_EQ(entry.number, -1);
-  }
 }
 
 }  // namespace

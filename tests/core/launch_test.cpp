@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "history/history_file.h"
+#include "history/recent_grid.h"
 #include "launch/manual.h"
 #include "launch/run_process.h"
 #include "launch/start_application.h"
@@ -46,15 +47,15 @@ TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
   platform.AddFile("C:\\T\\E.exe");
   ASSERT_TRUE(RunProcess(platform, " C:\\T\\E.exe ", {"/weng", "  ", "/nofm"}, " D:\\Site A\\\\ ",
                          kShowNormalWindow, kNormalPriority));
-  platform.startProcessResult = false;
+  // A missing program is left to the command line; no folder is the current one.
+  platform.succeeds = false;
   EXPECT_FALSE(RunProcess(platform, "C:\\T\\Missing.exe", {}, "  ", 5, 0x20));
   ASSERT_EQ(platform.started.size(), 2u);
   const ProcessRequest& first = platform.started[0];
-  EXPECT_EQ(first.commandLine, "\"C:\\T\\E.exe\" /weng /nofm");
-  EXPECT_EQ(first.applicationName + "|" + first.workingFolder, "C:\\T\\E.exe|D:\\Site A");
+  EXPECT_EQ(first.applicationName + "|" + first.commandLine + "|" + first.workingFolder,
+            "C:\\T\\E.exe|\"C:\\T\\E.exe\" /weng /nofm|D:\\Site A");
   EXPECT_EQ(first.showMode, 5);
   EXPECT_EQ(first.creationFlags, 0x04000020u);
-  // A missing program is left to the command line; no folder is the current one.
   EXPECT_EQ(platform.started[1].applicationName + "|" + platform.started[1].workingFolder, "|.");
   // ソ (0x83 0x5C) at the end keeps its trail byte.
   EXPECT_EQ(BuildProcessRequest(platform, "a", {}, "D:\\\x83\x5C\\\\", 5, 0).workingFolder,
@@ -64,44 +65,37 @@ TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
 TEST(Launch, EachApplicationHasItsCommandLineAndIsRecordedAsStarted) {
   FakePlatform platform;
   platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc");
-  const RecentEntry siteA{7, " Site A ", "D:\\Wind Work\\Site A\\\\ ", 0, 0, "WGS"};
-  const struct {
-    int app, type;
-    const char* commandLine;
-    int recorded;  // application and project type as recorded, 10 * app + type
-  } cases[] = {{0, 0, "ORVENTBasic.exe\" /nofm", 0},
-               {0, 3, "ORVENTBasicEW.exe\" /nofm", 3},
-               {1, 4, "ORVENTEnergy.exe\" /nofm", 14},
-               {2, 4, "ORVENTEnergy.exe\" /weng /nofm", 20},
-               {2, 2, "ORVENTEnergy.exe\" /design /nofm", 30},
-               {3, 2, "ORVENTEnergy.exe\" /design /nofm", 32},
-               {4, 3, "ORVENTExtremeWind.exe\" /dws2 /nofm", 43},
-               {5, 4, "ORVENTWindFarm.exe\" /windpower /nofm", 54}};
-  for (const auto& [app, type, commandLine, recorded] : cases) {
-    RecentEntry entry = siteA;
-    entry.appIndex = app;
-    entry.projectType = type;
+  // Application and project type, the executable and its option, and the
+  // application and project type recorded (10 * app + type).
+  for (const auto& [app, type, commandLine, recorded] :
+       {std::tuple{0, 0, "ORVENTBasic.exe\" /nofm", 0},
+        {0, 3, "ORVENTBasicEW.exe\" /nofm", 3},
+        {1, 4, "ORVENTEnergy.exe\" /nofm", 14},
+        {2, 4, "ORVENTEnergy.exe\" /weng /nofm", 20},
+        {2, 2, "ORVENTEnergy.exe\" /design /nofm", 30},
+        {3, 2, "ORVENTEnergy.exe\" /design /nofm", 32},
+        {4, 3, "ORVENTExtremeWind.exe\" /dws2 /nofm", 43},
+        {5, 4, "ORVENTWindFarm.exe\" /windpower /nofm", 54}}) {
+    const RecentEntry entry{7, " Site A ", "D:\\Wind Work\\Site A\\\\ ", app, type, "WGS"};
     StartPlan plan;
     ASSERT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
     ASSERT_TRUE(RunStart(platform, plan));
     EXPECT_EQ(platform.started.back().commandLine,
               std::string("\"C:\\P\\") + commandLine + " \"D:\\Wind Work\\Site A\\Site A.mbc\"");
-    EXPECT_EQ(platform.started.back().workingFolder, "D:\\Wind Work\\Site A");
-    EXPECT_EQ(platform.currentFolder, "D:\\Wind Work\\Site A\\\\");
     EXPECT_EQ(plan.project.appIndex * 10 + plan.project.projectType, recorded);
   }
+  EXPECT_EQ(platform.started.back().workingFolder, "D:\\Wind Work\\Site A");
+  EXPECT_EQ(platform.currentFolder, "D:\\Wind Work\\Site A\\\\");
   // A history row is started as it is; a missing one or file starts nothing.
-  RecentHistory history = {{1, "Gone", "D:\\Gone\\", 0, 0, "TD"}, siteA};
+  RecentHistory history = {{1, "Gone", "D:\\Gone\\", 0, 0, "TD"},
+                           {7, " Site A ", "D:\\Wind Work\\Site A", 0, 0, "WGS"}};
   StartPlan plan;
-  for (const auto& [row, check] :
-       std::initializer_list<std::pair<int, StartCheck>>{{2, StartCheck::kNoProject},
-                                                         {-1, StartCheck::kNoProject},
-                                                         {0, StartCheck::kProjectFileMissing},
-                                                         {1, StartCheck::kReady}}) {
-    EXPECT_EQ(PlanStart(platform, history, nullptr, row, "C:\\P\\", &plan), check) << row;
+  std::vector<StartCheck> checks;
+  for (int row : {2, -1, 0, 1}) {
+    checks.push_back(PlanStart(platform, history, nullptr, row, "C:\\P\\", &plan));
   }
-  platform.startProcessResult = false;
-  EXPECT_FALSE(RunStart(platform, plan));
+  EXPECT_EQ(checks, (std::vector<StartCheck>{StartCheck::kNoProject, StartCheck::kNoProject,
+                                             StartCheck::kProjectFileMissing, StartCheck::kReady}));
   // The project heads the history and is saved; kept in memory when it cannot be.
   const std::string settings = platform.Root() + "orvent.ini";
   ASSERT_TRUE(RecordStart(&history, plan, 1, settings));
@@ -109,12 +103,17 @@ TEST(Launch, EachApplicationHasItsCommandLineAndIsRecordedAsStarted) {
   RecentHistory saved;
   ASSERT_TRUE(LoadHistory(settings, &saved));
   EXPECT_EQ(saved.size(), 2u);
+  // A row deleted from the grid is gone from the file too.
+  ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings));
+  ASSERT_TRUE(LoadHistory(settings, &saved));
+  EXPECT_EQ(saved.size() * 10 + history.size(), 11u);
   EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
-  EXPECT_EQ(history.size(), 2u);
+  EXPECT_EQ(history.size(), 1u);
   // An empty location names the file in the current folder.
   EXPECT_EQ(ProjectFilePath({-1, " A ", "  ", 0, 0, ""}), "A.mbc");
   EXPECT_TRUE(OpenManual(platform, "C:\\P\\"));
-  platform.shellOpenResult = false;
+  platform.succeeds = false;
+  EXPECT_FALSE(RunStart(platform, plan));
   EXPECT_FALSE(OpenManual(platform, "C:\\P\\"));
   EXPECT_EQ(platform.shellOpened, std::vector<std::string>(2, "C:\\P\\OL_Manual.pdf"));
 }

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/fake_platform.h"
@@ -30,6 +31,24 @@ std::string Flags(const RadioEnables& e) {
 std::string Choices(const ProjectDialogModel& m) {
   return std::to_string(m.applicationChoice) + std::to_string(m.projectTypeChoice) +
          std::to_string(m.initialProjectType) + std::to_string(m.geodeticRadio);
+}
+
+// The dialog in open mode, or in create mode ('c'), select-application mode
+// ('s') or showing wind power ('w'), with these texts and radios.
+ProjectDialogModel Model(const std::string& modes, const std::string& name,
+                         const std::string& location, int application, int projectType,
+                         int initialType = 0, int geodetic = 0) {
+  ProjectDialogModel m;
+  m.createMode = modes.find('c') != std::string::npos;
+  m.selectApplicationMode = modes.find('s') != std::string::npos;
+  m.showWindPower = modes.find('w') != std::string::npos;
+  m.nameText = name;
+  m.locationText = location;
+  m.applicationChoice = application;
+  m.projectTypeChoice = projectType;
+  m.initialProjectType = initialType;
+  m.geodeticRadio = geodetic;
+  return m;
 }
 
 class ProjectDialogModelTest : public ::testing::Test {
@@ -93,58 +112,40 @@ TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplicatio
 }
 
 TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
-  const struct {
-    bool create, selectApplication, windPower, name, location;
-    int application, projectType, initialType, geodetic;
-    const char* flags;
-  } cases[] = {{true, false, false, false, false, 0, 0, 0, 0, "100/11110/111"},
-               {false, false, false, true, false, 0, 0, 0, 0, "000/00000/000"},
-               {false, true, false, false, false, 0, 1, 1, 1, "111/01000/000"},
-               {false, false, false, true, true, 0, 0, 0, 1, "111/10000/010"},
-               {false, false, false, true, true, 2, 2, 2, 0, "101/00100/100"},
-               {false, false, false, true, true, 2, 3, 3, 0, "101/00010/100"},
-               {false, false, false, true, true, 1, 4, 4, 0, "010/00001/100"},
-               // Indexes outside their groups enable nothing.
-               {false, false, false, true, true, 0, 7, 7, -1, "100/00000/000"},
-               {false, false, true, true, true, 1, 4, 0, 0, "010/10001/100"},
-               {false, false, true, true, true, 0, 4, 2, 0, "010/00100/100"},
-               {false, false, true, true, true, 2, 3, 3, 0, "101/00010/100"}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model;
-    model.createMode = c.create;
-    model.selectApplicationMode = c.selectApplication;
-    model.showWindPower = c.windPower;
-    model.nameText = c.name ? "n" : "";
-    model.locationText = c.location ? "l" : "";
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    model.initialProjectType = c.initialType;
-    model.geodeticRadio = c.geodetic;
-    EXPECT_EQ(Flags(model.Enables()), c.flags) << "case " << (&c - cases);
+  const std::pair<ProjectDialogModel, const char*> cases[] = {
+      {Model("c", "", "", 0, 0), "100/11110/111"},
+      {Model("", "n", "", 0, 0), "000/00000/000"},
+      {Model("s", "", "", 0, 1, 1, 1), "111/01000/000"},
+      {Model("", "n", "l", 0, 0, 0, 1), "111/10000/010"},
+      {Model("", "n", "l", 2, 2, 2), "101/00100/100"},
+      {Model("", "n", "l", 2, 3, 3), "101/00010/100"},
+      {Model("", "n", "l", 1, 4, 4), "010/00001/100"},
+      {Model("", "n", "l", 0, 7, 7, -1), "100/00000/000"},  // outside their groups: nothing
+      {Model("w", "n", "l", 1, 4, 0), "010/10001/100"},
+      {Model("w", "n", "l", 0, 4, 2), "010/00100/100"},
+      {Model("w", "n", "l", 2, 3, 3), "101/00010/100"}};
+  for (const auto& [model, flags] : cases) {
+    EXPECT_EQ(Flags(model.Enables()), flags) << Choices(model) << model.showWindPower;
   }
   // A click repairs what may not be picked, by the radios enabled when it came.
   AddProject("Power", 4);
   ProjectDialogModel power = Opened(false, "Power");  // Basic is not for wind power
   EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");
   EXPECT_EQ(power.applicationChoice, kAppEnergy);
-  power.showWindPower = true;
-  power.initialProjectType = kTypeMeasurement;
-  power.applicationChoice = kAppBasic;
+  power = Model("w", "n", "l", kAppBasic, kTypeWindPower);
   EXPECT_EQ(Flags(power.ApplicationClicked()), "010/10000/100");
   EXPECT_EQ(Choices(power), "1000");
-  ProjectDialogModel none;  // nothing may be picked: the choice stays
-  none.applicationChoice = 2;
+  ProjectDialogModel none = Model("", "", "", 2, 0);  // nothing may be picked: the choice stays
   none.ApplicationClicked();
   EXPECT_EQ(none.applicationChoice, 2);
 }
 
 TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
   const std::string file = AddProject("Power", 4, 4);
-  ProjectDialogModel create = Opened(true, "");
-  create.locationText = " " + work + " ";
-  EXPECT_EQ(create.BeginReference(platform).folder, work);
-  EXPECT_EQ(platform.currentFolder, work) << "the folder chooser opens in the current folder";
-  create.applicationChoice = 2;
+  ProjectDialogModel create = Model("c", "", " " + work + " ", 2, 0);
+  // The folder chooser opens in the current folder too.
+  EXPECT_EQ(create.BeginReference(platform).folder + "|" + platform.currentFolder,
+            work + "|" + work);
   create.TakeFolder(" C:\\New\\\\ ");
   EXPECT_EQ(create.locationText + create.startFolder, "C:\\New\\C:\\New\\");
   EXPECT_EQ(create.applicationChoice, kAppBasic);
@@ -161,49 +162,8 @@ TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice
   EXPECT_TRUE(open.showWindPower);
 }
 
-TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
-  AddProject("Site1", 0);
-  const std::string site1 = work + "Site1.mbc";
-  const struct {
-    bool create;
-    std::string name, location, shown;  // the location once OK normalised it
-    int application, projectType;
-    const char* message;
-    Field focus;
-  } cases[] = {
-      {true, " ", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgNameInvalid, Field::kName},
-      {true, "a/b", work + "\\\\", work, 0, 0, kMsgNameForbidden, Field::kName},
-      {true, "Site", "  ", "\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
-      {true, "Site", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
-      {false, "Site1", " ", "", 0, 0, kMsgProjectFileMissing, Field::kLocation},
-      {false, "Site1", work + "None.mbc", work + "None.mbc", 0, 0, kMsgProjectFileMissing,
-       Field::kLocation},
-      {false, "Site1", site1, site1, -1, 0, kMsgNoApplication, Field::kApplication},
-      {false, "x", site1, site1, 0, -1, kMsgNoProjectType, Field::kProjectType}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model;
-    model.createMode = c.create;
-    model.nameText = c.name;
-    model.locationText = c.location;
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    const OkOutcome outcome = Ok(model);
-    EXPECT_EQ(model.locationText, c.shown);
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.message, c.message) << c.name << " in " << c.location;
-    EXPECT_EQ(outcome.focus, c.focus);
-  }
-  // Each character the message lists is refused.
-  for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
-    ProjectDialogModel model = Opened(true, "");
-    model.nameText = std::string("a") + *forbidden;
-    model.locationText = work;
-    EXPECT_EQ(Ok(model).message, kMsgNameForbidden) << *forbidden;
-  }
-  EXPECT_TRUE(platform.madeFolders.empty());
-}
-
-TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
+TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfItsOwn) {
+  const std::string site1 = AddProject("Site1", 0);
   for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
   platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
   platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
@@ -211,28 +171,44 @@ TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
   platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
+  const int kWait = 60000;
   const struct {
-    std::string name, message;
+    ProjectDialogModel model;
+    std::string shown;  // the location once OK normalised it
+    std::string message;
+    Field focus;
     int slept;
-  } cases[] = {{kHyoji, "", 0},
-               {"Hidden", "", 0},
-               {"Taken", kMsgProjectExists, 0},
-               {"Raced", kMsgProjectExists, 60000},
-               {"Locked", kMsgFolderFailed + work + "Locked\\]", 60000}};
-  for (const auto& c : cases) {
+  } cases[] = {
+      {Model("c", " ", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgNameInvalid, Field::kName, 0},
+      {Model("c", "a/b", work + "\\\\", 0, 0), work, kMsgNameForbidden, Field::kName, 0},
+      {Model("c", "Site", "  ", 0, 0), "\\", kMsgLocationInvalid, Field::kLocation, 0},
+      {Model("c", "Site", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgLocationInvalid,
+       Field::kLocation, 0},
+      {Model("", "Site1", " ", 0, 0), "", kMsgProjectFileMissing, Field::kLocation, 0},
+      {Model("", "Site1", work + "None.mbc", 0, 0), work + "None.mbc", kMsgProjectFileMissing,
+       Field::kLocation, 0},
+      {Model("", "Site1", site1, -1, 0), site1, kMsgNoApplication, Field::kApplication, 0},
+      {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, Field::kProjectType, 0},
+      {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", Field::kNone, 0},
+      {Model("c", "Hidden", work, 0, 3), work + "Hidden\\", "", Field::kNone, 0},
+      {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, Field::kNone, 0},
+      {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, Field::kNone, kWait},
+      {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]", Field::kNone,
+       kWait}};
+  for (auto [model, shown, message, focus, slept] : cases) {
     platform.sleptMilliseconds = 0;
-    ProjectDialogModel model = Opened(true, "");
-    model.nameText = c.name;
-    model.locationText = work;
-    model.projectTypeChoice = kTypeExtremeWind;
     const OkOutcome outcome = Ok(model);
-    EXPECT_EQ(outcome.message, c.message) << c.name;
-    EXPECT_EQ(outcome.accepted, c.message.empty());
-    EXPECT_EQ(outcome.focus, Field::kNone);
-    EXPECT_EQ(platform.sleptMilliseconds, c.slept);
+    EXPECT_EQ(outcome.message + "|" + model.locationText, message + "|" + shown) << model.nameText;
+    EXPECT_EQ(outcome.accepted, message.empty());
+    EXPECT_EQ(outcome.focus, focus);
+    EXPECT_EQ(platform.sleptMilliseconds, slept);
     const RecentEntry entry = model.GetEntry();
-    EXPECT_EQ(entry.location + entry.projectName,
-              c.message.empty() ? work + c.name + "\\" + c.name : "");
+    EXPECT_EQ(entry.location + entry.projectName, message.empty() ? shown + model.nameText : "");
+  }
+  // Each character the message lists is refused.
+  for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
+    ProjectDialogModel model = Model("c", std::string("a") + *forbidden, work, 0, 0);
+    EXPECT_EQ(Ok(model).message, kMsgNameForbidden) << *forbidden;
   }
   const std::string folder = work + kHyoji + "\\";
   EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});

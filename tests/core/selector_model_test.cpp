@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "platform/version_info.h"
@@ -21,25 +20,23 @@ namespace {
 
 const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
 
-TEST(Startup, TheVersionComesFromTheFixedRecord) {
+TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   FakePlatform platform;
   // A signature out of the 4-byte steps, then the record: file version
   // 6.1.3.2, product version 6.1.0.2.
-  platform.versionResource = {0,    0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF,
-                              0xFE, 0, 0,    0,    0,    1,    0, 6, 0,    2,    0,
-                              3,    0, 1,    0,    6,    0,    2, 0, 0,    0};
-  platform.versionResource.resize(8 + 52);
-  platform.versionValues["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
-  platform.versionValues["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
+  platform.version[""] = {0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0, 0,
+                          1, 0, 6,    0,    2,    0,    3, 0, 1,    0,    6,    0,    2, 0, 0, 0};
+  platform.version[""].resize(8 + 52);
+  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
+  platform.version["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
   const VersionInfo info = ReadVersionInfo(platform);
   EXPECT_EQ(VersionLine("x", info.fileVersion), "6.1c (6.1.3.2)");
-  EXPECT_EQ(ThreePartVersionText(info.fileVersion), "6.1.3");
   EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
             "ORVENT Version 6.1  (6.1.0.2)");
   EXPECT_EQ(info.copyright, "(C)");
-  platform.versionValues["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
+  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
   EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
-  platform.versionResource.resize(8 + 51);  // the whole record must fit
+  platform.version[""].resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
   // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.
   for (const auto& [build, line] : {std::pair{27u, "1.0{ (1.0.27.0)"},
@@ -47,16 +44,12 @@ TEST(Startup, TheVersionComesFromTheFixedRecord) {
                                     {257u, "1.0a (1.0.257.0)"}}) {
     EXPECT_EQ(VersionLine("x", {1, 0, build, 0}), line);
   }
-}
-
-TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");
   EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
   EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
   EXPECT_EQ(ProgramFolderOf("a.exe", "Lancher"), "");
   // A folder whose files would reach MAX_PATH is used in its short form; the
   // longest such file is ORVENTExtremeWind.exe (21 characters).
-  FakePlatform platform;
   const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
   const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
   platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
@@ -119,28 +112,22 @@ TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
   FakePlatform platform;
   const std::string folder = platform.Root() + kHyoji + "\\";
   platform.AddFolder(folder);
-  const struct {
-    const char* file;
-    int type, geodetic;
-    const char* opened;  // the path on the command line
-    int appIndex;
-    const char* code;
-  } cases[] = {{"A.mbc", 3, 5, "A.MBC", 0, "JGD"},
-               {"B.mbc", 2, 3, "B.meg", 2, "WGS"},
-               {"C.mbc", 3, 0, "C.meg", 2, "TD"},
-               {"D.mbc", 4, 0, "D.Meg", 1, "TD"},
-               {"E.txt", 0, 0, "E.txt", 7, "TD"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.opened);
-    platform.AddFile(folder + c.opened);
-    ASSERT_TRUE(WriteProjectFile(folder + c.file,
-                                 {c.type, "1", c.geodetic, GeodeticNames[c.geodetic], ""}));
+  // The path on the command line, the project file's type and geodetic
+  // system, and the application and geodetic code of the row.
+  for (const auto& [opened, type, geodetic, appIndex, code] : {std::tuple{"A.MBC", 3, 5, 0, "JGD"},
+                                                               {"B.meg", 2, 3, 2, "WGS"},
+                                                               {"C.meg", 3, 0, 2, "TD"},
+                                                               {"D.Meg", 4, 0, 1, "TD"},
+                                                               {"E.txt", 0, 0, 7, "TD"}}) {
+    platform.AddFile(folder + opened);
+    ASSERT_TRUE(WriteProjectFile(folder + opened[0] + ".mbc",
+                                 {type, "1", geodetic, GeodeticNames[geodetic], ""}));
     RecentEntry entry{-1, "", "", 7, 3, "JGD"};
     ProjectFile file;
-    ASSERT_TRUE(ReadCommandLineProject(platform, folder + c.opened, &entry, &file));
-    EXPECT_EQ(entry.location + entry.projectName, folder + std::string(c.opened).substr(0, 1));
-    EXPECT_EQ(entry.appIndex * 10 + entry.projectType, c.appIndex * 10 + c.type);
-    EXPECT_EQ(entry.geodeticCode, c.code);
+    ASSERT_TRUE(ReadCommandLineProject(platform, folder + opened, &entry, &file));
+    EXPECT_EQ(entry.location + entry.projectName, folder + opened[0]) << opened;
+    EXPECT_EQ(entry.appIndex * 10 + entry.projectType, appIndex * 10 + type) << opened;
+    EXPECT_EQ(entry.geodeticCode, code) << opened;
   }
   RecentEntry untouched;
   ProjectFile file;
@@ -149,7 +136,7 @@ TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
   EXPECT_EQ(untouched.location, "");
 }
 
-TEST(RecentGrid, RowsCellsAndDeletion) {
+TEST(RecentGrid, RowsAndCells) {
   const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
   EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
             kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
@@ -161,14 +148,6 @@ TEST(RecentGrid, RowsCellsAndDeletion) {
   EXPECT_EQ(std::vector<int>(
                 {RowAfterDeletion(2, 4, 1), RowAfterDeletion(4, 4, 1), RowAfterDeletion(1, 1, 1)}),
             std::vector<int>({2, 3, -1}));
-  FakePlatform platform;
-  const std::string settings = platform.Root() + "orvent.ini";
-  RecentHistory history = {row, {2, "B", "E:\\", 0, 0, "TD"}, {3, "C", "F:\\", 0, 0, "TD"}};
-  ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings));
-  RecentHistory saved;
-  ASSERT_TRUE(LoadHistory(settings, &saved));
-  EXPECT_EQ(saved.size() * 10 + history.size(), 22u);
-  EXPECT_EQ(saved[1].projectName, "C");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "tests/support/fake_platform.h"
 
-#include "namelist/mbcs.h"
-
 namespace orvent {
 namespace {
 
@@ -13,19 +11,6 @@ std::string Parent(const std::string& path) {
 
 }  // namespace
 
-FakePlatform::FakePlatform() {
-#ifdef _WIN32
-  root_ = scratch_.Path() + "\\";
-#else
-  root_ = scratch_.Path() + "/\\";
-#endif
-  AddFolder(root_);
-}
-
-void FakePlatform::AddFile(const std::string& path, unsigned attributes) {
-  attributes_[StripTrailingBackslashes(path)] = attributes;
-}
-
 void FakePlatform::AddFolder(const std::string& path) {
   const std::string clean = StripTrailingBackslashes(path);
   if (clean.empty() || FolderExists(clean)) return;
@@ -34,20 +19,6 @@ void FakePlatform::AddFolder(const std::string& path) {
 #ifdef _WIN32
   if (clean.compare(0, root_.size(), root_) == 0) test::MakeFolder(clean);
 #endif
-}
-
-bool FakePlatform::Exists(const std::string& path) {
-  const std::string clean = StripTrailingBackslashes(path);
-  return FolderExists(clean) || attributes_.count(clean) != 0 ||
-         (clean.compare(0, root_.size(), root_) == 0 && test::FileExists(clean));
-}
-
-bool FakePlatform::FolderExists(const std::string& path) {
-  const std::string clean = StripTrailingBackslashes(path);
-  const auto found = attributes_.find(clean);
-  // A drive's root always exists.
-  return (clean.size() == 2 && clean[1] == ':') ||
-         (found != attributes_.end() && (found->second & kAttrFolder) != 0);
 }
 
 MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
@@ -61,7 +32,7 @@ MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
   return MakeFolderResult::kMade;
 }
 
-// Only patterns "folder\\*tail" are needed: the entries of the folder whose
+// Only patterns "folder\*tail" are needed: the entries of the folder whose
 // names end in the tail.
 bool FakePlatform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
   entries->clear();

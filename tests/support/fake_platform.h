@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "namelist/mbcs.h"
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
 
@@ -20,12 +21,14 @@ namespace orvent {
 
 class FakePlatform : public Platform {
  public:
-  FakePlatform();
+  FakePlatform() { AddFolder(root_); }
 
-  // The scratch folder as the program spells folders: ending in a backslash.
+  // The scratch folder, ending in the system's separator.
   const std::string& Root() const { return root_; }
   // A file of the fake only; its folder need not exist.
-  void AddFile(const std::string& path, unsigned attributes = kAttrArchive);
+  void AddFile(const std::string& path, unsigned attributes = kAttrArchive) {
+    attributes_[StripTrailingBackslashes(path)] = attributes;
+  }
   // The folder and every level above it.
   void AddFolder(const std::string& path);
   void SetSpecialFolder(SpecialFolder folder, const std::string& path) { special_[folder] = path; }
@@ -33,19 +36,24 @@ class FakePlatform : public Platform {
   // Making the folder, spelled as the program asks for it, gives this instead.
   std::map<std::string, MakeFolderResult> makeFolderFailures;
   std::map<std::string, std::string> shortPaths;
-  std::vector<unsigned char> versionResource;
-  std::map<std::string, std::vector<unsigned char>> versionValues;
-  bool startProcessResult = true;
-  bool shellOpenResult = true;
+  // The version resource under "", the values of the version information by name.
+  std::map<std::string, std::vector<unsigned char>> version;
+  bool succeeds = true;  // what starting a process or opening a document gives
   // What happened.
   std::vector<ProcessRequest> started;
-  std::vector<std::string> shellOpened;
-  std::vector<std::string> madeFolders;
+  std::vector<std::string> shellOpened, madeFolders;
   std::string currentFolder = "C:\\";
   int sleptMilliseconds = 0;
 
-  bool Exists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
+  bool Exists(const std::string& path) override {
+    const std::string clean = StripTrailingBackslashes(path);
+    return attributes_.count(clean) != 0 ||
+           (clean.compare(0, root_.size(), root_) == 0 && test::FileExists(clean));
+  }
+  bool FolderExists(const std::string& path) override {
+    const auto found = attributes_.find(StripTrailingBackslashes(path));
+    return found != attributes_.end() && (found->second & kAttrFolder) != 0;
+  }
   MakeFolderResult MakeFolder(const std::string& path) override;
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
   std::string CurrentFolder() override { return currentFolder; }
@@ -60,24 +68,24 @@ class FakePlatform : public Platform {
   }
   bool StartProcess(const ProcessRequest& request) override {
     started.push_back(request);
-    return startProcessResult;
+    return succeeds;
   }
   bool ShellOpen(const std::string& path) override {
     shellOpened.push_back(path);
-    return shellOpenResult;
+    return succeeds;
   }
   bool ReadVersionResource(std::vector<unsigned char>* bytes) override {
-    return !(*bytes = versionResource).empty();
+    return !(*bytes = version[""]).empty();
   }
   bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override {
-    return !(*value = versionValues[subBlock]).empty();
+    return !(*value = version[subBlock]).empty();
   }
   MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 
  private:
   test::ScratchFolder scratch_;
-  std::string root_;
+  const std::string root_ = scratch_.File("");
   std::map<std::string, unsigned> attributes_;  // by path without trailing backslashes
   std::map<SpecialFolder, std::string> special_;
 };

@@ -102,7 +102,6 @@ TEST(Launch, EachApplicationHasItsCommandLineAndIsRecordedAsStarted) {
   EXPECT_EQ(history[0].projectName + history[1].projectName, " Site A Gone");
   RecentHistory saved;
   ASSERT_TRUE(LoadHistory(settings, &saved));
-  EXPECT_EQ(saved.size(), 2u);
   // A row deleted from the grid is gone from the file too.
   ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings));
   ASSERT_TRUE(LoadHistory(settings, &saved));

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -83,31 +84,25 @@ class ProjectDialogModelTest : public ::testing::Test {
 TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
   AddProject("Site1", 3, 5);
   AddProject("Power", 4, 3);  // WGS84 is shown, and so taken, as Tokyo datum
-  const struct {
-    bool create;
-    const char* name;
-    int appIndex;
-    const char* choices;
-    const char* started;  // application, project type and geodetic code after OK
-  } cases[] = {{true, "", 0, "0000", ""},
-               {true, "Site1", 4, "0000", ""},
-               {false, "Site1", 1, "1331", "13JGD"},
-               {false, "Site1", 3, "2231", "22JGD"},
-               {false, "Site1", 4, "2331", "43JGD"},
-               {false, "Power", 5, "1440", "54TD"}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model = Opened(c.create, c.name, c.appIndex);
-    const std::string name = c.name;
-    EXPECT_EQ(Choices(model), c.choices) << name << " " << c.appIndex;
-    EXPECT_EQ(model.nameText, name);
-    EXPECT_EQ(model.locationText, name.empty() ? "" : c.create ? work : work + name + ".mbc");
-    EXPECT_EQ(model.startFolder, name.empty() ? "C:\\Docs" : work);
-    if (c.create) continue;
+  // Mode, the preset project and its application; the choices the dialog
+  // opens with, and the application, project type and geodetic code after OK.
+  for (const auto& [create, name, appIndex, choices, started] :
+       {std::tuple{true, "", 0, "0000", ""},
+        {true, "Site1", 4, "0000", ""},
+        {false, "Site1", 1, "1331", "13JGD"},
+        {false, "Site1", 3, "2231", "22JGD"},
+        {false, "Site1", 4, "2331", "43JGD"},
+        {false, "Power", 5, "1440", "54TD"}}) {
+    ProjectDialogModel model = Opened(create, name, appIndex);
+    const std::string file = !*name ? "" : create ? work : work + name + ".mbc";
+    EXPECT_EQ(Choices(model) + "|" + model.locationText + "|" + model.startFolder,
+              choices + ("|" + file + "|" + (*name ? work : "C:\\Docs")));
+    if (create) continue;
     ASSERT_TRUE(Ok(model).accepted);
     const RecentEntry e = model.GetEntry();
-    EXPECT_EQ(e.location + e.projectName, work + name);
-    EXPECT_EQ(std::to_string(e.appIndex) + std::to_string(e.projectType) + e.geodeticCode,
-              c.started);
+    EXPECT_EQ(e.location + e.projectName + "|" + std::to_string(e.appIndex) +
+                  std::to_string(e.projectType) + e.geodeticCode,
+              work + name + "|" + started);
   }
 }
 
@@ -128,8 +123,7 @@ TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
     EXPECT_EQ(Flags(model.Enables()), flags) << Choices(model) << model.showWindPower;
   }
   // A click repairs what may not be picked, by the radios enabled when it came.
-  AddProject("Power", 4);
-  ProjectDialogModel power = Opened(false, "Power");  // Basic is not for wind power
+  ProjectDialogModel power = Model("", "n", "l", kAppBasic, kTypeWindPower, kTypeWindPower);
   EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");
   EXPECT_EQ(power.applicationChoice, kAppEnergy);
   power = Model("w", "n", "l", kAppBasic, kTypeWindPower);
@@ -147,8 +141,8 @@ TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice
   EXPECT_EQ(create.BeginReference(platform).folder + "|" + platform.currentFolder,
             work + "|" + work);
   create.TakeFolder(" C:\\New\\\\ ");
-  EXPECT_EQ(create.locationText + create.startFolder, "C:\\New\\C:\\New\\");
-  EXPECT_EQ(create.applicationChoice, kAppBasic);
+  EXPECT_EQ(create.locationText + create.startFolder + std::to_string(create.applicationChoice),
+            "C:\\New\\C:\\New\\0");
 
   ProjectDialogModel open = Opened(false, "");
   ChooserStart start = open.BeginReference(platform);
@@ -172,30 +166,26 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
   const int kWait = 60000;
-  const struct {
-    ProjectDialogModel model;
-    std::string shown;  // the location once OK normalised it
-    std::string message;
-    Field focus;
-    int slept;
-  } cases[] = {
-      {Model("c", " ", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgNameInvalid, Field::kName, 0},
-      {Model("c", "a/b", work + "\\\\", 0, 0), work, kMsgNameForbidden, Field::kName, 0},
-      {Model("c", "Site", "  ", 0, 0), "\\", kMsgLocationInvalid, Field::kLocation, 0},
-      {Model("c", "Site", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgLocationInvalid,
-       Field::kLocation, 0},
-      {Model("", "Site1", " ", 0, 0), "", kMsgProjectFileMissing, Field::kLocation, 0},
-      {Model("", "Site1", work + "None.mbc", 0, 0), work + "None.mbc", kMsgProjectFileMissing,
-       Field::kLocation, 0},
-      {Model("", "Site1", site1, -1, 0), site1, kMsgNoApplication, Field::kApplication, 0},
-      {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, Field::kProjectType, 0},
-      {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", Field::kNone, 0},
-      {Model("c", "Hidden", work, 0, 3), work + "Hidden\\", "", Field::kNone, 0},
-      {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, Field::kNone, 0},
-      {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, Field::kNone, kWait},
-      {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]", Field::kNone,
-       kWait}};
-  for (auto [model, shown, message, focus, slept] : cases) {
+  // The dialog at OK; the location it shows then, the refusal, where the
+  // focus goes, and how long it waited for a folder.
+  for (auto [model, shown, message, focus, slept] :
+       {std::tuple{Model("c", " ", "C:\\Missing", 0, 0), std::string("C:\\Missing\\"),
+                   std::string(kMsgNameInvalid), Field::kName, 0},
+        {Model("c", "a/b", work + "\\\\", 0, 0), work, kMsgNameForbidden, Field::kName, 0},
+        {Model("c", "Site", "  ", 0, 0), "\\", kMsgLocationInvalid, Field::kLocation, 0},
+        {Model("c", "Site", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgLocationInvalid,
+         Field::kLocation, 0},
+        {Model("", "Site1", " ", 0, 0), "", kMsgProjectFileMissing, Field::kLocation, 0},
+        {Model("", "Site1", work + "None.mbc", 0, 0), work + "None.mbc", kMsgProjectFileMissing,
+         Field::kLocation, 0},
+        {Model("", "Site1", site1, -1, 0), site1, kMsgNoApplication, Field::kApplication, 0},
+        {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, Field::kProjectType, 0},
+        {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", Field::kNone, 0},
+        {Model("c", "Hidden", work, 0, 0), work + "Hidden\\", "", Field::kNone, 0},
+        {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, Field::kNone, 0},
+        {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, Field::kNone, kWait},
+        {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]",
+         Field::kNone, kWait}}) {
     platform.sleptMilliseconds = 0;
     const OkOutcome outcome = Ok(model);
     EXPECT_EQ(outcome.message + "|" + model.locationText, message + "|" + shown) << model.nameText;
@@ -214,8 +204,9 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
   EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
   ProjectFile written;
   ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
-  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType), "6.0.0|3");
-  EXPECT_EQ(written.geodeticIndex, 0);
+  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType) +
+                std::to_string(written.geodeticIndex),
+            "6.0.0|30");
 }
 
 }  // namespace

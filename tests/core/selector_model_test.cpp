@@ -38,12 +38,9 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
   platform.version[""].resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
-  // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.
-  for (const auto& [build, line] : {std::pair{27u, "1.0{ (1.0.27.0)"},
-                                    std::pair{32u, "1.0  (1.0.32.0)"},
-                                    {257u, "1.0a (1.0.257.0)"}}) {
-    EXPECT_EQ(VersionLine("x", {1, 0, build, 0}), line);
-  }
+  // Builds 1 to 26 are letters, counted in the low byte; 32 and more give a blank.
+  EXPECT_EQ(VersionLine("x", {1, 0, 32, 0}) + VersionLine("x", {1, 0, 257, 0}),
+            "1.0  (1.0.32.0)1.0a (1.0.257.0)");
   EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");
   EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
   EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
@@ -111,21 +108,21 @@ TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
   const std::string folder = platform.Root() + kHyoji + "\\";
   platform.AddFolder(folder);
   // The path on the command line, the project file's type and geodetic
-  // system, and the application and geodetic code of the row.
-  for (const auto& [opened, type, geodetic, appIndex, code] : {std::tuple{"A.MBC", 3, 5, 0, "JGD"},
-                                                               {"B.meg", 2, 3, 2, "WGS"},
-                                                               {"C.meg", 3, 0, 2, "TD"},
-                                                               {"D.Meg", 4, 0, 1, "TD"},
-                                                               {"E.txt", 0, 0, 7, "TD"}}) {
+  // system; the application, project type and geodetic code of the row.
+  for (const auto& [opened, type, geodetic, row] : {std::tuple{"A.MBC", 3, 5, "03JGD"},
+                                                    {"B.meg", 2, 3, "22WGS"},
+                                                    {"C.meg", 3, 0, "23TD"},
+                                                    {"D.Meg", 4, 0, "14TD"},
+                                                    {"E.txt", 0, 0, "70TD"}}) {
     platform.AddFile(folder + opened);
     ASSERT_TRUE(WriteProjectFile(folder + opened[0] + ".mbc",
                                  {type, "1", geodetic, GeodeticNames[geodetic], ""}));
     RecentEntry entry{-1, "", "", 7, 3, "JGD"};
     ProjectFile file;
     ASSERT_TRUE(ReadCommandLineProject(platform, folder + opened, &entry, &file));
-    EXPECT_EQ(entry.location + entry.projectName, folder + opened[0]) << opened;
-    EXPECT_EQ(entry.appIndex * 10 + entry.projectType, appIndex * 10 + type) << opened;
-    EXPECT_EQ(entry.geodeticCode, code) << opened;
+    EXPECT_EQ(entry.location + entry.projectName + "|" + std::to_string(entry.appIndex) +
+                  std::to_string(entry.projectType) + entry.geodeticCode,
+              folder + opened[0] + "|" + row);
   }
   RecentEntry entry;
   ProjectFile file;

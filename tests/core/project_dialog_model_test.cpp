@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "tests/support/fake_platform.h"
 
 namespace orvent {
 namespace {
+
+const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
 
 // The enabled radios of the three groups, one digit each: "111/11110/100".
 std::string Flags(const RadioEnables& e) {
@@ -26,6 +32,24 @@ std::string Flags(const RadioEnables& e) {
 std::string Choices(const ProjectDialogModel& m) {
   return std::to_string(m.applicationChoice) + std::to_string(m.projectTypeChoice) +
          std::to_string(m.initialProjectType) + std::to_string(m.geodeticRadio);
+}
+
+// The dialog in open mode, or in create mode ('c'), select-application mode
+// ('s') or showing wind power ('w'), with these texts and radios.
+ProjectDialogModel Model(const std::string& modes, const std::string& name,
+                         const std::string& location, int application, int projectType,
+                         int initialType = 0, int geodetic = 0) {
+  ProjectDialogModel m;
+  m.createMode = modes.find('c') != std::string::npos;
+  m.selectApplicationMode = modes.find('s') != std::string::npos;
+  m.showWindPower = modes.find('w') != std::string::npos;
+  m.nameText = name;
+  m.locationText = location;
+  m.applicationChoice = application;
+  m.projectTypeChoice = projectType;
+  m.initialProjectType = initialType;
+  m.geodeticRadio = geodetic;
+  return m;
 }
 
 class ProjectDialogModelTest : public ::testing::Test {
@@ -57,85 +81,68 @@ class ProjectDialogModelTest : public ::testing::Test {
   const std::string work = platform.Root() + "Work\\";
 };
 
-TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndItsFile) {
+TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
   AddProject("Site1", 3, 5);
-  AddProject("Power", 4, 3);
-  const struct {
-    bool create;
-    const char* name;
-    int appIndex;
-    const char* choices;
-  } cases[] = {{true, "", 0, "0000"},       {false, "", 0, "0000"},
-               {false, "Site1", 1, "1331"}, {false, "Site1", 3, "2231"},
-               {false, "Site1", 4, "2331"}, {false, "Power", 5, "1440"},
-               {true, "Site1", 4, "0000"}};
-  for (const auto& c : cases) {
-    const ProjectDialogModel model = Opened(c.create, c.name, c.appIndex);
-    EXPECT_EQ(Choices(model), c.choices) << c.name << " " << c.appIndex;
-    const std::string name = c.name;
-    EXPECT_EQ(model.nameText, name);
-    EXPECT_EQ(model.locationText, name.empty() ? "" : c.create ? work : work + name + ".mbc");
-    EXPECT_EQ(model.startFolder, name.empty() ? "C:\\Docs" : work);
-    EXPECT_FALSE(model.showWindPower) << "shown only for a file chosen with Reference";
+  AddProject("Power", 4, 3);  // WGS84 is shown, and so taken, as Tokyo datum
+  // Mode, the preset project and its application; the choices the dialog
+  // opens with, and the application, project type and geodetic code after OK.
+  for (const auto& [create, name, appIndex, choices, started] :
+       {std::tuple{true, "", 0, "0000", ""},
+        {true, "Site1", 4, "0000", ""},
+        {false, "Site1", 1, "1331", "13JGD"},
+        {false, "Site1", 3, "2231", "22JGD"},
+        {false, "Site1", 4, "2331", "43JGD"},
+        {false, "Power", 5, "1440", "54TD"}}) {
+    ProjectDialogModel model = Opened(create, name, appIndex);
+    const std::string file = !*name ? "" : create ? work : work + name + ".mbc";
+    EXPECT_EQ(Choices(model) + "|" + model.locationText + "|" + model.startFolder,
+              choices + ("|" + file + "|" + (*name ? work : "C:\\Docs")));
+    if (create) continue;
+    ASSERT_TRUE(Ok(model).accepted);
+    const RecentEntry e = model.GetEntry();
+    EXPECT_EQ(e.location + e.projectName + "|" + std::to_string(e.appIndex) +
+                  std::to_string(e.projectType) + e.geodeticCode,
+              work + name + "|" + started);
   }
 }
 
 TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
-  const struct {
-    bool create, selectApplication, windPower, name, location;
-    int application, projectType, initialType, geodetic;
-    const char* flags;
-  } cases[] = {{true, false, false, false, false, 0, 0, 0, 0, "100/11110/111"},
-               {false, false, false, true, false, 0, 0, 0, 0, "000/00000/000"},
-               {false, true, false, false, false, 0, 1, 1, 1, "111/01000/000"},
-               {false, false, false, true, true, 0, 0, 0, 1, "111/10000/010"},
-               {false, false, false, true, true, 2, 2, 2, 0, "101/00100/100"},
-               {false, false, false, true, true, 2, 3, 3, 0, "101/00010/100"},
-               {false, false, false, true, true, 1, 4, 4, 0, "010/00001/100"},
-               {false, false, false, true, true, 0, 7, 7, 0, "100/00000/100"},
-               {false, false, false, true, true, 0, -1, 0, -1, "100/00000/000"},
-               {false, false, true, true, true, 1, 4, 0, 0, "010/10001/100"},
-               {false, false, true, true, true, 0, 4, 2, 0, "010/00100/100"},
-               {false, false, true, true, true, 2, 3, 3, 0, "101/00010/100"}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model;
-    model.createMode = c.create;
-    model.selectApplicationMode = c.selectApplication;
-    model.showWindPower = c.windPower;
-    model.nameText = c.name ? "n" : "";
-    model.locationText = c.location ? "l" : "";
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    model.initialProjectType = c.initialType;
-    model.geodeticRadio = c.geodetic;
-    EXPECT_EQ(Flags(model.Enables()), c.flags) << "case " << (&c - cases);
+  const std::pair<ProjectDialogModel, const char*> cases[] = {
+      {Model("c", "", "", 0, 0), "100/11110/111"},
+      {Model("", "n", "", 0, 0), "000/00000/000"},
+      {Model("s", "", "", 0, 1, 1, 1), "111/01000/000"},
+      {Model("", "n", "l", 0, 0, 0, 1), "111/10000/010"},
+      {Model("", "n", "l", 2, 2, 2), "101/00100/100"},
+      {Model("", "n", "l", 2, 3, 3), "101/00010/100"},
+      {Model("", "n", "l", 1, 4, 4), "010/00001/100"},
+      {Model("", "n", "l", 0, 7, 7, -1), "100/00000/000"},  // outside their groups: nothing
+      {Model("w", "n", "l", 1, 4, 0), "010/10001/100"},
+      {Model("w", "n", "l", 0, 4, 2), "010/00100/100"},
+      {Model("w", "n", "l", 2, 3, 3), "101/00010/100"}};
+  for (const auto& [model, flags] : cases) {
+    EXPECT_EQ(Flags(model.Enables()), flags) << Choices(model) << model.showWindPower;
   }
   // A click repairs what may not be picked, by the radios enabled when it came.
-  AddProject("Power", 4);
-  ProjectDialogModel power = Opened(false, "Power");  // Basic is not for wind power
+  ProjectDialogModel power = Model("", "n", "l", kAppBasic, kTypeWindPower, kTypeWindPower);
   EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");
   EXPECT_EQ(power.applicationChoice, kAppEnergy);
-  power.showWindPower = true;
-  power.initialProjectType = kTypeMeasurement;
-  power.applicationChoice = kAppBasic;
+  power = Model("w", "n", "l", kAppBasic, kTypeWindPower);
   EXPECT_EQ(Flags(power.ApplicationClicked()), "010/10000/100");
   EXPECT_EQ(Choices(power), "1000");
-  ProjectDialogModel none;  // nothing may be picked: the choice stays
-  none.applicationChoice = 2;
+  ProjectDialogModel none = Model("", "", "", 2, 0);  // nothing may be picked: the choice stays
   none.ApplicationClicked();
   EXPECT_EQ(none.applicationChoice, 2);
 }
 
 TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
   const std::string file = AddProject("Power", 4, 4);
-  ProjectDialogModel create = Opened(true, "");
-  create.locationText = " " + work + " ";
-  EXPECT_EQ(create.BeginReference(platform).folder, work);
-  EXPECT_EQ(platform.currentFolder, work) << "the folder chooser opens in the current folder";
-  create.applicationChoice = 2;
+  ProjectDialogModel create = Model("c", "", " " + work + " ", 2, 0);
+  // The folder chooser opens in the current folder too.
+  EXPECT_EQ(create.BeginReference(platform).folder + "|" + platform.currentFolder,
+            work + "|" + work);
   create.TakeFolder(" C:\\New\\\\ ");
-  EXPECT_EQ(create.locationText + create.startFolder, "C:\\New\\C:\\New\\");
-  EXPECT_EQ(create.applicationChoice, kAppBasic);
+  EXPECT_EQ(create.locationText + create.startFolder + std::to_string(create.applicationChoice),
+            "C:\\New\\C:\\New\\0");
 
   ProjectDialogModel open = Opened(false, "");
   ChooserStart start = open.BeginReference(platform);
@@ -149,102 +156,57 @@ TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice
   EXPECT_TRUE(open.showWindPower);
 }
 
-TEST_F(ProjectDialogModelTest, OkRefusesInItsOrder) {
-  AddProject("Site1", 0);
-  platform.AddFile(work + "Odd.mbc");  // not a project file: reads as type 0
-  const struct {
-    bool create;
-    std::string name, location, shown;  // the location once OK normalised it
-    int application, projectType;
-    const char* message;
-    Field focus;
-  } cases[] = {
-      {true, " ", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgNameInvalid, Field::kName},
-      {true, "a/b", work + "\\\\", work, 0, 0, kMsgNameForbidden, Field::kName},
-      {true, "x|", work, work, 0, 0, kMsgNameForbidden, Field::kName},
-      {true, "Site", "  ", "\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
-      {true, "Site", "C:\\Missing", "C:\\Missing\\", 0, 0, kMsgLocationInvalid, Field::kLocation},
-      {false, "Site1", " ", "", 0, 0, kMsgProjectFileMissing, Field::kLocation},
-      {false, "Site1", work + "None.mbc", work + "None.mbc", 0, 0, kMsgProjectFileMissing,
-       Field::kLocation},
-      {false, "Site1", work + "Site1.mbc", work + "Site1.mbc", -1, 0, kMsgNoApplication,
-       Field::kApplication},
-      {false, "x", work + "Odd.mbc", work + "Odd.mbc", 0, -1, kMsgNoProjectType,
-       Field::kProjectType}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model;
-    model.createMode = c.create;
-    model.nameText = c.name;
-    model.locationText = c.location;
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    const OkOutcome outcome = Ok(model);
-    EXPECT_EQ(model.locationText, c.shown);
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.message, c.message) << c.name << " in " << c.location;
-    EXPECT_EQ(outcome.focus, c.focus);
-  }
-  EXPECT_TRUE(platform.madeFolders.empty());
-}
-
-TEST_F(ProjectDialogModelTest, OkMakesTheProjectInAFolderOfItsOwn) {
-  const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
+TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfItsOwn) {
+  const std::string site1 = AddProject("Site1", 0);
   for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
   platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
   platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
   // Made by someone else meanwhile: the folder is not there, yet cannot be made.
-  platform.FailMakeFolder(work + "Raced\\", MakeFolderResult::kAlreadyExists);
+  platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
   platform.AddFile(work + "Raced\\Raced.mbc");
-  platform.FailMakeFolder(work + "Locked\\", MakeFolderResult::kFailed);
-  const struct {
-    std::string name, message;
-    int slept;
-  } cases[] = {{kHyoji, "", 0},
-               {"Hidden", "", 0},
-               {"Taken", kMsgProjectExists, 0},
-               {"Raced", kMsgProjectExists, 60000},
-               {"Locked", kMsgFolderFailed + work + "Locked\\]", 60000}};
-  for (const auto& c : cases) {
+  platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
+  const int kWait = 60000;
+  // The dialog at OK; the location it shows then, the refusal, where the
+  // focus goes, and how long it waited for a folder.
+  for (auto [model, shown, message, focus, slept] :
+       {std::tuple{Model("c", " ", "C:\\Missing", 0, 0), std::string("C:\\Missing\\"),
+                   std::string(kMsgNameInvalid), Field::kName, 0},
+        {Model("c", "a/b", work + "\\\\", 0, 0), work, kMsgNameForbidden, Field::kName, 0},
+        {Model("c", "Site", "  ", 0, 0), "\\", kMsgLocationInvalid, Field::kLocation, 0},
+        {Model("c", "Site", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgLocationInvalid,
+         Field::kLocation, 0},
+        {Model("", "Site1", " ", 0, 0), "", kMsgProjectFileMissing, Field::kLocation, 0},
+        {Model("", "Site1", work + "None.mbc", 0, 0), work + "None.mbc", kMsgProjectFileMissing,
+         Field::kLocation, 0},
+        {Model("", "Site1", site1, -1, 0), site1, kMsgNoApplication, Field::kApplication, 0},
+        {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, Field::kProjectType, 0},
+        {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", Field::kNone, 0},
+        {Model("c", "Hidden", work, 0, 0), work + "Hidden\\", "", Field::kNone, 0},
+        {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, Field::kNone, 0},
+        {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, Field::kNone, kWait},
+        {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]",
+         Field::kNone, kWait}}) {
     platform.sleptMilliseconds = 0;
-    ProjectDialogModel model = Opened(true, "");
-    model.nameText = c.name;
-    model.locationText = work;
-    model.projectTypeChoice = kTypeExtremeWind;
     const OkOutcome outcome = Ok(model);
-    EXPECT_EQ(outcome.message, c.message) << c.name;
-    EXPECT_EQ(outcome.accepted, c.message.empty());
-    EXPECT_EQ(outcome.focus, Field::kNone);
-    EXPECT_EQ(platform.sleptMilliseconds, c.slept);
+    EXPECT_EQ(outcome.message + "|" + model.locationText, message + "|" + shown) << model.nameText;
+    EXPECT_EQ(outcome.accepted, message.empty());
+    EXPECT_EQ(outcome.focus, focus);
+    EXPECT_EQ(platform.sleptMilliseconds, slept);
+    const RecentEntry entry = model.GetEntry();
+    EXPECT_EQ(entry.location + entry.projectName, message.empty() ? shown + model.nameText : "");
+  }
+  // Each character the message lists is refused.
+  for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
+    ProjectDialogModel model = Model("c", std::string("a") + *forbidden, work, 0, 0);
+    EXPECT_EQ(Ok(model).message, kMsgNameForbidden) << *forbidden;
   }
   const std::string folder = work + kHyoji + "\\";
   EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
   ProjectFile written;
   ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
-  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType), "6.0.0|3");
-  EXPECT_EQ(written.geodeticIndex, 0);
-}
-
-TEST_F(ProjectDialogModelTest, OkGivesTheProjectAndTheApplicationToStart) {
-  AddProject("Site1", 2, 3);
-  const struct {
-    bool create;
-    int application, projectType, appIndex;
-  } cases[] = {
-      {false, 2, 2, 2}, {false, 2, 3, 4}, {false, 1, 4, 5}, {false, 0, 1, 0}, {true, 0, 3, 0}};
-  for (const auto& c : cases) {
-    ProjectDialogModel model = Opened(c.create, "Site1");
-    model.nameText = c.create ? "New" : model.nameText;
-    model.applicationChoice = c.application;
-    model.projectTypeChoice = c.projectType;
-    ASSERT_TRUE(Ok(model).accepted);
-    const RecentEntry entry = model.GetEntry();
-    EXPECT_EQ(entry.location, c.create ? work + "New\\" : work);
-    EXPECT_EQ(entry.projectName, c.create ? "New" : "Site1");
-    EXPECT_EQ(entry.appIndex, c.appIndex);
-    EXPECT_EQ(entry.projectType, c.projectType);
-    EXPECT_EQ(entry.geodeticCode, "TD") << "WGS84 is shown, and so taken, as Tokyo datum";
-    EXPECT_EQ(entry.number, -1);
-  }
+  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType) +
+                std::to_string(written.geodeticIndex),
+            "6.0.0|30");
 }
 
 }  // namespace

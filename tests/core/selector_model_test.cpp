@@ -5,10 +5,10 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/startup.h"
-#include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "platform/version_info.h"
@@ -20,46 +20,33 @@ namespace {
 
 const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
 
-TEST(Startup, TheVersionComesFromTheFixedRecord) {
+TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   FakePlatform platform;
   // A signature out of the 4-byte steps, then the record: file version
   // 6.1.3.2, product version 6.1.0.2.
-  platform.versionResource = {0,    0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF,
-                              0xFE, 0, 0,    0,    0,    1,    0, 6, 0,    2,    0,
-                              3,    0, 1,    0,    6,    0,    2, 0, 0,    0};
-  platform.versionResource.resize(8 + 52);
-  platform.versionValues["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
-  platform.versionValues["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
+  platform.version[""] = {0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0, 0,
+                          1, 0, 6,    0,    2,    0,    3, 0, 1,    0,    6,    0,    2, 0, 0, 0};
+  platform.version[""].resize(8 + 52);
+  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
+  platform.version["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
   const VersionInfo info = ReadVersionInfo(platform);
-  EXPECT_EQ(
-      ThreePartVersionText(info.fileVersion) + "." + std::to_string(info.fileVersion.revision),
-      "6.1.3.2");
+  EXPECT_EQ(VersionLine("x", info.fileVersion), "6.1c (6.1.3.2)");
   EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
             "ORVENT Version 6.1  (6.1.0.2)");
   EXPECT_EQ(info.copyright, "(C)");
-  for (const std::vector<unsigned char>& translation :
-       {std::vector<unsigned char>{0x11, 0x04}, {}}) {
-    platform.versionValues["\\VarFileInfo\\Translation"] = translation;  // too short, or none
-    EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
-  }
-  platform.versionResource.resize(8 + 51);  // the whole record must fit
+  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
+  EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
+  platform.version[""].resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
-  // Builds 1 to 26 are letters, 27 on what follows them, 32 and more a blank.
-  for (const auto& [build, line] :
-       {std::pair{2u, "1.0b (1.0.2.0)"}, std::pair{27u, "1.0{ (1.0.27.0)"},
-        std::pair{32u, "1.0  (1.0.32.0)"}, std::pair{257u, "1.0a (1.0.257.0)"}}) {
-    EXPECT_EQ(VersionLine("x", {1, 0, build, 0}), line);
-  }
-}
-
-TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
+  // Builds 1 to 26 are letters, counted in the low byte; 32 and more give a blank.
+  EXPECT_EQ(VersionLine("x", {1, 0, 32, 0}) + VersionLine("x", {1, 0, 257, 0}),
+            "1.0  (1.0.32.0)1.0a (1.0.257.0)");
   EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");
   EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
   EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
   EXPECT_EQ(ProgramFolderOf("a.exe", "Lancher"), "");
   // A folder whose files would reach MAX_PATH is used in its short form; the
   // longest such file is ORVENTExtremeWind.exe (21 characters).
-  FakePlatform platform;
   const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
   const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
   platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
@@ -67,65 +54,52 @@ TEST(Startup, ProgramFolderAndProjectFromPathAndCommandLine) {
   EXPECT_EQ(ProgramFolderFor(platform, tooLong + "ORVENTLancher.exe", "ORVENTLancher"),
             "C:\\LLLLLL~1\\");
   EXPECT_EQ(ProgramFolderFor(platform, fits + "ORVENTLancher.exe", "ORVENTLancher"), fits);
-  const std::string noShortForm = "D:\\" + std::string(300, 'n') + "\\";
-  EXPECT_EQ(ProgramFolderFor(platform, noShortForm + "Sel.exe", "Sel"), noShortForm);
-  const struct {
-    const char* commandLine;
-    const char* project;
-  } cases[] = {{"", ""},
-               {"/x \"D:\\My Work\\Site A.mbc\"", "D:\\My Work\\Site A.mbc"},
-               {"-debug", ""},
-               {"A.mbc  B.mbc", "B.mbc"},
-               {"-", "-"},
-               {"B.mbc /", "/"},
-               // A full-width space is part of the path, not a separator.
-               {"D:\\\x95\x5C\x81\x40\\A\x81\x40"
-                "B.mbc",
-                "D:\\\x95\x5C\x81\x40\\A\x81\x40"
-                "B.mbc"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(ProjectPathFromCommandLine(c.commandLine), c.project) << c.commandLine;
+  // Options ("/x", "-x") are skipped, the last other token wins; a full-width
+  // space is part of the path.
+  for (const auto& [commandLine, project] :
+       {std::pair{"", ""},
+        {"/x \"D:\\My Work\\Site A.mbc\" -debug", "D:\\My Work\\Site A.mbc"},
+        {"A.mbc  B.mbc /x", "B.mbc"},
+        {"B.mbc /", "/"},
+        {"D:\\\x95\x5C\x81\x40\\A\x81\x40.mbc", "D:\\\x95\x5C\x81\x40\\A\x81\x40.mbc"}}) {
+    EXPECT_EQ(ProjectPathFromCommandLine(commandLine), project) << commandLine;
   }
 }
 
 TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
   const std::string header =
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
-  const auto file = [&](const char* name) {
+  const auto file = [&](const std::string& name) {
     return header + "Recent001 = \"" + name + "\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
   };
   // Rows out of order: loading sorts them, so a rewrite would show.
   const std::string user = header + "Recent002 = \"B\", \"Basic\", 0, \"D:\\\",\r\n" +
                            "Recent001 = \"User\", \"Basic\", 0, \"D:\\\",\r\n/\r\n";
-  const struct {
-    bool user, common, beside;
-    std::string loaded;  // the first row's project name
-    std::string bytes;   // the user's file afterwards
-  } cases[] = {{false, false, false, "", header + "/\r\n"},
-               {false, false, true, "Beside", file("Beside")},
-               {false, true, true, "Common", file("Common")},
-               {true, true, true, "User", user}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.loaded);
+  // Which of the user's file, the common seed and the seed beside the
+  // program there are, and the first row's project name then loaded.
+  for (const auto& [present, loaded] :
+       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Common"}, {"ucb", "User"}}) {
+    SCOPED_TRACE(present);
     FakePlatform platform;
     const std::string root = platform.Root();
     platform.SetSpecialFolder(SpecialFolder::kAppData, root + "AppData\\\\");
     platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
     platform.AddFolder(root + "AppData");
     const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
-    for (const auto& [present, folder, bytes] :
-         {std::tuple{c.user, "AppData\\ORVENT V5_2", user},
-          std::tuple{c.common, "Common\\ORVENT V5_2\\Common", file("Common")},
-          std::tuple{c.beside, "P", file("Beside")}}) {
-      if (!present) continue;
+    for (const auto& [mark, folder, bytes] : {std::tuple{'u', "AppData\\ORVENT V5_2", user},
+                                              {'c', "Common\\ORVENT V5_2\\Common", file("Common")},
+                                              {'b', "P", file("Beside")}}) {
+      if (std::string(present).find(mark) == std::string::npos) continue;
       platform.AddFolder(root + folder);
       ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
     }
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
-    EXPECT_EQ(history.empty() ? "" : history[0].projectName, c.loaded);
-    EXPECT_EQ(test::ReadBytes(path), c.bytes);
-    EXPECT_EQ(platform.madeFolders.size(), c.user ? 0u : 1u);
+    EXPECT_EQ(history.empty() ? "" : history[0].projectName, loaded);
+    EXPECT_EQ(test::ReadBytes(path), *present == 'u' ? user
+                                     : *present      ? file(loaded)
+                                                     : header + "/\r\n");
+    EXPECT_EQ(platform.madeFolders.size(), *present == 'u' ? 0u : 1u);
   }
 }
 
@@ -133,44 +107,32 @@ TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
   FakePlatform platform;
   const std::string folder = platform.Root() + kHyoji + "\\";
   platform.AddFolder(folder);
-  const struct {
-    const char* file;
-    int type, geodetic;
-    const char* opened;  // the path on the command line
-    int appIndex;
-    const char* code;
-  } cases[] = {{"A.mbc", 3, 5, "A.MBC", 0, "JGD"},
-               {"B.mbc", 2, 3, "B.meg", 2, "WGS"},
-               {"C.mbc", 3, 0, "C.meg", 2, "TD"},
-               {"D.mbc", 4, 0, "D.Meg", 1, "TD"},
-               {"E.txt", 0, 0, "E.txt", 7, "TD"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.opened);
-    platform.AddFile(folder + c.opened);
-    ASSERT_TRUE(WriteProjectFile(folder + c.file,
-                                 {c.type, "1", c.geodetic, GeodeticNames[c.geodetic], ""}));
+  // The path on the command line, the project file's type and geodetic
+  // system; the application, project type and geodetic code of the row.
+  for (const auto& [opened, type, geodetic, row] : {std::tuple{"A.MBC", 3, 5, "03JGD"},
+                                                    {"B.meg", 2, 3, "22WGS"},
+                                                    {"C.meg", 3, 0, "23TD"},
+                                                    {"D.Meg", 4, 0, "14TD"},
+                                                    {"E.txt", 0, 0, "70TD"}}) {
+    platform.AddFile(folder + opened);
+    ASSERT_TRUE(WriteProjectFile(folder + opened[0] + ".mbc",
+                                 {type, "1", geodetic, GeodeticNames[geodetic], ""}));
     RecentEntry entry{-1, "", "", 7, 3, "JGD"};
     ProjectFile file;
-    ASSERT_TRUE(ReadCommandLineProject(platform, folder + c.opened, &entry, &file));
-    EXPECT_EQ(entry.location, folder);
-    EXPECT_EQ(entry.projectName, std::string(c.opened).substr(0, 1));
-    EXPECT_EQ(entry.appIndex, c.appIndex);
-    EXPECT_EQ(entry.projectType, c.type);
-    EXPECT_EQ(entry.geodeticCode, c.code);
-    EXPECT_EQ(entry.number, -1);
+    ASSERT_TRUE(ReadCommandLineProject(platform, folder + opened, &entry, &file));
+    EXPECT_EQ(entry.location + entry.projectName + "|" + std::to_string(entry.appIndex) +
+                  std::to_string(entry.projectType) + entry.geodeticCode,
+              folder + opened[0] + "|" + row);
   }
-  RecentEntry untouched;
+  RecentEntry entry;
   ProjectFile file;
-  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &untouched, &file));
-  EXPECT_FALSE(ReadCommandLineProject(platform, "", &untouched, &file));
-  EXPECT_EQ(untouched.location, "");
+  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
 }
 
-TEST(RecentGrid, RowsCellsAndDeletion) {
+TEST(RecentGrid, RowsAndCells) {
   const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
-  EXPECT_EQ(GridCellText(row, 0), kHyoji + " [WGS]");
-  EXPECT_EQ(GridCellText(row, 1), "Extreme Wind");
-  EXPECT_EQ(GridCellText(row, 2), "D:\\Work\\");
+  EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
+            kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
   // Row, rows, fixed rows: a history index only for a data row; after a
   // deletion the same place, the last one, or none.
   EXPECT_EQ(std::vector<int>({HistoryIndexOfRow(1, 3, 1), HistoryIndexOfRow(2, 3, 1),
@@ -179,16 +141,6 @@ TEST(RecentGrid, RowsCellsAndDeletion) {
   EXPECT_EQ(std::vector<int>(
                 {RowAfterDeletion(2, 4, 1), RowAfterDeletion(4, 4, 1), RowAfterDeletion(1, 1, 1)}),
             std::vector<int>({2, 3, -1}));
-
-  FakePlatform platform;
-  const std::string settings = platform.Root() + "orvent.ini";
-  RecentHistory history = {row, {2, "B", "E:\\", 0, 0, "TD"}, {3, "C", "F:\\", 0, 0, "TD"}};
-  ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings));
-  RecentHistory saved;
-  ASSERT_TRUE(LoadHistory(settings, &saved));
-  ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[1].projectName, "C");
-  EXPECT_EQ(history.size(), 2u);
 }
 
 }  // namespace

@@ -1,20 +1,19 @@
-// A test double of the platform services: a tree of files and folders held
-// in memory (paths compared as Windows compares them, ignoring ASCII case),
-// and a record of what the program asked the system to do.
+// A test double of the platform services: files and folders held in memory
+// by their path (without trailing backslashes, compared byte for byte), and a
+// record of what the program asked the system to do.
 //
 // What the program reads and writes itself (project files, the history)
-// must be real: such files go below Root(), a scratch folder. A file there
-// exists for the fake as soon as it exists on disk, and on Windows the
-// folders the fake makes below Root() are made on disk too. (On Linux a
-// backslash is an ordinary character: the files then lie flat in the
-// scratch folder, named by their whole path below it.)
+// must be real: such files go below Root(), a scratch folder, and exist for
+// the fake as they exist on disk. On Windows the folders the fake makes below
+// Root() are made on disk too; on Linux a backslash is an ordinary character,
+// so the files lie flat in the scratch folder, named by their path below it.
 #pragma once
 
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "namelist/mbcs.h"
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
 
@@ -22,61 +21,73 @@ namespace orvent {
 
 class FakePlatform : public Platform {
  public:
-  FakePlatform();
+  FakePlatform() { AddFolder(root_); }
 
-  // The scratch folder as the program spells folders: ending in a backslash.
+  // The scratch folder, ending in the system's separator.
   const std::string& Root() const { return root_; }
   // A file of the fake only; its folder need not exist.
-  void AddFile(const std::string& path, unsigned attributes = kAttrArchive);
+  void AddFile(const std::string& path, unsigned attributes = kAttrArchive) {
+    attributes_[StripTrailingBackslashes(path)] = attributes;
+  }
   // The folder and every level above it.
   void AddFolder(const std::string& path);
-  // Making the folder gives `result` instead.
-  void FailMakeFolder(const std::string& path, MakeFolderResult result) {
-    unmakeable_[Key(path)] = result;
-  }
-  void SetSpecialFolder(SpecialFolder folder, const std::string& path) {
-    specialFolders_[static_cast<int>(folder)] = path;
-  }
+  void SetSpecialFolder(SpecialFolder folder, const std::string& path) { special_[folder] = path; }
 
+  // Making the folder, spelled as the program asks for it, gives this instead.
+  std::map<std::string, MakeFolderResult> makeFolderFailures;
   std::map<std::string, std::string> shortPaths;
-  bool startProcessResult = true;
-  bool shellOpenResult = true;
-  std::vector<unsigned char> versionResource;
-  std::map<std::string, std::vector<unsigned char>> versionValues;
+  // The version resource under "", the values of the version information by name.
+  std::map<std::string, std::vector<unsigned char>> version;
+  bool succeeds = true;  // what starting a process or opening a document gives
   // What happened.
   std::vector<ProcessRequest> started;
-  std::vector<std::string> shellOpened;
-  std::vector<std::string> madeFolders;
+  std::vector<std::string> shellOpened, madeFolders;
   std::string currentFolder = "C:\\";
   int sleptMilliseconds = 0;
 
-  bool Exists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
+  bool Exists(const std::string& path) override {
+    const std::string clean = StripTrailingBackslashes(path);
+    return attributes_.count(clean) != 0 ||
+           (clean.compare(0, root_.size(), root_) == 0 && test::FileExists(clean));
+  }
+  bool FolderExists(const std::string& path) override {
+    const auto found = attributes_.find(StripTrailingBackslashes(path));
+    return found != attributes_.end() && (found->second & kAttrFolder) != 0;
+  }
   MakeFolderResult MakeFolder(const std::string& path) override;
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
   std::string CurrentFolder() override { return currentFolder; }
-  bool SetCurrentFolder(const std::string& path) override;
-  std::string ModuleFileName() override { return "C:\\Tools\\ORVENTLancher.exe"; }
-  std::string GetSpecialFolder(SpecialFolder folder) override {
-    return specialFolders_[static_cast<int>(folder)];
+  bool SetCurrentFolder(const std::string& path) override {
+    currentFolder = path;
+    return true;
   }
-  bool ShortPathName(const std::string& path, std::string* shortPath) override;
-  bool StartProcess(const ProcessRequest& request) override;
-  bool ShellOpen(const std::string& path) override;
-  bool ReadVersionResource(std::vector<unsigned char>* bytes) override;
-  bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override;
+  std::string ModuleFileName() override { return ""; }
+  std::string GetSpecialFolder(SpecialFolder folder) override { return special_[folder]; }
+  bool ShortPathName(const std::string& path, std::string* shortPath) override {
+    return !(*shortPath = shortPaths[path]).empty();
+  }
+  bool StartProcess(const ProcessRequest& request) override {
+    started.push_back(request);
+    return succeeds;
+  }
+  bool ShellOpen(const std::string& path) override {
+    shellOpened.push_back(path);
+    return succeeds;
+  }
+  bool ReadVersionResource(std::vector<unsigned char>* bytes) override {
+    return !(*bytes = version[""]).empty();
+  }
+  bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override {
+    return !(*value = version[subBlock]).empty();
+  }
   MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 
  private:
-  static std::string Key(const std::string& path);
-  bool IsFolder(const std::string& path) const;
-
   test::ScratchFolder scratch_;
-  std::string root_;
-  std::map<std::string, std::pair<std::string, unsigned>> entries_;  // key -> path, attributes
-  std::map<std::string, MakeFolderResult> unmakeable_;
-  std::map<int, std::string> specialFolders_;
+  const std::string root_ = scratch_.File("");
+  std::map<std::string, unsigned> attributes_;  // by path without trailing backslashes
+  std::map<SpecialFolder, std::string> special_;
 };
 
 }  // namespace orvent

@@ -103,7 +103,7 @@ TEST(GridActions, TheFolderOpensWhenItExists) {
   const RecentEntry here = {-1, "P", " " + platform.Root() + kHyoji + "\\ ", 0, 0, "TD"};
   EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kOpened);
   EXPECT_EQ(platform.shellOpened, std::vector<std::string>{platform.Root() + kHyoji + "\\"});
-  platform.shellOpenResult = false;
+  platform.succeeds = false;
   EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
   for (const std::string& location : {platform.Root() + "gone\\", std::string(" ")}) {
     EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);

@@ -3,10 +3,7 @@
 // loader keeps obeys its rules; and its saved form loads back the same, but
 // for fields that cannot be stored (a quote, a comma, a name or location of
 // blanks only).
-#include <cstddef>
-#include <cstdint>
 #include <sstream>
-#include <string>
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
@@ -31,9 +28,8 @@ bool Storable(const std::string& field) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvent;
-  static const std::string input = fuzz::ScratchPath("in.ini");
-  static const std::string output = fuzz::ScratchPath("out.ini");
-  if (!fuzz::WriteInput(input, data, size)) return 0;
+  static const std::string input = ScratchPath("in.ini"), output = ScratchPath("out.ini");
+  if (!WriteInput(input, data, size)) return 0;
   std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
   for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line.back() == '\r' && !lines.eof()) line.pop_back();
@@ -47,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
   }
-
-  RecentHistory list;
+  RecentHistory list, again;
   if (!LoadHistory(input, &list)) return 0;
   int previous = 0;
   bool storable = true;
@@ -65,7 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The bytes SaveHistory writes, without its flush to the disk, which would
   // slow the fuzzing down a hundredfold.
   TextFile file;
-  RecentHistory again;
   if (!file.Create(output) || !file.Write(FormatHistory(list)) || !file.Close() ||
       !LoadHistory(output, &again) || again.size() != list.size()) {
     __builtin_trap();

@@ -33,9 +33,8 @@ TEST_F(NamelistTest, CleanLinesAndGroups) {
                {"  ! note", ""},
                {"/", ""},
                {",,,", ""},
-               {"a = 1,\t! note", "a = 1"},
-               {"T = 'Hello! World',", "T = 'Hello"},  // a "!" cuts even inside quotes
-               {"a = 1 ,,", "a = 1 "}};
+               {"a = 1 ,,\t! note", "a = 1 "},
+               {"T = 'Hello! World',", "T = 'Hello"}};  // a "!" cuts even inside quotes
   for (const auto& c : lines) {
     std::string line = c.line;
     EXPECT_EQ(CleanNamelistLine(&line), !c.cleaned.empty()) << c.line;
@@ -63,12 +62,8 @@ TEST_F(NamelistTest, ValuesOfKeysInTheFirstGroupOfTheirName) {
   const struct {
     std::string bytes, key, value;
   } cases[] = {{kG + "FileVersion = 1.0.0.0,\t! comment\r\n/\r\n", "FileVersion", "1.0.0.0"},
-               {"", "K", ""},
                {kG + "key = ,\r\nkey = 5,\r\n", "key", "5"},
-               {kG + "key = '',\r\n", "key", ""},
-               {kG + "Name = 'abc',\r\n", "Name", "abc"},
                {kG + "Expr = 'x=1',\r\n", "Expr", "x=1"},
-               {kG + "Label = 'a, b',\r\n", "Label", "a, b"},
                {kG + "Name = 'O''Hara',\r\n", "Name", "O\"\"Hara"},
                {kG + "Names = 'a', 'b',\r\n", "Names", "\"a\", \"b\""},
                {kG + "V = 1, 2,\r\n/\r\n! c\r\n\r\n3, 4,\r\n", "V", "1, 2, 3, 4"},
@@ -79,16 +74,11 @@ TEST_F(NamelistTest, ValuesOfKeysInTheFirstGroupOfTheirName) {
                {"Key = 1,\r\n" + kG + "Other = 2,\r\n", "Key", ""},
                {kG + "A = 1,\r\n/\r\n" + kG + "Key = 2,\r\n", "Key", ""},
                {kG + "A = 1,\r\n/\r\nKey = 2,\r\n", "Key", "2"},
-               {kG + "A . B = 3,\r\n", "a %b", "3"},
-               {kG + "a%b = 4,\r\n", "A.B", "4"},
+               {kG + "a% B.c = 3,\r\n", "A.b %C", "3"},
                {kG + "A\tB = 3,\r\n", "AB", ""},
                {kG + "= 3,\r\n", " ", ""},
                {kG + "K = 1,\r\nK = 2,\r\n", "K", "1"},
-               {"& general_parameters, ! main\nK = 9,\n", "K", "9"},
-               {kG + "\x83\x61 = 1,\r\n", "\x83\x41", ""},  // a trail byte is not case-folded
-               {kG + "A\x81\x40"
-                     "B = 5,\r\n",
-                "AB", ""}};
+               {"& general_parameters, ! main\nK = 9,\n", "K", "9"}};
   for (const auto& c : cases) {
     TextFile& file = Open(c.bytes);
     EXPECT_EQ(ReadNamelistValue(&file, "General_Parameters", c.key), c.value) << c.bytes;
@@ -98,45 +88,39 @@ TEST_F(NamelistTest, ValuesOfKeysInTheFirstGroupOfTheirName) {
   const struct {
     std::string line, value;
     bool flag;  // starts as the opposite when a value is found
-  } logicals[] = {{"AtlasMode = .TRUE.,", ".TRUE.", true},
-                  {"AtlasMode = t,", "t", true},
-                  {"AtlasMode = .T.,", ".T.", false},
+  } logicals[] = {{"L = .TRUE.,", ".TRUE.", true},
+                  {"L = t,", "t", true},
+                  {"L = .T.,", ".T.", false},
                   {"Other = T,", "", false}};
   for (const auto& c : logicals) {
     bool flag = c.value.empty() ? c.flag : !c.flag;
     TextFile& file = Open(kG + c.line + "\r\n");
-    EXPECT_EQ(ReadNamelistLogical(&file, "General_Parameters", "AtlasMode", &flag), c.value);
+    EXPECT_EQ(ReadNamelistLogical(&file, "General_Parameters", "L", &flag), c.value);
     EXPECT_EQ(flag, c.flag) << c.line;
   }
 }
 
 TEST_F(NamelistTest, WrittenLinesReadBack) {
-  EXPECT_EQ(MakeNamelistComment(" !!! "), "");
-  EXPECT_EQ(MakeNamelistComment("  !! Comment  "), "\t! Comment");
   EXPECT_EQ(MakeNamelistComment(nullptr), "");
-  {
-    TextFile file;
-    ASSERT_TRUE(file.Create(path_));
-    WriteNamelistComment(&file, " === X ===");
-    WriteNamelistBlankLine(&file);
-    WriteNamelistGroupStart(&file, "G", "!c");
-    WriteNamelistString(&file, " K ", "  v \t", "note", false);
-    WriteNamelistString(&file, "Blank", "   ", "c", false);
-    WriteNamelistString(&file, "Q", "  ", nullptr, true);
-    WriteNamelistString(&file, "O", "O'Hara", nullptr, true);
-    WriteNamelistString(&file, "Cut", "a!b", nullptr, false);
-    WriteNamelistInt(&file, "Min", -2147483647 - 1, " ");
-    WriteNamelistInt(&file, "P", 2, "0:A, 1:B");
-    WriteNamelistGroupEnd(&file);
-    ASSERT_TRUE(file.Close());
-  }
+  TextFile& file = file_;
+  ASSERT_TRUE(file.Create(path_));
+  WriteNamelistComment(&file, " === X ===");
+  WriteNamelistBlankLine(&file);
+  WriteNamelistGroupStart(&file, "G", "  !! c  ");
+  WriteNamelistString(&file, " K ", "  v \t", "note", false);
+  WriteNamelistString(&file, "Blank", "   ", "c", false);
+  WriteNamelistString(&file, "Q", "  ", " !!! ", true);
+  WriteNamelistString(&file, "O", "O'Hara", nullptr, true);
+  WriteNamelistInt(&file, "Min", -2147483647 - 1, " ");
+  WriteNamelistInt(&file, "P", 2, "0:A, 1:B");
+  WriteNamelistGroupEnd(&file);
+  ASSERT_TRUE(file.Close());
   EXPECT_EQ(test::ReadBytes(path_),
             "! === X ===\r\n\r\n&G\t! c\r\n K  = v,\t! note\r\nQ = '  ',\r\nO = 'O'Hara',\r\n"
-            "Cut = a!b,\r\nMin = -2147483648,\r\nP = 2,\t! 0:A, 1:B\r\n/\r\n");
-  TextFile file;
+            "Min = -2147483648,\r\nP = 2,\t! 0:A, 1:B\r\n/\r\n");
   ASSERT_TRUE(file.OpenRead(path_));
-  for (const auto& [key, value] : {std::pair{"K", "v"}, std::pair{"Q", "  "}, std::pair{"Cut", "a"},
-                                   std::pair{"Min", "-2147483648"}, std::pair{"Blank", ""}}) {
+  for (const auto& [key, value] :
+       {std::pair{"K", "v"}, std::pair{"Q", "  "}, std::pair{"Min", "-2147483648"}}) {
     EXPECT_EQ(ReadNamelistValue(&file, "G", key), value) << key;
   }
 }

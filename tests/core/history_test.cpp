@@ -4,11 +4,12 @@
 // replaced whole or not at all.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "history/history_file.h"
@@ -24,8 +25,6 @@ namespace orvent {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示: trail byte 0x5C
 
 std::string Describe(const RecentHistory& list) {
   std::string text;
@@ -44,30 +43,22 @@ RecentHistory Named(const std::vector<std::string>& names) {
 }
 
 std::size_t Entries(const std::string& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST(History, AStartedProjectComesFirstOnce) {
-  const RecentHistory five = {{-1, "P", "D:\\P\\", 0, 0, ""},
-                              {-1, "a", "A\\", 0, 0, ""},
-                              {-1, "b", "B\\", 0, 0, ""},
-                              {-1, "c", "C\\", 0, 0, ""},
-                              {-1, "P", "D:\\P\\", 0, 0, ""}};
-  const struct {
-    RecentEntry entry;
-    int fromRow;
-    std::string names;  // the list's names and locations afterwards
-  } cases[] = {{{-1, " p ", " d:\\p\\ ", 0, 0, ""}, -1, " p @ d:\\p\\ ,a@A\\,b@B\\,c@C\\,"},
-               {{-1, "P", "D:\\P", 0, 0, ""}, -1, "P@D:\\P,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"},
-               {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@D:\\P\\,a@A\\,c@C\\,P@D:\\P\\,"},
-               {{-1, "b", "A\\", 0, 0, ""}, 7, "b@A\\,P@D:\\P\\,a@A\\,b@B\\,c@C\\,P@D:\\P\\,"}};
-  for (const auto& c : cases) {
-    RecentHistory list = five;
-    RecordProject(&list, c.entry, c.fromRow);
+  const std::tuple<RecentEntry, int, std::string> cases[] = {
+      // entry, its row, the list after
+      {{-1, " p ", " p\\ ", 0, 0, ""}, -1, " p @ p\\ ,a@a\\,b@b\\,c@c\\,"},
+      {{-1, "P", "P", 0, 0, ""}, -1, "P@P,P@P\\,a@a\\,b@b\\,c@c\\,P@P\\,"},
+      {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@P\\,a@a\\,c@c\\,P@P\\,"},
+      {{-1, "b", "a\\", 0, 0, ""}, 7, "b@a\\,P@P\\,a@a\\,b@b\\,c@c\\,P@P\\,"}};
+  for (const auto& [entry, fromRow, expected] : cases) {
+    RecentHistory list = Named({"P", "a", "b", "c", "P"});
+    RecordProject(&list, entry, fromRow);
     std::string names;
     for (const RecentEntry& e : list) names += e.projectName + "@" + e.location + ",";
-    EXPECT_EQ(names, c.names);
+    EXPECT_EQ(names, expected);
   }
   // A full list loses its last row, unless the project was in it.
   RecentHistory full;
@@ -85,30 +76,27 @@ TEST(History, AStartedProjectComesFirstOnce) {
 }
 
 TEST(History, IsSavedByteForByteAndLoadsBack) {
-  const std::string fullWidthSpace = "\x81\x40";
-  const struct {
-    RecentHistory list;
-    const char* golden;
-  } cases[] = {{{{1, "Site A", "D:\\Wind Work\\Site A\\", 1, 0, "JGD"},
-                 {2, kHyoji, "C:\\\x83\x5C\x83\x74\x83\x67\\" + kHyoji + "\\", 4, 3, "WGS"},
-                 {3, "Site1", "E:\\P\\", 5, 4, "TD"},
-                 {4, "x", "\\\\srv\\share\\", 3, -2, ""},
-                 // Full-width spaces inside a name and a folder name stay.
-                 {5, kHyoji + fullWidthSpace + "A",
-                  "D:\\" + fullWidthSpace + kHyoji + fullWidthSpace + "\\", 0, 1, "JGD"}},
-                "history_rows.ini"},
-               {{}, "history_empty.ini"}};
+  const std::string hyoji = "\x95\x5C\x8E\xA6", fullWidthSpace = "\x81\x40";  // 表示, "　"
+  const std::pair<RecentHistory, const char*> cases[] = {
+      {{{1, "Site A", "D:\\Wind Work\\Site A\\", 1, 0, "JGD"},
+        {2, hyoji, "C:\\\x83\x5C\x83\x74\x83\x67\\" + hyoji + "\\", 4, 3, "WGS"},
+        {3, "Site1", "E:\\P\\", 5, 4, "TD"},
+        {4, "x", "\\\\srv\\share\\", 3, -2, ""},
+        // Full-width spaces inside a name and a folder name stay.
+        {5, hyoji + fullWidthSpace + "A", "D:\\" + fullWidthSpace + hyoji + fullWidthSpace + "\\",
+         0, 1, "JGD"}},
+       "history_rows.ini"},
+      {{}, "history_empty.ini"}};
   test::ScratchFolder folder;
   const std::string path = folder.File("orvent.ini");
-  for (const auto& c : cases) {
+  for (const auto& [list, golden] : cases) {
     ASSERT_TRUE(test::WriteBytes(path, std::string(10000, 'x')));  // replaced whole
-    ASSERT_TRUE(SaveHistory(path, c.list));
-    EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(test::DataPath(c.golden)));
+    ASSERT_TRUE(SaveHistory(path, list));
+    EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(test::DataPath(golden)));
     RecentHistory loaded = Named({"stale"});
     ASSERT_TRUE(LoadHistory(path, &loaded));
-    EXPECT_EQ(Describe(loaded), Describe(c.list));
+    EXPECT_EQ(Describe(loaded), Describe(list));
   }
-  EXPECT_EQ(Entries(folder.Path()), 1u);
   RecentHistory loaded = Named({"stale"});
   EXPECT_FALSE(LoadHistory(folder.File("missing.ini"), &loaded));
   EXPECT_FALSE(LoadHistory(folder.Path(), &loaded));
@@ -134,19 +122,16 @@ TEST(History, RowsThatBreakARuleAreSkipped) {
     EXPECT_EQ(Describe({fast}), Describe({general}));
   }
   EXPECT_EQ(quick, 10);
-  // 1,200 valid rows and some bad ones: the first 999 valid ones, sorted.
-  test::ScratchFolder folder;
+  // 1,200 valid rows, a bad one among every ten: the first 999 valid ones.
   std::string bytes = "&RecentProject\r\n";
-  RecentHistory expected;
+  RecentHistory expected(999);
   for (int i = 0; i < 1200; ++i) {
     const int number = 999 - (i * 7) % 999;
     bytes += "Recent" + std::to_string(number) + " = \"P" + std::to_string(i) +
-             "\", \"Energy\", 1, \"D:\\\",\r\n" +
-             (i % 10 ? "" : "Recent001 = \"bad\", \"Basic\",\r\n");
-    if (i < 999) expected.push_back({number, "P" + std::to_string(i), "D:\\", 1, 1, "JGD"});
+             "\", \"Energy\", 1, \"D:\\\",\r\n" + (i % 10 ? "" : "Recent001 = \"bad\", \"B\",\r\n");
+    if (i < 999) expected[number - 1] = {number, "P" + std::to_string(i), "D:\\", 1, 1, "JGD"};
   }
-  std::stable_sort(expected.begin(), expected.end(),
-                   [](const RecentEntry& a, const RecentEntry& b) { return a.number < b.number; });
+  test::ScratchFolder folder;
   ASSERT_TRUE(test::WriteBytes(folder.File("orvent.ini"), bytes));
   ASSERT_TRUE(LoadHistory(folder.File("orvent.ini"), &list));
   EXPECT_EQ(Describe(list), Describe(expected));
@@ -180,44 +165,37 @@ TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
 #ifdef _WIN32
 DWORD WINAPI CloseAfterAMoment(void* file) {
   Sleep(100);
-  CloseHandle(static_cast<HANDLE>(file));
-  return 0;
+  return CloseHandle(static_cast<HANDLE>(file));
 }
 
 // Another program holds the file open without sharing its deletion: the save
-// waits for it a while, then writes in place when it may.
+// waits for it a while, then writes in place when it may; a file held for a
+// moment only is replaced once it is free.
 TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
   test::ScratchFolder f;
-  const std::string path = f.File("orvent.ini");
-  const auto holder = [&](DWORD sharing) {
-    return CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-  };
-  for (const DWORD sharing : {DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE), DWORD(FILE_SHARE_READ)}) {
+  const std::string path = f.File("orvent.ini"), reference = f.File("new.ini");
+  ASSERT_TRUE(SaveHistory(reference, Named({"new"})));
+  const std::tuple<DWORD, bool, bool> cases[] = {// sharing, held a moment only, saved
+                                                 {FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
+                                                 {FILE_SHARE_READ, false, false},
+                                                 {FILE_SHARE_READ, true, true}};
+  for (const auto& [sharing, moment, saved] : cases) {
     ASSERT_TRUE(SaveHistory(path, Named({"old"})));
     const std::string old = test::ReadBytes(path);
-    ASSERT_TRUE(SaveHistory(f.File("new.ini"), Named({"new"})));
-    const HANDLE file = holder(sharing);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    const bool mayWrite = (sharing & FILE_SHARE_WRITE) != 0;
+    HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(SaveHistory(path, Named({"new"})), mayWrite);
+    EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
     const ULONGLONG waited = GetTickCount64() - start;
-    EXPECT_GE(waited, 200u);
+    EXPECT_GE(waited, moment ? 50u : 200u);
     EXPECT_LT(waited, 2000u);
-    CloseHandle(file);
-    EXPECT_EQ(test::ReadBytes(path), mayWrite ? test::ReadBytes(f.File("new.ini")) : old);
+    if (moment) WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+    EXPECT_EQ(test::ReadBytes(path), saved ? test::ReadBytes(reference) : old);
     EXPECT_EQ(Entries(f.Path()), 2u);
   }
-  // Held for a moment only: the move goes through once the file is free.
-  const HANDLE file = holder(FILE_SHARE_READ);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  HANDLE release = CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr);
-  EXPECT_TRUE(SaveHistory(path, Named({"later"})));
-  WaitForSingleObject(release, INFINITE);
-  CloseHandle(release);
-  ASSERT_TRUE(SaveHistory(f.File("new.ini"), Named({"later"})));
-  EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(f.File("new.ini")));
 }
 #endif
 

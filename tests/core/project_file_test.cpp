@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "project/geodetic_codes.h"
 #include "tests/support/test_support.h"
@@ -20,19 +22,16 @@ std::string Describe(const ProjectFile& r) {
 }
 
 TEST(ProjectFile, IsWrittenByteForByte) {
-  const struct {
-    ProjectFile record;
-    const char* golden;
-  } cases[] = {{{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc"},
-               {{3, " 6.0.0.2 ", 5, "JGD2011", "\x95\x5C\x8E\xA6"}, "project_japanese.mbc"},
-               // No label, no geodetic line for an index below 3.
-               {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc"}};
+  const std::pair<ProjectFile, const char*> cases[] = {
+      {{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc"},
+      {{3, " 6.0.0.2 ", 5, "JGD2011", "\x95\x5C\x8E\xA6"}, "project_japanese.mbc"},
+      // No label, no geodetic line for an index below 3.
+      {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc"}};
   test::ScratchFolder folder;
-  for (const auto& c : cases) {
-    ASSERT_TRUE(WriteProjectFile(folder.File("written.mbc"), c.record));
-    EXPECT_EQ(test::ReadBytes(folder.File("written.mbc")),
-              test::ReadBytes(test::DataPath(c.golden)))
-        << c.golden;
+  for (const auto& [record, golden] : cases) {
+    ASSERT_TRUE(WriteProjectFile(folder.File("written.mbc"), record));
+    EXPECT_EQ(test::ReadBytes(folder.File("written.mbc")), test::ReadBytes(test::DataPath(golden)))
+        << golden;
   }
   EXPECT_FALSE(WriteProjectFile(folder.File("missing/p.mbc"), ProjectFile()));
   // Every index and type reads back; only 3 to 5 are written.
@@ -53,13 +52,10 @@ TEST(ProjectFile, IsWrittenByteForByte) {
 
 TEST(ProjectFile, IsReadBesideAnyExtension) {
   const std::string reset = "0|1.0.0.0|0|ZV_MERIDANCE|Site1";
-  const struct {
-    std::string bytes;
-    bool result;
-    std::string read;
-  } cases[] = {
-      {kHeader + "FileVersion = 2.0,\r\nProjectType = 2,\r\nGeodeticSystem = 'wgs84',\r\n", true,
-       "2|2.0|3|wgs84|Site1"},
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {kHeader + "FileVersion = 2.0,\r\nProjectType = 2,\r\nProjectLabel = X,\r\nGeodeticSystem = "
+                 "'wgs84',\r\n",
+       true, "2|2.0|3|wgs84|Site1"},
       {"x=== ORVENT Energy Environment File ===y\n&General_Parameters\nFileVersion = 3,\n", true,
        "0|3|0|ZV_MERIDANCE|Site1"},
       {"\r\n" + kHeader + "FileVersion = 3,\r\n", false, reset},
@@ -71,11 +67,11 @@ TEST(ProjectFile, IsReadBesideAnyExtension) {
   test::ScratchFolder folder;
   // A ".meg" beside it is never read.
   ASSERT_TRUE(test::WriteBytes(folder.File("Site1.meg"), kHeader + "FileVersion = 9,\r\n"));
-  for (const auto& c : cases) {
-    ASSERT_TRUE(test::WriteBytes(folder.File("Site1.mbc"), c.bytes));
+  for (const auto& [bytes, result, read] : cases) {
+    ASSERT_TRUE(test::WriteBytes(folder.File("Site1.mbc"), bytes));
     ProjectFile record = {4, "junk", 5, "junk", "junk"};
-    EXPECT_EQ(ReadProjectFile(folder.File("Site1.meg"), &record), c.result) << c.bytes;
-    EXPECT_EQ(Describe(record), c.read) << c.bytes;
+    EXPECT_EQ(ReadProjectFile(folder.File("Site1.meg"), &record), result) << bytes;
+    EXPECT_EQ(Describe(record), read) << bytes;
   }
   // A file that cannot be opened leaves the record alone.
   ProjectFile record = {4, "junk", 5, "junk", "junk"};

@@ -18,7 +18,6 @@ inline std::string ScratchPath(const std::string& suffix) {
 // Writes the bytes to the path; false when that failed.
 inline bool WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-  return std::fclose(file) == 0 && written;
+  const bool written = file != nullptr && (size == 0 || std::fwrite(data, 1, size, file) == size);
+  return file != nullptr && std::fclose(file) == 0 && written;
 }

@@ -1,15 +1,14 @@
 // Namelist text of any bytes: read as a project file, then written and read
-// again; looked up with the group and key its first line names
-// ("group|key"); and split at a delimiter its first byte chooses.
+// again; and split at a delimiter its first byte chooses.
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "namelist/namelist_reader.h"
 #include "namelist/text_split.h"
 #include "project/project_file.h"
 
+using namespace orvent;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace orvent;
   static const std::string input = ScratchPath("in.mbc"), output = ScratchPath("out.mbc");
   if (size == 0 || !WriteInput(input, data, size)) return 0;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -22,18 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       again.projectType != record.projectType) {
     __builtin_trap();
   }
-
-  const std::string first = bytes.substr(0, bytes.find('\n'));
-  const std::size_t bar = first.find('|');
-  TextFile file;
-  bool flag = false;
-  if (file.OpenRead(input)) {
-    static_cast<void>(ReadNamelistLogical(&file, first.substr(0, bar),
-                                          bar == std::string::npos ? "K" : first.substr(bar + 1),
-                                          &flag));
-  }
-  std::string line = bytes;
-  if (CleanNamelistLine(&line) && line.empty()) __builtin_trap();
 
   // Pieces only ever lose bytes, apart from the delimiters kept inside quotes.
   static const char* const kDelimiters[] = {"=", ",", " ", "\"", "\x81\x40", "ab"};

@@ -26,9 +26,9 @@ std::string Joined(const std::vector<std::string>& pieces) {
   return text;
 }
 
-TEST(Text, BackslashesNumbersAndNames) {
-  const std::string paths[][3] = {// text, stripped, with one backslash
-                                  {"", "", "\\"},
+TEST(Text, BackslashesNumbersNamesAndPathParts) {
+  // Text, stripped, with one backslash.
+  const std::string paths[][3] = {{"", "", "\\"},
                                   {"D:\\Work\\\\\\", "D:\\Work", "D:\\Work\\"},
                                   // 表 ends in the trail byte 0x5C, which is no backslash.
                                   {"C:\\\x95\x5C\\\\", "C:\\\x95\x5C", "C:\\\x95\x5C\\"},
@@ -45,42 +45,9 @@ TEST(Text, BackslashesNumbersAndNames) {
   // ASCII case only is ignored: ア and ヂ differ in a trail byte.
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
   EXPECT_STREQ(AppDisplayName(6), "");
-}
-
-TEST(Text, SplitTextKeepsQuotedRunsTogether) {
-  const std::tuple<std::string, std::string, bool, std::string> cases[] = {
-      {"Expr = \"x=1\"", "=", false, "[Expr][x=1]"},
-      {"key = \"\"", "=", false, "[key][]"},
-      {"N = \"O\"\"Hara\"", "=", false, "[N][\"O\"\"Hara\"]"},
-      {"\"a b c", " ", false, "[a b c]"},
-      {"ab\"c d\"", " ", false, "[ab\"c d\"]"},
-      {"\" x", " ", true, "[][x]"},
-      // A full-width space (0x81 0x40) is white space only at the ends of a
-      // piece, and 0x81 0x40 across two characters is none.
-      {"\x81@a\x81@b\x81@ ", " ", false, "[a\x81@b]"},
-      {"\x81\x81@", " ", false, "[\x81\x81@]"},
-      {", ,a,,b,", ",", true, "[][][a][][b]"},
-      {", ,a,,b,", ",", false, "[a][b]"},
-      {"\"a,,b\",c", ",", true, "[a,b][c]"},
-      {"\"abc", ",", true, "[abc]"},
-      {" \t ", ",", true, "[]"},
-      {" \" a \" ,x", ",", true, "[ a ][x]"},
-      {"\"a, b\" ,c", ",", true, "[\"a, b\" ][c]"},
-      {"a<>b<><>c", "<>", true, "[a][b][][c]"},
-      {"a,b", "", true, "[a,b]"},
-      {"\x83\x5C\\x", "\\", true, "[\x83\x5C][x]"}};  // ソ: its trail byte is no delimiter
-  for (const auto& [text, delimiter, keepEmpty, expected] : cases) {
-    std::vector<std::string> pieces = {"left over"};
-    const int count = SplitText(text, delimiter, keepEmpty, &pieces);
-    EXPECT_EQ(count, int(pieces.size()));
-    EXPECT_EQ(Joined(pieces), expected) << text;
-  }
-}
-
-TEST(Text, SplitFilePathByTheRuntimesRules) {
   const std::string d253(253, 'd');
-  const std::string cases[][2] = {// path, [drive][directory][base name][extension]
-                                  {"C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C\x8E\xA6.mbc",
+  // Path, [drive][directory][base name][extension].
+  const std::string cases[][2] = {{"C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C\x8E\xA6.mbc",
                                    "[C:][\\\x83\x5C\x83\x74\x83\x67\\][\x95\x5C\x8E\xA6][.mbc]"},
                                   {"Site1.x.meg", "[][][Site1.x][.meg]"},
                                   {"C:\\Old.set\\Site1", "[C:][\\Old.set\\][Site1][]"},
@@ -98,32 +65,55 @@ TEST(Text, SplitFilePathByTheRuntimesRules) {
   }
 }
 
+TEST(Text, SplitTextKeepsQuotedRunsTogether) {
+  const std::tuple<std::string, std::string, bool, std::string> cases[] = {
+      {"Expr = \"x=1\"", "=", false, "[Expr][x=1]"},
+      {"key = \"\"", "=", false, "[key][]"},
+      {"N = \"O\"\"Hara\"", "=", false, "[N][\"O\"\"Hara\"]"},
+      {"\"a b c", " ", false, "[a b c]"},
+      {"ab\"c d\"", " ", false, "[ab\"c d\"]"},
+      {"\" x", " ", true, "[][x]"},
+      // A full-width space (0x81 0x40) is white space only at the ends of a
+      // piece, and 0x81 0x40 across two characters is none.
+      {"\x81@a\x81@b\x81@ ", " ", false, "[a\x81@b]"},
+      {"\x81\x81@", " ", false, "[\x81\x81@]"},
+      {", ,a,,b,", ",", true, "[][][a][][b]"},
+      {", ,a,,b,", ",", false, "[a][b]"},
+      {"\"a,,b\",c", ",", true, "[a,b][c]"},
+      {" \t ", ",", true, "[]"},
+      {" \" a \" ,x", ",", true, "[ a ][x]"},
+      {"\"a, b\" ,c", ",", true, "[\"a, b\" ][c]"},
+      {"a<>b<><>c", "<>", true, "[a][b][][c]"},
+      {"a,b", "", true, "[a,b]"},
+      {"\x83\x5C\\x", "\\", true, "[\x83\x5C][x]"}};  // ソ: its trail byte is no delimiter
+  for (const auto& [text, delimiter, keepEmpty, expected] : cases) {
+    std::vector<std::string> pieces = {"left over"};
+    const int count = SplitText(text, delimiter, keepEmpty, &pieces);
+    EXPECT_EQ(count, int(pieces.size()));
+    EXPECT_EQ(Joined(pieces), expected) << text;
+  }
+}
+
 TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   test::ScratchFolder folder;
   const std::string path = folder.File("text.txt");
-  // Several buffers' worth, an LF written as CR LF right at a buffer's end.
-  std::vector<std::string> lines = {std::string(64 * 1024 - 1, 'x'), "a\rb\r", "", "\x95\x5C"};
-  for (int i = 0; i < 3000; ++i) lines.push_back(std::string(i % 97, 'y') + std::to_string(i));
-  std::string bytes;
+  // Several buffers' worth, in two writes, a CR LF across the first buffer's end.
+  const std::string first = std::string(64 * 1024 - 1, 'x') + "\n";
+  std::string rest = "a\rb\r\n\n\x95\x5C\n", bytes;
+  for (int i = 0; i < 3000; ++i) rest += std::string(i % 97, 'y') + std::to_string(i) + "\n";
+  for (char c : first + rest) bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
   TextFile file;
   ASSERT_TRUE(file.Create(path));
-  for (const std::string& line : lines) {
-    EXPECT_TRUE(file.Write(line + "\n"));
-    bytes += line + "\r\n";
-  }
+  EXPECT_TRUE(file.Write(first) && file.Write(rest));
   EXPECT_EQ(file.Position(), std::int64_t(bytes.size()));
   EXPECT_TRUE(file.Close());
   EXPECT_EQ(test::ReadBytes(path), bytes);
   ASSERT_TRUE(test::WriteBytes(path, bytes + "last\r"));  // no final line end, a lone CR kept
-  lines.push_back("last\r");
   ASSERT_TRUE(file.OpenRead(path));
   for (int round = 0; round < 2; ++round) {
-    std::string line;
-    for (const std::string& expected : lines) {
-      ASSERT_TRUE(file.ReadLine(&line));
-      ASSERT_EQ(line, expected);
-    }
-    EXPECT_FALSE(file.ReadLine(&line));
+    std::string line, read;
+    while (file.ReadLine(&line)) read += line + "\n";
+    EXPECT_EQ(read, first + rest + "last\r\n");
     EXPECT_EQ(file.Position(), std::int64_t(bytes.size() + 5));
     ASSERT_TRUE(file.SeekToStart());
   }
@@ -133,54 +123,37 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.Close()) << "nothing is open";
 }
 
-// Opens a file of these bytes for each lookup.
-class Namelist : public ::testing::Test {
- protected:
-  TextFile* Open(const std::string& bytes) {
-    EXPECT_TRUE(test::WriteBytes(path_, bytes));
-    EXPECT_TRUE(file_.OpenRead(path_));
-    return &file_;
-  }
-  test::ScratchFolder folder_;
-  const std::string path_ = folder_.File("namelist.txt");
-  TextFile file_;
-};
+// A file of these bytes, open for reading; each call replaces the last.
+TextFile* Open(const std::string& bytes) {
+  static test::ScratchFolder folder;
+  static TextFile file;
+  EXPECT_TRUE(test::WriteBytes(folder.File("namelist.txt"), bytes));
+  EXPECT_TRUE(file.OpenRead(folder.File("namelist.txt")));
+  return &file;
+}
 
-TEST_F(Namelist, CleanLinesAndGroups) {
-  const std::string lines[][2] = {
-      // line, cleaned ("" when it is passed over)
-      {" \t\r", ""},
-      {"  ! note", ""},
-      {"/", ""},
-      {",,,", ""},
-      {"a = 1 ,,\t! note", "a = 1 "},
-      {"T = 'Hello! World',", "T = 'Hello"}};  // a "!" cuts even inside quotes
-  for (const auto& [text, cleaned] : lines) {
+TEST(Namelist, LinesGroupsAndTheValuesOfKeysInTheFirstGroupOfTheirName) {
+  for (std::string line : {" \t\r", "  ! note", "/", ",,,"}) EXPECT_FALSE(CleanNamelistLine(&line));
+  // A "!" cuts even inside quotes.
+  const std::pair<std::string, std::string> cleaned[] = {{"a = 1 ,,\t! note", "a = 1 "},
+                                                         {"T = 'Hello! World',", "T = 'Hello"}};
+  for (const auto& [text, expected] : cleaned) {
     std::string line = text;
-    EXPECT_EQ(CleanNamelistLine(&line), !cleaned.empty()) << text;
-    EXPECT_EQ(line, cleaned.empty() ? line : cleaned);
+    EXPECT_TRUE(CleanNamelistLine(&line));
+    EXPECT_EQ(line, expected);
   }
+  // Where the file stands after "&R"; the blank before a comma stays in the name.
   const std::pair<std::string, std::int64_t> groups[] = {
-      // where the file stands after "&R"
-      {"! c\r\n&r\r\nx\r\n", 9},
-      {"  & R, ! c\n", 11},
-      {"&R ,\r\n", 0},  // the blank before the comma stays in the name
-      {"&RR\r\n", 0}};
+      {"! c\r\n&r\r\nx\r\n", 9}, {"  & R, ! c\n", 11}, {"&R ,\r\n", 0}, {"&RR\r\n", 0}};
   for (const auto& [bytes, position] : groups) {
     TextFile* file = Open(bytes);
     EXPECT_EQ(FindNamelistGroup(file, "R"), position) << bytes;
     EXPECT_EQ(file->Position(), position > 0 ? position : file->Position());
+    EXPECT_EQ(FindNamelistGroup(file, "R"), position) << "each search starts from the top";
   }
-  // Each search starts from the top.
-  TextFile* file = Open("&A\r\n&B\r\nx\r\n");
-  EXPECT_EQ(FindNamelistGroup(file, "B"), 8);
-  EXPECT_EQ(FindNamelistGroup(file, "A"), 4);
-}
-
-TEST_F(Namelist, ValuesOfKeysInTheFirstGroupOfTheirName) {
   const std::string g = "&G\r\n";
+  // Bytes, key, value.
   const std::string cases[][3] = {
-      // bytes, key, value
       {g + "FileVersion = 1.0.0.0,\t! comment\r\n/\r\n", "FileVersion", "1.0.0.0"},
       {g + "key = ,\r\nkey = 5,\r\n", "key", "5"},
       {g + "Expr = 'x=1',\r\n", "Expr", "x=1"},
@@ -195,46 +168,36 @@ TEST_F(Namelist, ValuesOfKeysInTheFirstGroupOfTheirName) {
       {g + "A = 1,\r\n/\r\n" + g + "Key = 2,\r\n", "Key", ""},
       {g + "A = 1,\r\n/\r\nKey = 2,\r\n", "Key", "2"},
       {g + "a% B.c = 3,\r\n", "A.b %C", "3"},
-      {g + "A\tB = 3,\r\n", "AB", ""},
-      {g + "= 3,\r\n", " ", ""},
-      {g + "K = 1,\r\nK = 2,\r\n", "K", "1"},
-      {"& g, ! main\nK = 9,\n", "K", "9"}};
+      {g + "Q = '  ',\r\n", "Q", "  "}};
   for (const auto& [bytes, key, value] : cases) {
     TextFile* file = Open(bytes);
     EXPECT_EQ(ReadNamelistValue(file, "G", key), value) << bytes;
     EXPECT_EQ(ReadNamelistValue(file, "G", key), value) << "each lookup starts from the top";
   }
-  const std::tuple<std::string, std::string, bool> logicals[] = {// the flag starts opposite
-                                                                 {"L = .TRUE.,", ".TRUE.", true},
-                                                                 {"L = t,", "t", true},
-                                                                 {"L = .T.,", ".T.", false},
-                                                                 {"Other = T,", "", false}};
-  for (const auto& [line, value, expected] : logicals) {
+  // Value, flag (which starts as the opposite); "" for a key that is absent.
+  const std::pair<std::string, bool> logicals[] = {
+      {".TRUE.", true}, {"t", true}, {".T.", false}, {"", false}};
+  for (const auto& [value, expected] : logicals) {
     bool flag = value.empty() ? expected : !expected;
-    EXPECT_EQ(ReadNamelistLogical(Open(g + line + "\r\n"), "G", "L", &flag), value);
-    EXPECT_EQ(flag, expected) << line;
+    TextFile* file = Open(g + (value.empty() ? "Other = T" : "L = " + value) + ",\r\n");
+    EXPECT_EQ(ReadNamelistLogical(file, "G", "L", &flag), value);
+    EXPECT_EQ(flag, expected) << value;
   }
 }
 
-TEST_F(Namelist, WrittenLinesReadBack) {
-  EXPECT_EQ(MakeNamelistComment(nullptr), "");
-  ASSERT_TRUE(file_.Create(path_));
-  WriteNamelistComment(&file_, " === X ===");
-  WriteNamelistBlankLine(&file_);
-  WriteNamelistGroupStart(&file_, "G", "  !! c  ");
-  WriteNamelistString(&file_, " K ", "  v \t", "note", false);
-  WriteNamelistString(&file_, "Blank", "   ", "c", false);
-  WriteNamelistString(&file_, "Q", "  ", " !!! ", true);
-  WriteNamelistString(&file_, "O", "O'Hara", nullptr, true);
-  WriteNamelistInt(&file_, "Min", -2147483647 - 1, " ");
-  WriteNamelistInt(&file_, "P", 2, "0:A, 1:B");
-  WriteNamelistGroupEnd(&file_);
-  ASSERT_TRUE(file_.Close());
-  EXPECT_EQ(test::ReadBytes(path_),
-            "! === X ===\r\n\r\n&G\t! c\r\n K  = v,\t! note\r\nQ = '  ',\r\nO = 'O'Hara',\r\n"
-            "Min = -2147483648,\r\nP = 2,\t! 0:A, 1:B\r\n/\r\n");
-  ASSERT_TRUE(file_.OpenRead(path_));
-  EXPECT_EQ(ReadNamelistValue(&file_, "G", "Q"), "  ");
+// What the project file's writer leaves to these: comments stripped of "!"
+// and blanks, quoted blanks, keys as given, the lowest number.
+TEST(Namelist, WrittenLines) {
+  test::ScratchFolder folder;
+  const std::string path = folder.File("namelist.txt");
+  TextFile file;
+  ASSERT_TRUE(file.Create(path));
+  WriteNamelistGroupStart(&file, "G", "  !! c  ");
+  WriteNamelistString(&file, " K ", "  v \t", " !!! ", false);
+  WriteNamelistString(&file, "Q", "  ", nullptr, true);
+  WriteNamelistInt(&file, "Min", -2147483647 - 1, " ");
+  ASSERT_TRUE(file.Close());
+  EXPECT_EQ(test::ReadBytes(path), "&G\t! c\r\n K  = v,\r\nQ = '  ',\r\nMin = -2147483648,\r\n");
 }
 
 }  // namespace

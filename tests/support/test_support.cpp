@@ -32,8 +32,8 @@ void RemoveTree(const std::wstring& folder) {
   for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
     const std::wstring name = found.cFileName, path = folder + L"\\" + name;
     if (name == L"." || name == L"..") continue;
-    const DWORD attributes = found.dwFileAttributes;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+        FILE_ATTRIBUTE_DIRECTORY) {
       RemoveTree(path);
     } else if (!RemoveDirectoryW(path.c_str())) {
       SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -49,10 +49,9 @@ void RemoveTree(const std::wstring& folder) {
 
 std::string DataPath(const std::string& name) {
   const char* folder = std::getenv("ORVENT_TEST_DATA");
-  return (folder != nullptr
-              ? std::string(folder)
-              : (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string()) +
-         "/" + name;
+  return (folder != nullptr ? folder
+                            : std::filesystem::path(__FILE__).parent_path().string() + "/../data") +
+         std::string("/") + name;
 }
 
 std::string ReadBytes(const std::string& path) {
@@ -97,11 +96,7 @@ ScratchFolder::~ScratchFolder() {
 }
 
 std::string ScratchFolder::File(const std::string& name) const {
-#ifdef _WIN32
-  return path_ + "\\" + name;
-#else
-  return path_ + "/" + name;
-#endif
+  return path_ + (std::filesystem::path::preferred_separator == '/' ? "/" : "\\") + name;
 }
 
 }  // namespace test

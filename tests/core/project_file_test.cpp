@@ -41,8 +41,8 @@ TEST(ProjectFile, IsWrittenByteForByteAndReadsBack) {
 TEST(ProjectFile, IsReadBesideAnyExtension) {
   const std::string none = "0|1.0.0.0|0|ZV_MERIDANCE|S";  // the record reset
   const std::tuple<std::string, bool, std::string> cases[] = {
-      {kHeader + "FileVersion = 2.0,\r\nProjectType = 2,\r\nGeodeticSystem = 'jgd2011',\r\n", true,
-       "2|2.0|5|jgd2011|S"},
+      {kHeader + "FileVersion = 2.0,\r\nProjectType = 2,\r\nGeodeticSystem = 'jgd2000',\r\n", true,
+       "2|2.0|4|jgd2000|S"},
       {"x=== ORVENT Energy Environment File ===y\n&General_Parameters\nFileVersion = 3,\n", true,
        "0|3|0|ZV_MERIDANCE|S"},
       {"\r\n" + kHeader + "FileVersion = 3,\r\n", false, none},
@@ -50,6 +50,7 @@ TEST(ProjectFile, IsReadBesideAnyExtension) {
       {kHeader + "FileVersion = 1,\r\nAtlasMode = .true.,\r\n", true, "1|1|0|ZV_MERIDANCE|S"},
       {kHeader + "ProjectType = 4x,\r\nFileVersion = 1,\r\nAtlasMode = .true.,\r\n", true,
        "4|1|0|ZV_MERIDANCE|S"},
+      {kHeader + "FileVersion = 1,\r\nGeodeticSystem = 'grs80',\r\n", true, "0|1|2|grs80|S"},
       {kHeader + "FileVersion = 1,\r\nProjectLabel = X,\r\nGeodeticSystem = 'Bessel',\r\n", true,
        "0|1|0|Bessel|S"}};
   test::ScratchFolder folder;

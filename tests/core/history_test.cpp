@@ -47,8 +47,8 @@ std::size_t Entries(const std::string& folder) {
 }
 
 TEST(History, AStartedProjectComesFirstOnce) {
+  // Entry, the row it was started from, the list after.
   const std::tuple<RecentEntry, int, std::string> cases[] = {
-      // entry, its row, the list after
       {{-1, " p ", " p\\ ", 0, 0, ""}, -1, " p @ p\\ ,a@a\\,b@b\\,c@c\\,"},
       {{-1, "P", "P", 0, 0, ""}, -1, "P@P,P@P\\,a@a\\,b@b\\,c@c\\,P@P\\,"},
       {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@P\\,a@a\\,c@c\\,P@P\\,"},
@@ -170,8 +170,8 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
   test::ScratchFolder f;
   const std::string path = f.File("orvent.ini"), reference = f.File("new.ini");
   ASSERT_TRUE(SaveHistory(reference, Named({"new"})));
-  const std::tuple<DWORD, bool, bool> cases[] = {// sharing, held a moment only, saved
-                                                 {FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
+  // Sharing, held a moment only, saved.
+  const std::tuple<DWORD, bool, bool> cases[] = {{FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
                                                  {FILE_SHARE_READ, false, false},
                                                  {FILE_SHARE_READ, true, true}};
   for (const auto& [sharing, moment, saved] : cases) {

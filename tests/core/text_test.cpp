@@ -46,7 +46,8 @@ TEST(Text, BackslashesNumbersNamesAndPathParts) {
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
   EXPECT_STREQ(AppDisplayName(6), "");
   const std::string d253(253, 'd');
-  // Path, [drive][directory][base name][extension].
+  // Path, [drive][directory][base name][extension]; a part beyond 255 bytes
+  // empties all four.
   const std::string cases[][2] = {{"C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C\x8E\xA6.mbc",
                                    "[C:][\\\x83\x5C\x83\x74\x83\x67\\][\x95\x5C\x8E\xA6][.mbc]"},
                                   {"Site1.x.meg", "[][][Site1.x][.meg]"},

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -13,10 +12,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace orvent {
@@ -37,8 +32,8 @@ void RemoveTree(const std::wstring& folder) {
   for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
     const std::wstring name = found.cFileName, path = folder + L"\\" + name;
     if (name == L"." || name == L"..") continue;
-    const DWORD attributes = found.dwFileAttributes;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+        FILE_ATTRIBUTE_DIRECTORY) {
       RemoveTree(path);
     } else if (!RemoveDirectoryW(path.c_str())) {
       SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -54,15 +49,13 @@ void RemoveTree(const std::wstring& folder) {
 
 std::string DataPath(const std::string& name) {
   const char* folder = std::getenv("ORVENT_TEST_DATA");
-  return (folder != nullptr
-              ? std::string(folder)
-              : (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string()) +
-         "/" + name;
+  return (folder != nullptr ? folder
+                            : std::filesystem::path(__FILE__).parent_path().string() + "/../data") +
+         std::string("/") + name;
 }
 
-std::string ReadBytes(const std::string& path, bool* ok) {
+std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (ok != nullptr) *ok = in.is_open();
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
@@ -84,88 +77,6 @@ bool MakeFolder(const std::string& path) {
 #endif
 }
 
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-void SetReadOnly(const std::string& path, bool readOnly) {
-#ifdef _WIN32
-  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-#else
-  std::error_code ignored;
-  std::filesystem::permissions(
-      path,
-      readOnly ? std::filesystem::perms::owner_read
-               : std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-      ignored);
-#endif
-}
-
-std::string Join(const std::string& folder, const std::string& name) {
-#ifdef _WIN32
-  return folder + "\\" + name;
-#else
-  return folder + "/" + name;
-#endif
-}
-
-std::string BesideTestProgram(const std::string& name) {
-#ifdef _WIN32
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  return (std::filesystem::path(self).parent_path() / (name + ".exe")).string();
-#else
-  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / name).string();
-#endif
-}
-
-ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
-#ifdef _WIN32
-  std::string commandLine = "\"" + program + "\"";
-  for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    CloseHandle(process.hThread);
-    handle_ = reinterpret_cast<std::intptr_t>(process.hProcess);
-  }
-#else
-  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  handle_ = pid > 0 ? pid : 0;
-#endif
-}
-
-ChildProcess::~ChildProcess() { Kill(); }
-
-void ChildProcess::Kill() {
-  if (handle_ == 0) return;
-#ifdef _WIN32
-  const HANDLE process = reinterpret_cast<HANDLE>(handle_);
-  TerminateProcess(process, 1);
-  WaitForSingleObject(process, INFINITE);
-  CloseHandle(process);
-#else
-  kill(static_cast<pid_t>(handle_), SIGKILL);
-  waitpid(static_cast<pid_t>(handle_), nullptr, 0);
-#endif
-  handle_ = 0;
-}
-
 ScratchFolder::ScratchFolder() {
   static std::atomic<int> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -182,6 +93,10 @@ ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
 #endif
+}
+
+std::string ScratchFolder::File(const std::string& name) const {
+  return path_ + (std::filesystem::path::preferred_separator == '/' ? "/" : "\\") + name;
 }
 
 }  // namespace test

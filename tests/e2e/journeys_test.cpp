@@ -575,20 +575,12 @@ std::vector<Step> DeleteSecondRow(Step ask, int answer) {
                                  {kHyouji, "Wind Farm", 4, "{P}" + kSoftware + "\\", "WGS"},
                                  {"Site 2", "Basic", 0, "{P}Gamma\\", "TD"}};
   const bool gone = answer == IDOK;
-  return {History(rows),
-          File(kJapanese, ProjectBytes(0)),
-          Start(),
-          Key(VK_DOWN),
-          ClickBelowTheRows,
-          Rows(3, 1),
-          ask,
-          Message(orvent::kMsgDeleteQuestion, answer),
-          Rows(gone ? 2 : 3, 1),
-          gone ? Settings({rows[0], rows[2]}) : SettingsUnchanged,
-          Cells(1, {gone ? "Site 2 [TD]" : kHyouji + " [WGS]"}),
-          FileHolds(kJapanese, ProjectBytes(0)),
-          Press(IDC_EXIT),
-          Exits};
+  return std::vector<Step>({History(rows), File(kJapanese, ProjectBytes(0)), Start(), Key(VK_DOWN),
+                            ClickBelowTheRows, Rows(3, 1), ask,
+                            Message(orvent::kMsgDeleteQuestion, answer), Rows(gone ? 2 : 3, 1),
+                            gone ? Settings({rows[0], rows[2]}) : SettingsUnchanged,
+                            Cells(1, {gone ? "Site 2 [TD]" : kHyouji + " [WGS]"}),
+                            FileHolds(kJapanese, ProjectBytes(0)), Press(IDC_EXIT), Exits});
 }
 
 std::vector<Row> FullHistory() {

@@ -146,7 +146,8 @@ void PrintTo(const Journey& journey, std::ostream* out) { *out << journey.name; 
 
 struct Driver : ::testing::TestWithParam<Journey> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
-  std::string settingsAtStart, scratch;  // the user's settings file before the first start
+  // The user's settings file before the first start, and the scratch folder.
+  std::string settingsAtStart, scratch;
   // What the steps' texts name, and the user's settings files, kept to be put back.
   std::vector<std::pair<std::string, std::string>> names, saved;
   std::vector<PROCESS_INFORMATION> processes;
@@ -272,7 +273,9 @@ const auto File = [](const std::string& path, const std::string& bytes) -> Step 
 };
 const auto History = [](const std::vector<Row>& rows) { return File("{U}", HistoryBytes(rows)); };
 const auto ReadOnly = [](const std::string& path) -> Step {
-  return [=](Driver& d) { ASSERT_TRUE(SetFileAttributesA(d.Expand(path).c_str(), 1)) << path; };
+  return [=](Driver& d) {
+    ASSERT_TRUE(SetFileAttributesA(d.Expand(path).c_str(), FILE_ATTRIBUTE_READONLY));
+  };
 };
 const auto Member = [](const std::string& exe, bool present) -> Step {
   return [=](Driver& d) {

@@ -1,6 +1,5 @@
-// The framework and the selector window on real windows, in this process:
-// where a dialog opens, a handler that fails, the wait cursor, and what the
-// selector window shows of itself (its icons, the tooltip over the grid).
+// What the journeys cannot see from outside: a handler that fails, the wait
+// cursor, and the selector window's icons, font and tooltip.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,33 +17,8 @@
 
 namespace {
 
-const int kRunCommand = 0x7F00;
-
-// A dialog on one of the program's templates whose test body runs inside its
-// own modal loop once it is on the screen.
-class ProbeDialog : public ui::Dialog {
- public:
-  ProbeDialog(int templateId, ui::Dialog* parent, std::function<void(ProbeDialog&)> body)
-      : ui::Dialog(templateId, parent), body_(std::move(body)) {}
-  using ui::Dialog::EndDialog;
-
- protected:
-  BOOL OnInitDialog() override {
-    PostCommand(kRunCommand);
-    return TRUE;
-  }
-  bool OnCommand(int id, int code) override {
-    if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
-    body_(*this);
-    return true;
-  }
-
- private:
-  std::function<void(ProbeDialog&)> body_;
-};
-
-// Runs `body` under an application object named "ORVENTLancher", with the
-// selector window's class registered.
+// Runs `body` under an application named "ORVENTLancher", with the selector
+// window's class registered.
 void WithApp(std::function<void()> body) {
   struct TestApp : ui::Application {
     std::function<void()> body;
@@ -58,45 +32,12 @@ void WithApp(std::function<void()> body) {
   app.Run("ORVENTLancher", "");
 }
 
-POINT Center(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-TEST(Framework, DialogsOpenCentredOverTheirOwnerInsideTheWorkArea) {
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT work = monitor.rcWork;
-  RECT outer = {}, inner = {}, clamped = {};
-  WithApp([&] {
-    ProbeDialog selector(IDD_SELECTOR, nullptr, [&](ProbeDialog& d) {
-      outer = d.WindowRect();
-      ProbeDialog about(IDD_ABOUTBOX, &d, [&](ProbeDialog& a) {
-        inner = a.WindowRect();
-        a.EndDialog(IDOK);
-      });
-      about.DoModal();
-      // Over an owner at the edge, it stays inside the work area.
-      SetWindowPos(d.Handle(), nullptr, work.right - 100, work.bottom - 60, 0, 0, SWP_NOSIZE);
-      ProbeDialog edge(IDD_ABOUTBOX, &d, [&](ProbeDialog& a) {
-        clamped = a.WindowRect();
-        a.EndDialog(IDOK);
-      });
-      edge.DoModal();
-      d.EndDialog(IDOK);
-    });
-    selector.DoModal();
-  });
-  EXPECT_LE(std::abs(Center(outer).x - Center(work).x) + std::abs(Center(outer).y - Center(work).y),
-            2);
-  EXPECT_LE(
-      std::abs(Center(inner).x - Center(outer).x) + std::abs(Center(inner).y - Center(outer).y), 2);
-  EXPECT_EQ(clamped.right, work.right);
-  EXPECT_EQ(clamped.bottom, work.bottom);
-}
-
-// Answers the first message box the thread shows, keeping its caption and
-// text, then has the dialog run its body again.
+const int kRunCommand = 0x7F00;
 std::string g_boxCaption, g_boxText;
 HWND g_dialog = nullptr;
+
+// Answers the first message box the thread shows, keeping what it says, then
+// has the dialog run its handler again.
 void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = GetActiveWindow();
   char text[256] = {};
@@ -108,28 +49,35 @@ void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(g_dialog, WM_COMMAND, kRunCommand, 0);
 }
 
+// Its handler throws the first time and ends the dialog the second.
+class ThrowingDialog : public ui::Dialog {
+ public:
+  ThrowingDialog() : ui::Dialog(IDD_ABOUTBOX, nullptr) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    g_dialog = Handle();
+    PostCommand(kRunCommand);
+    return TRUE;
+  }
+  bool OnCommand(int id, int code) override {
+    if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
+    if (!g_boxText.empty()) {
+      EndDialog(IDOK);
+      return true;
+    }
+    SetTimer(nullptr, 0, 50, AnswerMessageBox);
+    throw std::runtime_error("out of order");
+  }
+};
+
 TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
-  bool stillRunning = false;
-  WithApp([&] {
-    ProbeDialog dialog(IDD_ABOUTBOX, nullptr, [&](ProbeDialog& d) {
-      if (g_dialog != nullptr) {
-        stillRunning = true;
-        d.EndDialog(IDOK);
-        return;
-      }
-      g_dialog = d.Handle();
-      SetTimer(nullptr, 0, 50, AnswerMessageBox);
-      throw std::runtime_error("out of order");
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-  });
-  EXPECT_TRUE(stillRunning);
+  WithApp([] { EXPECT_EQ(ThrowingDialog().DoModal(), IDOK); });
   EXPECT_EQ(g_boxCaption, "ORVENTLancher");
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }
 
-// The wait cursor shows from the first wait to the end of the last; restored,
-// it shows only while a wait lasts.
+// From the first wait to the end of the last; restored, only while a wait lasts.
 TEST(Framework, TheWaitCursorShowsWhileAWaitLasts) {
   WithApp([] {
     const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
@@ -147,13 +95,11 @@ TEST(Framework, TheWaitCursorShowsWhileAWaitLasts) {
   });
 }
 
-// The selector window carries the program's icon in both sizes and the
-// about box in its system menu, and the
-// tooltip over the grid shows the trimmed text of the cell under the
-// pointer, nothing over the header.
+// The program's icon in both sizes, the about box in the system menu, the
+// grid's own font, and a tooltip with the trimmed cell text, none over the header.
 CDlgPage1* g_selector = nullptr;
 void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND window = g_selector->Handle();
+  HWND window = g_selector->Handle(), grid = GetDlgItem(window, IDC_RECENT_GRID);
   if (window == nullptr || !IsWindowVisible(window)) return;
   KillTimer(nullptr, timer);
   for (int size : {ICON_BIG, ICON_SMALL}) {
@@ -167,17 +113,14 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   char about[64] = {};
   GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
   EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
-  HWND grid = GetDlgItem(window, IDC_RECENT_GRID);
   const LRESULT font = SendMessageA(grid, WM_GETFONT, 0, 0);
-  // The grid's point size: a fraction rounds up.
+  EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   EXPECT_EQ(RoundPointSize(8.25), 9);
   EXPECT_EQ(RoundPointSize(9.0), 9);
-  EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   RECT item = {LVIR_LABEL, 0, 0, 0};
   SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-  const std::pair<LONG, std::string> cells[] = {{(item.top + item.bottom) / 2, "Site A [TD]"},
-                                                {2, ""}};
-  for (const auto& [y, tip] : cells) {
+  for (const auto& [y, tip] :
+       {std::pair<LONG, std::string>{(item.top + item.bottom) / 2, "Site A [TD]"}, {2, ""}}) {
     POINT at = {item.left + 5, y};
     ClientToScreen(grid, &at);
     SetCursorPos(at.x, at.y);
@@ -187,7 +130,7 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
 }
 
-TEST(SelectorWindow, ShowsItsIconsAndTheTooltipOverTheGrid) {
+TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
   orvent::FakePlatform platform;
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
   platform.AddFolder(platform.Root() + "ORVENT V5_2");

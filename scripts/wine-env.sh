@@ -11,7 +11,7 @@
 orvent_wine_env() {
   export WINEPREFIX="$1"
   export WINEARCH=win64
-  export WINEDEBUG=-all
+  export WINEDEBUG=${ORVENT_WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
   # Wine takes the ANSI code page from the locale; the suite runs on 932.
   export LANG=ja_JP.UTF-8

@@ -23,6 +23,7 @@
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "launch/manual.h"
+#include "launch/project_folder.h"
 #include "launch/start_application.h"
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
@@ -255,10 +256,13 @@ struct Driver : ::testing::TestWithParam<Journey> {
     return result;
   }
 
-  // A visible window owned by the top one, with the title (any, for "").
+  // A visible dialog owned by the top one, with the title (any, for ""); not
+  // the grid's tooltip, which the pointer resting on the grid may show.
   HWND Owned(const std::string& title) const {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      if (GetWindow(w, GW_OWNER) == Top() && IsWindowVisible(w) &&
+      char name[16] = {};
+      GetClassNameA(w, name, sizeof name);
+      if (GetWindow(w, GW_OWNER) == Top() && IsWindowVisible(w) && !lstrcmpA(name, "#32770") &&
           (title.empty() || TextOf(w) == title)) {
         return w;
       }
@@ -314,11 +318,39 @@ void Click(Driver& d, UINT message, LPARAM at) {
   Post(d.Grid(), message, MK_LBUTTON, at);
   Post(d.Grid(), WM_LBUTTONUP, 0, at);
 }
+// An item's label, in the grid's client coordinates.
+RECT ItemRect(Driver& d, int item) {
+  RECT r = {LVIR_LABEL, 0, 0, 0};
+  EXPECT_GT(d.Remote(LVM_GETITEMRECT, item, &r), 0) << "no item " << item;
+  return r;
+}
+LPARAM Middle(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 const auto DoubleClick = [](int item) -> Step {
+  return [=](Driver& d) { Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, item))); };
+};
+// Characters typed in the grid after a pause, as an input method gives them.
+const auto Typed = [](const std::wstring& chars) -> Step {
   return [=](Driver& d) {
-    RECT r = {LVIR_LABEL, 0, 0, 0};
-    ASSERT_GT(d.Remote(LVM_GETITEMRECT, item, &r), 0);
-    Click(d, WM_LBUTTONDBLCLK, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    Sleep(1100);
+    for (const wchar_t c : chars) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
+  };
+};
+// Files dropped onto the selector window, as the shell hands them over.
+const auto Drop = [](const std::vector<std::string>& paths) -> Step {
+  return [=](Driver& d) {
+    DROPFILES header = {};
+    header.pFiles = sizeof header;
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& path : paths) block += d.Expand(path) + '\0';
+    block += '\0';
+    DWORD id = 0;
+    GetWindowThreadProcessId(d.windows.at(0), &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
+    void* at = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_TRUE(at && WriteProcessMemory(process, at, block.data(), block.size(), nullptr));
+    CloseHandle(process);
+    EXPECT_TRUE(GetWindowLongA(d.windows.at(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
   };
 };
 const Step ClickBelowTheRows = [](Driver& d) {
@@ -450,8 +482,9 @@ const auto Cells = [](int item, const std::vector<std::string>& texts) -> Step {
     }
   };
 };
-// The location column widest, then the name, then the application; the grid's
-// own tooltip without the list-view's info tip beside it.
+// The location column widest, then the name, then the application, and no
+// horizontal scroll bar; the grid's own tooltip without the list-view's info
+// tip beside it.
 const Step TheGridsLook = [](Driver& d) {
   LRESULT width[3];
   for (int column = 0; column < 3; ++column)
@@ -459,6 +492,7 @@ const Step TheGridsLook = [](Driver& d) {
   EXPECT_TRUE(width[2] > width[0] && width[0] > width[1] && width[1] > 0)
       << width[0] << " " << width[1] << " " << width[2];
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
+  EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
 };
 const Step Exits = [](Driver& d) { ASSERT_TRUE(WaitUntil([&] { return !d.Running(); })); };
 const auto FileHolds = [](const std::string& path, const std::string& bytes) -> Step {
@@ -488,7 +522,10 @@ const auto Screenshot = [](const std::string& name) -> Step {
   return [=](Driver&) {
     char folder[MAX_PATH] = {};
     if (GetEnvironmentVariableA("ORVENT_E2E_SCREENSHOTS", folder, MAX_PATH) == 0) return;
-    const std::string request = std::string(folder) + "\\" + name + ".request";
+    char dpi[8] = {};
+    const std::string suffix =
+        GetEnvironmentVariableA("ORVENT_E2E_DPI", dpi, sizeof dpi) ? std::string("_") + dpi : "";
+    const std::string request = std::string(folder) + "\\" + name + suffix + ".request";
     ASSERT_TRUE(WriteFile(request, ""));
     EXPECT_TRUE(
         WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }));
@@ -535,6 +572,129 @@ const Step FollowsTheWindowsSize = [](Driver& d) {
   EXPECT_EQ(RectOf(w, IDC_LAST_APPLICATION).right, RectOf(w, IDC_SELECT_APPLICATION).left - 8);
 };
 
+// The class of pop-up menus, by its atom.
+const char* const kMenuClass = MAKEINTATOM(32768);
+// The grid's context menu, opened by a right-click on an item or from the
+// keyboard; the item at `choice` is chosen (-1: Escape closes it).
+const auto Menu = [](int item, int choice, const std::string& screenshot = "") -> Step {
+  return [=](Driver& d) {
+    if (item >= 0) {
+      const LPARAM at = Middle(ItemRect(d, item));
+      // Where the pointer is, lest the list-view take the click for a drag.
+      POINT screen = {LOWORD(at), HIWORD(at)};
+      ClientToScreen(d.Grid(), &screen);
+      SetCursorPos(screen.x, screen.y);
+      Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+      Post(d.Grid(), WM_RBUTTONUP, 0, at);
+    } else {
+      // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it, to
+      // the grid, which has the focus.
+      const std::vector<WORD> order = item == -1
+                                          ? std::vector<WORD>{VK_SHIFT, VK_F10, VK_F10, VK_SHIFT}
+                                          : std::vector<WORD>{VK_APPS, VK_APPS};
+      std::vector<INPUT> keys(order.size());
+      for (size_t i = 0; i < keys.size(); ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < keys.size() / 2 ? 0 : KEYEVENTF_KEYUP;
+      }
+      SetForegroundWindow(d.windows.at(0));
+      ASSERT_EQ(SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof keys[0]),
+                keys.size());
+    }
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA(kMenuClass, nullptr)); }))
+        << "no menu";
+    if (!screenshot.empty()) Screenshot(screenshot)(d);
+    for (int i = 0; i <= choice; ++i) Post(menu, WM_KEYDOWN, VK_DOWN, 1);
+    Post(menu, WM_KEYDOWN, choice < 0 ? VK_ESCAPE : VK_RETURN, 1);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
+  };
+};
+// The clipboard holds the text as ANSI and as Unicode text.
+const auto Clipboard = [](const std::string& text) -> Step {
+  return [=](Driver& d) {
+    const std::string expected = d.Expand(text);
+    std::wstring wide(expected.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, expected.c_str(), -1, &wide[0],
+                                    static_cast<int>(wide.size())) -
+                1);
+    std::string ansi;
+    std::wstring unicode;
+    WaitUntil([&] {
+      if (!OpenClipboard(nullptr)) return false;
+      HANDLE a = GetClipboardData(CF_TEXT), w = GetClipboardData(CF_UNICODETEXT);
+      ansi = a ? static_cast<const char*>(GlobalLock(a)) : "";
+      unicode = w ? static_cast<const wchar_t*>(GlobalLock(w)) : L"";
+      CloseClipboard();
+      return ansi == expected;
+    });
+    EXPECT_EQ(ansi, expected);
+    EXPECT_TRUE(unicode == wide) << "the Unicode text differs";
+  };
+};
+// An item's text drawn in the grey of a gone project, or not: the darkest
+// pixel of its label on the screen.
+const auto Greyed = [](int item, bool grey) -> Step {
+  return [=](Driver& d) {
+    RECT r = ItemRect(d, item);
+    MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const COLORREF g = GetSysColor(COLOR_GRAYTEXT);
+    const int greyLevel = (GetRValue(g) + GetGValue(g) + GetBValue(g)) / 3;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    int darkest = 255;
+    const auto looks = [&] {
+      BITMAPINFO info = {};
+      info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+      void* bits = nullptr;
+      HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+      HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+      HGDIOBJ old = SelectObject(memory, picture);
+      BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+      darkest = 255;
+      for (const BYTE* p = static_cast<const BYTE*>(bits);
+           p < static_cast<const BYTE*>(bits) + 4 * width * height; p += 4) {
+        darkest = std::min(darkest, (p[0] + p[1] + p[2]) / 3);
+      }
+      SelectObject(memory, old);
+      DeleteObject(picture);
+      DeleteDC(memory);
+      ReleaseDC(nullptr, screen);
+      return grey ? std::abs(darkest - greyLevel) < 30 : darkest < greyLevel - 40;
+    };
+    EXPECT_TRUE(WaitUntil(looks, 5000)) << "item " << item << ": darkest " << darkest;
+  };
+};
+// Each text of the top window's buttons and static texts fits its control,
+// measured in the dialogs' font at the screen's DPI.
+const Step NothingClipped = [](Driver& d) {
+  HDC dc = GetDC(d.Top());
+  HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
+                           0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
+  HGDIOBJ old = SelectObject(dc, font);
+  for (HWND c = GetWindow(d.Top(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char name[32] = {};
+    GetClassNameA(c, name, sizeof name);
+    const std::string text = TextOf(c);
+    if (!IsWindowVisible(c) || text.empty() ||
+        (lstrcmpiA(name, "Button") && lstrcmpiA(name, "Static")))
+      continue;
+    const LONG type = lstrcmpiA(name, "Button") ? -1 : GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK;
+    // Room beside a check box's or radio button's mark, or a button's edges.
+    const int room =
+        type > BS_DEFPUSHBUTTON && type != BS_GROUPBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
+    RECT client = {}, need = {};
+    GetClientRect(c, &client);
+    need.right = client.right - room;
+    DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_LE(need.right, client.right - room) << text;
+    EXPECT_TRUE(type == BS_GROUPBOX || need.bottom <= client.bottom) << text << " wraps";
+  }
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(d.Top(), dc);
+};
+
 // Code page 932 names, each holding a trail byte 0x5C.
 const std::string kHyouji = "\x95\x5C\x8E\xA6";            // 表示
 const std::string kSoftware = "\x83\x5C\x83\x74\x83\x67";  // ソフト
@@ -543,6 +703,7 @@ const std::string kCreate = orvent::kCreateModeTexts.title;
 const std::string kOpen = orvent::kOpenModeTexts.title;
 const std::string kSiteA = "{P}Wind Work\\Site A\\Site A.mbc";
 const std::string kJapanese = "{P}" + kSoftware + "\\" + kHyouji + ".mbc";
+const std::string kNouryokuProject = "{P}" + kNouryoku + "\\" + kNouryoku + ".mbc";
 // 表示　A in the folder 表示　W (a full-width space in each).
 const std::string kSpacedName = kHyouji + "\x81\x40" + "A";
 const std::string kSpaced = "{P}" + kHyouji + "\x81\x40" + "W\\";
@@ -727,6 +888,48 @@ const Journey kJourneys[] = {
       Message(orvent::kMsgNoManual, IDOK),
       Press(IDC_EXIT),
       Exits}},
+    {"TypingFindsAProjectByTheStartOfItsName",
+     ThreeProjectsAnd({Typed(L"si"), Rows(3, 1), Typed(L"\x80FD"), Rows(3, 2), Typed(L"x"),
+                       Rows(3, 2), Typed(L"S"), Rows(3, 0), Press(IDC_EXIT), Exits})},
+    // Open Containing Folder, Copy Path, Delete, Select Application and Start
+    // with Last Application, from a right-click or the menu key.
+    {"TheContextMenuActsOnTheRow",
+     {History({{"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, kThree[1], kThree[2]}),
+      File(kSiteA, ProjectBytes(0)),
+      File(kNouryokuProject, ProjectBytes(3)),
+      Start(),
+      Menu(0, 2),
+      Message(orvent::kMsgFolderNotFound, IDOK),
+      Menu(2, 3, "context_menu"),
+      Rows(3, 2),
+      Clipboard(kNouryokuProject),
+      Menu(-1, 4),
+      Message(orvent::kMsgDeleteQuestion, IDCANCEL),
+      Rows(3, 2),
+      Menu(-1, 1),
+      Opens(kOpen),
+      Shows(IDC_PROJECT_NAME, kNouryoku),
+      Press(IDC_PROJECT_CANCEL),
+      Closes,
+      Menu(1, 0),
+      Exits,
+      Launched("ORVENTBasic.exe", "/nofm \"" + kSiteA + "\"", "{P}Wind Work\\Site A")}},
+    {"AGoneProjectIsDrawnGrey",
+     {History({kThree[1], {"Gone", "Energy", 1, "{P}Gone\\", "JGD"}, kThree[2]}),
+      File(kSiteA, ProjectBytes(0)), File(kNouryokuProject, ProjectBytes(3)), Start(),
+      Greyed(1, true), Greyed(2, false), Press(IDC_EXIT), Exits}},
+    // Only one project file counts: not another file, a folder or two files.
+    {"ADroppedProjectFileOpensTheProjectDialog",
+     {File(kJapanese, ProjectBytes(0)), File("{P}notes.txt", ""), Start(), Drop({"{P}notes.txt"}),
+      Drop({"{P}"}), Drop({kJapanese, kJapanese}), NothingOpens, Drop({kJapanese}), Opens(kOpen),
+      Shows(IDC_LOCATION, kJapanese), Press(IDC_PROJECT_OK), Exits,
+      Launched("ORVENTBasic.exe", "/nofm " + kJapanese, "{P}" + kSoftware)}},
+    // Run again at 120, 144 and 192 DPI.
+    {"NothingIsClippedOrScrolledSidewaysAtThisDpi",
+     {History(FullHistory()), Start(), TheGridsLook, NothingClipped, Screenshot("dpi"),
+      Press(IDC_CREATE_NEW_PROJECT), Opens(kCreate), NothingClipped, Press(IDC_PROJECT_CANCEL),
+      Closes, System(IDM_ABOUTBOX), Opens(""), NothingClipped, Press(IDOK), Closes,
+      FollowsTheWindowsSize, Press(IDC_EXIT), Exits}},
     {"TheGridAndButtonsFollowTheWindow",
      {History({kThree[0]}), Start(), FollowsTheWindowsSize, Press(IDC_EXIT), Exits}},
     {"ASecondStartRaisesTheFirst", {Start(), SecondStart, Press(IDC_EXIT), Exits}},

@@ -37,7 +37,9 @@ int Dialog::DoModal() {
     if (!ended_ && !IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
     MSG msg;
     while (!ended_) {
-      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      // The wide calls, so that a character typed into a Unicode control
+      // (the list-view's, from an input method) reaches it whole.
+      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
       if (got == 0) {
         // Leave WM_QUIT for the loop that owns it.
         PostQuitMessage(static_cast<int>(msg.wParam));
@@ -46,7 +48,7 @@ int Dialog::DoModal() {
       if (got == -1) break;
       if (!PreTranslateMessage(&msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
     }
   }
@@ -69,7 +71,7 @@ bool Dialog::PreTranslateMessage(MSG* message) {
     OnHelp();
     return true;
   }
-  return IsDialogMessageA(hwnd_, message) != FALSE;
+  return IsDialogMessageW(hwnd_, message) != FALSE;
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -134,6 +134,7 @@ TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
   orvent::FakePlatform platform;
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
   platform.AddFolder(platform.Root() + "ORVENT V5_2");
+  platform.AddFile("D:\\Site A.mbc");  // not drawn as gone, whenever that is known
   ASSERT_TRUE(orvent::SaveHistory(platform.Root() + "ORVENT V5_2\\orvent.ini",
                                   {{1, " Site A ", "D:\\", 0, 0, "TD"}}));
   WithApp([&] {

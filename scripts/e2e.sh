@@ -70,7 +70,9 @@ if [[ -n ${ORVENT_SCREENSHOTS:-} ]]; then
     while true; do
       for request in "$shots"/*.request; do
         [[ -e $request ]] || continue
-        import -display "$DISPLAY" -window root "${request%.request}.png" 2>/dev/null || true
+        # The screen is large; the picture keeps only what is on it.
+        import -display "$DISPLAY" -window root -trim +repage "${request%.request}.png" \
+          2>/dev/null || true
         rm -f "$request"
       done
       sleep 0.1

@@ -3,10 +3,14 @@
 // loader keeps obeys its rules; and its saved form loads back the same, but
 // for fields that cannot be stored (a quote, a comma, a name or location of
 // blanks only).
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "fuzz/fuzz_input.h"
 #include "history/history_file.h"
 #include "history/history_row.h"
 #include "history/saved_row.h"
@@ -15,6 +19,13 @@
 
 using namespace orvent;
 
+// A file unique to this process in the temporary folder: the loader takes paths.
+static std::string ScratchPath(const std::string& suffix) {
+  const char* folder = std::getenv("TMPDIR");
+  return std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/orvent_fuzz_" +
+         std::to_string(getpid()) + suffix;
+}
+
 static std::string Text(const RecentEntry& e) {
   return std::to_string(e.number) + "|" + e.projectName + "|" + e.location + "|" +
          std::to_string(e.appIndex) + "|" + std::to_string(e.projectType) + "|" + e.geodeticCode;
@@ -22,7 +33,10 @@ static std::string Text(const RecentEntry& e) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string input = ScratchPath("in.ini"), output = ScratchPath("out.ini");
-  if (!WriteInput(input, data, size)) return 0;
+  if (!(std::ofstream(input, std::ios::binary)
+            .write(reinterpret_cast<const char*>(data), std::streamsize(size)))) {
+    return 0;
+  }
   std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
   for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line.back() == '\r' && !lines.eof()) line.pop_back();

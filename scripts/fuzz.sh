@@ -28,7 +28,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 ok=0
 bad=0
-for name in project_file history_load; do
+for name in history_load; do
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
   seeds="$root/tests/data"

@@ -19,40 +19,29 @@
 namespace orvent {
 namespace {
 
-const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
-
-TEST(GridActions, TypingFindsTheNextRowWhoseNameBeginsSo) {
+// grid_cases.tsv: finding a row by typed text (only whole characters
+// compare: ア, 0x83 0x41, ends in the byte of 'A'), the typed text as keys
+// come at their times, and whether the files dropped are one project file.
+TEST(GridActions, TypingFindsARowAndOneProjectFileDroppedIsAProject) {
+  FakePlatform platform;
+  const std::string r = platform.Root();
+  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"}) platform.AddFile(r + name);
+  platform.AddFolder(r + "e.mbc");
   RecentHistory history;
-  // ア (0x83 0x41) ends in the byte of 'A': only whole characters compare.
-  for (const std::string& name :
-       std::vector<std::string>{"Site 0", "site A", kHyoji, "Basin", "\x83\x41"}) {
+  for (const char* name : {"Site 0", "site A", test::kHyoji.c_str(), "Basin", "\x83\x41"}) {
     history.push_back({-1, name, "D:\\", 0, 0, "TD"});
   }
-  const struct {
-    int current;
-    std::string text;
-    bool extended;
-    int row;
-  } cases[] = {{0, "s", false, 1},  {1, "s", false, 0},        {1, "si", true, 1},
-               {-1, "b", false, 3}, {0, "\x95\x5C", false, 2}, {0, "\x83\x61", false, -1},
-               {0, "x", false, -1}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(FindRecentRow(history, c.current, c.text, c.extended), c.row) << c.text;
-  }
   TypeAhead typed;
-  const struct {
-    const char* chars;
-    std::uint32_t at;
-    const char* text;
-  } keys[] = {{"s", 5000, "s"},
-              {"i", 6000, "si"},
-              {"t", 7001, "t"},
-              {"a", 0xFFFFFF00u, "a"},
-              {"b", 0x100, "ab"}};
-  for (const auto& k : keys) {
-    EXPECT_EQ(typed.Add(k.chars, k.at), k.text) << k.at;
-    EXPECT_EQ(typed.Extended(), std::string(k.text) != k.chars);
-  }
+  test::ExpectTable("grid_cases.tsv", [&](const std::vector<std::string>& f) {
+    std::vector<std::string> paths;
+    for (std::size_t i = 1; i < f.size(); ++i) paths.push_back(r + f[i]);
+    if (f[0] == "drop") return std::to_string(IsDroppedProject(platform, paths));
+    if (f[0] == "find") {
+      return std::to_string(FindRecentRow(history, std::stoi(f[1]), f[2], f[3] == "1"));
+    }
+    const std::string text = typed.Add(f[1], std::uint32_t(std::stoul(f[2])));
+    return text + "|" + std::to_string(typed.Extended());
+  });
 }
 
 // Each path is asked once, on another thread; one that does not answer within
@@ -96,38 +85,16 @@ TEST(GridActions, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
 
 TEST(GridActions, TheFolderOpensWhenItExists) {
   FakePlatform platform;
-  platform.AddFolder(platform.Root() + kHyoji);
-  const RecentEntry here = {-1, "P", " " + platform.Root() + kHyoji + "\\ ", 0, 0, "TD"};
+  platform.AddFolder(platform.Root() + test::kHyoji);
+  const RecentEntry here = {-1, "P", " " + platform.Root() + test::kHyoji + "\\ ", 0, 0, "TD"};
   EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kOpened);
-  EXPECT_EQ(platform.shellOpened, std::vector<std::string>{platform.Root() + kHyoji + "\\"});
+  EXPECT_EQ(platform.shellOpened, std::vector<std::string>{platform.Root() + test::kHyoji + "\\"});
   platform.succeeds = false;
   EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
   for (const std::string& location : {platform.Root() + "gone\\", std::string(" ")}) {
     EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);
   }
   EXPECT_EQ(platform.shellOpened.size(), 2u);
-}
-
-TEST(GridActions, OneProjectFileDroppedIsAProject) {
-  FakePlatform platform;
-  const std::string r = platform.Root();
-  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"}) platform.AddFile(r + name);
-  platform.AddFolder(r + "e.mbc");
-  const struct {
-    std::vector<std::string> paths;
-    bool project;
-  } cases[] = {{{r + "a.mbc"}, true},
-               {{r + "b.MEG"}, true},
-               {{r + "c.txt"}, false},
-               {{r + "d"}, false},
-               {{r + "e.mbc"}, false},
-               {{r + "gone.mbc"}, false},
-               {{}, false},
-               {{r + "a.mbc", r + "b.MEG"}, false}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(IsDroppedProject(platform, c.paths), c.project)
-        << (c.paths.empty() ? "" : c.paths[0]);
-  }
 }
 
 }  // namespace

@@ -16,70 +16,46 @@
 namespace orvent {
 namespace {
 
-TEST(Launch, OnlyPathsWithBlanksAreQuotedAndLongOnesShortened) {
+// launch_cases.tsv: the command line for a project path (only paths with
+// blanks are quoted, one beyond MAX_PATH is shortened, the 0x5C trail byte
+// beside a backslash makes no network path); and each application and
+// project type, with its executable and option, and what is recorded as
+// started (10 * application + type).
+TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   FakePlatform platform;
-  // One character beyond MAX_PATH is shortened, MAX_PATH itself is not.
   const std::string longest = "D:\\" + std::string(246, 'w') + "\\Site A.mbc";
   for (const std::string& path : {longest, "D:\\w" + longest.substr(3)}) {
     platform.AddFile(path);
     platform.shortPaths[path] = "D:\\WWWWWW~" + std::to_string(path.size()) + "\\SITEA~1.MBC";
   }
+  platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc");
   ProcessRequest request;
-  for (const auto& [argument, onCommandLine] :
-       {std::pair{std::string("  D:\\Wind Work\\Site A.mbc\t"),
-                  std::string("\"D:\\Wind Work\\Site A.mbc\"")},
-        {"D:\\Work\\Site1.mbc", "D:\\Work\\Site1.mbc"},
-        {"x\\\\server\\Site A.mbc", "\"x\\\\server\\Site A.mbc\""},
-        // A network path is one; a drive mark, or a double backslash with
-        // no server name, begins none.
-        {"\\\\srv\\share\\Wind Work\\A.mbc", "\"\\\\srv\\share\\Wind Work\\A.mbc\""},
-        {"\\\\\\odd name", "\\\\\\odd name"},
-        {":\\odd name", ":\\odd name"},
-        {"\"D:\\Wind Work\\A.mbc\"", "\"D:\\Wind Work\\A.mbc\""},
-        // 表\ : the 0x5C trail byte and a real backslash make no "\\".
-        {"\x95\x5C\\Site A.mbc", "\x95\x5C\\Site A.mbc"},
-        {longest, "\"" + longest + "\""},
-        {"D:\\w" + longest.substr(3), "D:\\WWWWWW~261\\SITEA~1.MBC"}}) {
-    request = BuildProcessRequest(platform, "C:\\T\\Missing.exe", {argument}, "  ", 5, 0);
-    EXPECT_EQ(request.commandLine, "\"C:\\T\\Missing.exe\" " + onCommandLine) << argument;
-  }
+  test::ExpectTable("launch_cases.tsv", [&](const std::vector<std::string>& f) {
+    if (f[0] == "quote") {
+      request = BuildProcessRequest(platform, "C:\\T\\Missing.exe", {f[1]}, "  ", 5, 0);
+      return request.commandLine;
+    }
+    const RecentEntry entry{
+        7, " Site A ", "D:\\Wind Work\\Site A\\\\ ", std::stoi(f[1]), std::stoi(f[2]), "WGS"};
+    StartPlan plan;
+    EXPECT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
+    EXPECT_TRUE(RunStart(platform, plan));
+    return platform.started.back().commandLine + "|" +
+           std::to_string(plan.project.appIndex * 10 + plan.project.projectType);
+  });
+  EXPECT_EQ(platform.started.back().workingFolder + "|" + platform.currentFolder,
+            "D:\\Wind Work\\Site A|D:\\Wind Work\\Site A\\\\");
   // A missing program is left to the command line; no folder is the current one.
   EXPECT_EQ(request.applicationName + "|" + request.workingFolder, "|.");
   platform.AddFile("C:\\T\\E.exe");
   ASSERT_TRUE(RunProcess(platform, " C:\\T\\E.exe ", {"/weng", "  ", "/nofm"}, " D:\\\x83\x5C\\\\ ",
                          kShowNormalWindow, kNormalPriority));
-  const ProcessRequest& started = platform.started.at(0);
+  const ProcessRequest& started = platform.started.back();
   // ソ (0x83 0x5C) at the end of the folder keeps its trail byte.
   EXPECT_EQ(started.applicationName + "|" + started.commandLine + "|" + started.workingFolder,
             "C:\\T\\E.exe|\"C:\\T\\E.exe\" /weng /nofm|D:\\\x83\x5C");
   EXPECT_EQ(started.showMode, 5);
   EXPECT_EQ(started.creationFlags, 0x04000020u);
-}
-
-TEST(Launch, EachApplicationHasItsCommandLineAndIsRecordedAsStarted) {
-  FakePlatform platform;
-  platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc");
-  // Application and project type, the executable and its option, and the
-  // application and project type recorded (10 * app + type).
-  for (const auto& [app, type, commandLine, recorded] :
-       {std::tuple{0, 0, "ORVENTBasic.exe\" /nofm", 0},
-        {0, 3, "ORVENTBasicEW.exe\" /nofm", 3},
-        {1, 4, "ORVENTEnergy.exe\" /nofm", 14},
-        {2, 4, "ORVENTEnergy.exe\" /weng /nofm", 20},
-        {2, 2, "ORVENTEnergy.exe\" /design /nofm", 30},
-        {3, 2, "ORVENTEnergy.exe\" /design /nofm", 32},
-        {4, 3, "ORVENTExtremeWind.exe\" /dws2 /nofm", 43},
-        {5, 4, "ORVENTWindFarm.exe\" /windpower /nofm", 54}}) {
-    const RecentEntry entry{7, " Site A ", "D:\\Wind Work\\Site A\\\\ ", app, type, "WGS"};
-    StartPlan plan;
-    ASSERT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
-    ASSERT_TRUE(RunStart(platform, plan));
-    EXPECT_EQ(platform.started.back().commandLine,
-              std::string("\"C:\\P\\") + commandLine + " \"D:\\Wind Work\\Site A\\Site A.mbc\"");
-    EXPECT_EQ(plan.project.appIndex * 10 + plan.project.projectType, recorded);
-  }
-  EXPECT_EQ(platform.started.back().workingFolder + "|" + platform.currentFolder,
-            "D:\\Wind Work\\Site A|D:\\Wind Work\\Site A\\\\");
   // A history row is started as it is; a missing one or file starts nothing.
   RecentHistory history = {{1, "Gone", "D:\\Gone\\", 0, 0, "TD"},
                            {7, " Site A ", "D:\\Wind Work\\Site A", 0, 0, "WGS"}};

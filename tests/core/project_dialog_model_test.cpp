@@ -15,7 +15,7 @@
 namespace orvent {
 namespace {
 
-const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
+using test::kHyoji;
 
 // The enabled radios of the three groups, one digit each: "111/11110/100".
 std::string Flags(const RadioEnables& e) {
@@ -107,21 +107,13 @@ TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplicatio
 }
 
 TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
-  const std::pair<ProjectDialogModel, const char*> cases[] = {
-      {Model("c", "", "", 0, 0), "100/11110/111"},
-      {Model("", "n", "", 0, 0), "000/00000/000"},
-      {Model("s", "", "", 0, 1, 1, 1), "111/01000/000"},
-      {Model("", "n", "l", 0, 0, 0, 1), "111/10000/010"},
-      {Model("", "n", "l", 2, 2, 2), "101/00100/100"},
-      {Model("", "n", "l", 2, 3, 3), "101/00010/100"},
-      {Model("", "n", "l", 1, 4, 4), "010/00001/100"},
-      {Model("", "n", "l", 0, 7, 7, -1), "100/00000/000"},  // outside their groups: nothing
-      {Model("w", "n", "l", 1, 4, 0), "010/10001/100"},
-      {Model("w", "n", "l", 0, 4, 2), "010/00100/100"},
-      {Model("w", "n", "l", 2, 3, 3), "101/00010/100"}};
-  for (const auto& [model, flags] : cases) {
-    EXPECT_EQ(Flags(model.Enables()), flags) << Choices(model) << model.showWindPower;
-  }
+  // dialog_radios.tsv: the modes, name, location, application, project
+  // type, initial type and geodetic radio; the radios enabled.
+  test::ExpectTable("dialog_radios.tsv", [](const std::vector<std::string>& f) {
+    return Flags(
+        Model(f[0], f[1], f[2], std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5]), std::stoi(f[6]))
+            .Enables());
+  });
   // A click repairs what may not be picked, by the radios enabled when it came.
   ProjectDialogModel power = Model("", "n", "l", kAppBasic, kTypeWindPower, kTypeWindPower);
   EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");

@@ -18,7 +18,7 @@
 namespace orvent {
 namespace {
 
-const std::string kHyoji = "\x95\x5C\x8E\xA6";  // 表示, trail byte 0x5C
+using test::kHyoji;
 
 TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   FakePlatform platform;

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "namelist/ascii_to_int.h"
@@ -26,73 +24,44 @@ std::string Joined(const std::vector<std::string>& pieces) {
   return text;
 }
 
-TEST(Text, BackslashesNumbersNamesAndPathParts) {
-  // Text, stripped, with one backslash.
-  const std::string paths[][3] = {{"", "", "\\"},
-                                  {"D:\\Work\\\\\\", "D:\\Work", "D:\\Work\\"},
-                                  // 表 ends in the trail byte 0x5C, which is no backslash.
-                                  {"C:\\\x95\x5C\\\\", "C:\\\x95\x5C", "C:\\\x95\x5C\\"},
-                                  // A lead byte dangling at the end is dropped before one is added.
-                                  {"C:\\\x83\x5C\x83", "C:\\\x83\x5C\x83", "C:\\\x83\x5C\\"}};
-  for (const auto& [text, stripped, withOne] : paths) {
-    EXPECT_EQ(StripTrailingBackslashes(text), stripped) << text;
-    EXPECT_EQ(WithTrailingBackslash(text), withOne) << text;
-  }
-  const std::pair<const char*, int> numbers[] = {
-      {"001 ", 1}, {" \t\r\n\v\f-7x", -7},     {"+5", 5},
-      {"- 1", 0},  {"2147483648", 2147483647}, {"-99999999999", -2147483647 - 1}};
-  for (const auto& [text, value] : numbers) EXPECT_EQ(AsciiToInt(text), value) << text;
+// A file of these bytes, open for reading; each call replaces the last.
+TextFile* Open(const std::string& bytes) {
+  static test::ScratchFolder folder;
+  static TextFile file;
+  EXPECT_TRUE(test::WriteBytes(folder.File("namelist.txt"), bytes));
+  EXPECT_TRUE(file.OpenRead(folder.File("namelist.txt")));
+  return &file;
+}
+
+// text_cases.tsv: path backslashes beside trail bytes 0x5C, numbers, path
+// parts (a part beyond 255 bytes empties all four), quote-aware splitting,
+// namelist lines, groups (where the file stands after "&R"), and the values
+// of keys in the first group of their name; each search starts from the top.
+TEST(Text, Table) {
+  test::ExpectTable("text_cases.tsv", [](const std::vector<std::string>& f) -> std::string {
+    const std::string& op = f[0];
+    std::vector<std::string> parts(4, "x"), pieces = {"left over"};
+    std::string line = f[1];
+    if (op == "strip") return StripTrailingBackslashes(f[1]) + "|" + WithTrailingBackslash(f[1]);
+    if (op == "int") return std::to_string(AsciiToInt(f[1].c_str()));
+    if (op == "path") SplitFilePath(f[1], &parts[0], &parts[1], &parts[2], &parts[3]);
+    if (op == "path") return Joined(parts);
+    if (op == "split") line = std::to_string(SplitText(f[1], f[2], f[3] == "1", &pieces));
+    if (op == "split") return line + Joined(pieces);
+    if (op == "clean") return CleanNamelistLine(&line) ? "+" + line : "-";
+    TextFile* file = Open(f[1]);
+    if (op == "value")
+      return ReadNamelistValue(file, "G", f[2]) + "|" + ReadNamelistValue(file, "G", f[2]);
+    bool flag = f[2] == "1";
+    if (op == "logical") line = ReadNamelistLogical(file, "G", "L", &flag) + "|";
+    if (op == "logical") return line + std::to_string(flag);
+    const std::int64_t at = FindNamelistGroup(file, "R"), position = file->Position();
+    return std::to_string(at) + "," + std::to_string(at > 0 ? position : at) + "," +
+           std::to_string(FindNamelistGroup(file, "R"));
+  });
   // ASCII case only is ignored: ア and ヂ differ in a trail byte.
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
   EXPECT_STREQ(AppDisplayName(6), "");
-  const std::string d253(253, 'd');
-  // Path, [drive][directory][base name][extension]; a part beyond 255 bytes
-  // empties all four.
-  const std::string cases[][2] = {{"C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C\x8E\xA6.mbc",
-                                   "[C:][\\\x83\x5C\x83\x74\x83\x67\\][\x95\x5C\x8E\xA6][.mbc]"},
-                                  {"Site1.x.meg", "[][][Site1.x][.meg]"},
-                                  {"C:\\Old.set\\Site1", "[C:][\\Old.set\\][Site1][]"},
-                                  {" ..\\ ", "[][..\\][][]"},
-                                  {".", "[][.\\][][]"},
-                                  {"D:a/b\\c", "[D:][a/b\\][c][]"},
-                                  {" C:\\a.b ", "[][ C:\\][a][.b ]"},
-                                  {"\\" + d253 + "\\f", "[][\\" + d253 + "\\][f][]"},
-                                  {"\\" + d253 + "d\\f", "[][][][]"},
-                                  {std::string(256, 'a') + ".x", "[][][][]"}};
-  for (const auto& [path, expected] : cases) {
-    std::vector<std::string> parts(4, "x");
-    SplitFilePath(path, &parts[0], &parts[1], &parts[2], &parts[3]);
-    EXPECT_EQ(Joined(parts), expected) << path;
-  }
-}
-
-TEST(Text, SplitTextKeepsQuotedRunsTogether) {
-  const std::tuple<std::string, std::string, bool, std::string> cases[] = {
-      {"Expr = \"x=1\"", "=", false, "[Expr][x=1]"},
-      {"key = \"\"", "=", false, "[key][]"},
-      {"N = \"O\"\"Hara\"", "=", false, "[N][\"O\"\"Hara\"]"},
-      {"\"a b c", " ", false, "[a b c]"},
-      {"ab\"c d\"", " ", false, "[ab\"c d\"]"},
-      {"\" x", " ", true, "[][x]"},
-      // A full-width space (0x81 0x40) is white space only at the ends of a
-      // piece, and 0x81 0x40 across two characters is none.
-      {"\x81@a\x81@b\x81@ ", " ", false, "[a\x81@b]"},
-      {"\x81\x81@", " ", false, "[\x81\x81@]"},
-      {", ,a,,b,", ",", true, "[][][a][][b]"},
-      {", ,a,,b,", ",", false, "[a][b]"},
-      {"\"a,,b\",c", ",", true, "[a,b][c]"},
-      {" \t ", ",", true, "[]"},
-      {" \" a \" ,x", ",", true, "[ a ][x]"},
-      {"\"a, b\" ,c", ",", true, "[\"a, b\" ][c]"},
-      {"a<>b<><>c", "<>", true, "[a][b][][c]"},
-      {"a,b", "", true, "[a,b]"},
-      {"\x83\x5C\\x", "\\", true, "[\x83\x5C][x]"}};  // ソ: its trail byte is no delimiter
-  for (const auto& [text, delimiter, keepEmpty, expected] : cases) {
-    std::vector<std::string> pieces = {"left over"};
-    const int count = SplitText(text, delimiter, keepEmpty, &pieces);
-    EXPECT_EQ(count, int(pieces.size()));
-    EXPECT_EQ(Joined(pieces), expected) << text;
-  }
 }
 
 TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
@@ -122,68 +91,6 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.Create(folder.File("missing/x.txt")));
   EXPECT_FALSE(file.Write("x"));
   EXPECT_FALSE(file.Close()) << "nothing is open";
-}
-
-// A file of these bytes, open for reading; each call replaces the last.
-TextFile* Open(const std::string& bytes) {
-  static test::ScratchFolder folder;
-  static TextFile file;
-  EXPECT_TRUE(test::WriteBytes(folder.File("namelist.txt"), bytes));
-  EXPECT_TRUE(file.OpenRead(folder.File("namelist.txt")));
-  return &file;
-}
-
-TEST(Namelist, LinesGroupsAndTheValuesOfKeysInTheFirstGroupOfTheirName) {
-  for (std::string line : {" \t\r", "  ! note", "/", ",,,"}) EXPECT_FALSE(CleanNamelistLine(&line));
-  // A "!" cuts even inside quotes.
-  const std::pair<std::string, std::string> cleaned[] = {{"a = 1 ,,\t! note", "a = 1 "},
-                                                         {"T = 'Hello! World',", "T = 'Hello"}};
-  for (const auto& [text, expected] : cleaned) {
-    std::string line = text;
-    EXPECT_TRUE(CleanNamelistLine(&line));
-    EXPECT_EQ(line, expected);
-  }
-  // Where the file stands after "&R"; the blank before a comma stays in the name.
-  const std::pair<std::string, std::int64_t> groups[] = {
-      {"! c\r\n&r\r\nx\r\n", 9}, {"  & R, ! c\n", 11}, {"&R ,\r\n", 0}, {"&RR\r\n", 0}};
-  for (const auto& [bytes, position] : groups) {
-    TextFile* file = Open(bytes);
-    EXPECT_EQ(FindNamelistGroup(file, "R"), position) << bytes;
-    EXPECT_EQ(file->Position(), position > 0 ? position : file->Position());
-    EXPECT_EQ(FindNamelistGroup(file, "R"), position) << "each search starts from the top";
-  }
-  const std::string g = "&G\r\n";
-  // Bytes, key, value.
-  const std::string cases[][3] = {
-      {g + "FileVersion = 1.0.0.0,\t! comment\r\n/\r\n", "FileVersion", "1.0.0.0"},
-      {g + "key = ,\r\nkey = 5,\r\n", "key", "5"},
-      {g + "Expr = 'x=1',\r\n", "Expr", "x=1"},
-      {g + "Name = 'O''Hara',\r\n", "Name", "O\"\"Hara"},
-      {g + "Names = 'a', 'b',\r\n", "Names", "\"a\", \"b\""},
-      {g + "V = 1, 2,\r\n/\r\n! c\r\n\r\n3, 4,\r\n", "V", "1, 2, 3, 4"},
-      {g + "V = 1, 2,\r\n&Next\r\n3,\r\n", "V", "1, 2"},
-      {g + "V = 1, 2,\r\nOther = 3,\r\n", "V", "1, 2"},
-      {g + "V = '',\r\nx,\r\n", "V", "x"},
-      {g + "V = 1,\r\n= =\r\n2\r\n", "V", "1, 2"},
-      {"Key = 1,\r\n" + g + "Other = 2,\r\n", "Key", ""},
-      {g + "A = 1,\r\n/\r\n" + g + "Key = 2,\r\n", "Key", ""},
-      {g + "A = 1,\r\n/\r\nKey = 2,\r\n", "Key", "2"},
-      {g + "a% B.c = 3,\r\n", "A.b %C", "3"},
-      {g + "Q = '  ',\r\n", "Q", "  "}};
-  for (const auto& [bytes, key, value] : cases) {
-    TextFile* file = Open(bytes);
-    EXPECT_EQ(ReadNamelistValue(file, "G", key), value) << bytes;
-    EXPECT_EQ(ReadNamelistValue(file, "G", key), value) << "each lookup starts from the top";
-  }
-  // Value, flag (which starts as the opposite); "" for a key that is absent.
-  const std::pair<std::string, bool> logicals[] = {
-      {".TRUE.", true}, {"t", true}, {".T.", false}, {"", false}};
-  for (const auto& [value, expected] : logicals) {
-    bool flag = value.empty() ? expected : !expected;
-    TextFile* file = Open(g + (value.empty() ? "Other = T" : "L = " + value) + ",\r\n");
-    EXPECT_EQ(ReadNamelistLogical(file, "G", "L", &flag), value);
-    EXPECT_EQ(flag, expected) << value;
-  }
 }
 
 // What the project file's writer leaves to these: comments stripped of "!"

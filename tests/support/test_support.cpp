@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -64,6 +65,31 @@ std::string ReadBytes(const std::string& path) {
 bool WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   return static_cast<bool>(out << bytes) && static_cast<bool>(out.flush());
+}
+
+void ExpectTable(const std::string& name,
+                 const std::function<std::string(const std::vector<std::string>&)>& compute) {
+  const std::string table = ReadBytes(DataPath(name));
+  std::istringstream lines(table);
+  std::string computed;
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+      std::string& field = fields.emplace_back();
+      for (std::size_t i = start; i < tab; i += line[i] == '^' ? 3 : 1) {
+        field += line[i] == '^' ? char(std::stoi(line.substr(i + 1, 2), nullptr, 16)) : line[i];
+      }
+    }
+    computed += line.substr(0, start);
+    for (const unsigned char c : compute(fields)) {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "^%02X", c);
+      computed += c >= 0x20 && c < 0x7F && c != '^' ? std::string(1, char(c)) : hex;
+    }
+    computed += "\n";
+  }
+  EXPECT_EQ(computed, table) << name;
 }
 
 bool FileExists(const std::string& path) { return std::ifstream(path).is_open(); }

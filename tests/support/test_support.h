@@ -3,10 +3,15 @@
 // machine's own code page is.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace orvent {
 namespace test {
+
+// 表示: its first character ends in the trail byte 0x5C.
+inline const std::string kHyoji = "\x95\x5C\x8E\xA6";
 
 // Path of a file in tests/data (ORVENT_TEST_DATA, else beside this source).
 std::string DataPath(const std::string& name);
@@ -16,6 +21,12 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // Creates one folder level; the name's bytes go to the system unchanged.
 bool MakeFolder(const std::string& path);
+
+// A table of cases in tests/data, one a line: fields split by tabs, bytes
+// outside printable ASCII (and '^') written ^XX. The last field is what the
+// case gives, and the file must read the same when each case is computed.
+void ExpectTable(const std::string& name,
+                 const std::function<std::string(const std::vector<std::string>&)>& compute);
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds (also beyond MAX_PATH) when the object goes. Path() ends without a

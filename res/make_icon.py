@@ -9,7 +9,8 @@ rounded square, with a few wind streamlines.  Every size is rendered
 separately from vector shapes with supersampled anti-aliasing, and the
 small sizes use a simplified, pixel-aligned variant so they stay legible.
 
-The .ico holds 16, 24, 32 and 48 px images as 32-bit BGRA DIBs (with an
+The .ico holds 16, 20, 24, 32, 40, 48 and 64 px images (the small and large
+icon at 96, 120, 144 and 192 DPI) as 32-bit BGRA DIBs (with an
 AND mask) and a 256 px image stored as PNG.
 """
 
@@ -540,7 +541,7 @@ def ico_bytes(images):
     return out + entries + blobs
 
 
-SIZES = (16, 24, 32, 48, 256)
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def main(argv):

@@ -122,7 +122,10 @@ def main():
 
     group = pe.resource(RT_ICON_GROUP, 128) or b"\0" * 6
     count = struct.unpack_from("<H", group, 4)[0]
-    check("icon 128 with several sizes (%d images)" % count, count >= 4)
+    # GRPICONDIRENTRY: width, height, ... 14 bytes each after the 6-byte header.
+    widths = sorted(group[6 + 14 * i] or 256 for i in range(count) if len(group) >= 6 + 14 * (i + 1))
+    check("icon 128: the small and large sizes at 96 to 192 DPI (%s)" % widths,
+          all(w in widths for w in (16, 20, 24, 32, 40, 48, 64)))
 
     print("%d passed, %d failed" % (results.count(True), results.count(False)))
     return 0 if all(results) else 1

@@ -98,6 +98,21 @@ TEST(Framework, TheWaitCursorShowsWhileAWaitLasts) {
 // The program's icon in both sizes, the about box in the system menu, the
 // grid's own font, and a tooltip with the trimmed cell text, none over the header.
 CDlgPage1* g_selector = nullptr;
+// The pointer on a row whose project file is gone: its tip says so, once known.
+void CALLBACK LookAtTheGoneRow(HWND, UINT, UINT_PTR timer, DWORD) {
+  static int tries = 0;
+  HWND window = g_selector->Handle(), grid = GetDlgItem(window, IDC_RECENT_GRID);
+  RECT item = {LVIR_LABEL, 0, 0, 0};
+  SendMessageA(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  POINT at = {item.left + 5, (item.top + item.bottom) / 2};
+  ClientToScreen(grid, &at);
+  SetCursorPos(at.x, at.y);
+  SendMessageA(grid, WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2));
+  if (g_selector->tipText != "Gone [TD] (not found)" && ++tries < 100) return;
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(g_selector->tipText, "Gone [TD] (not found)");
+  PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+}
 void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND window = g_selector->Handle(), grid = GetDlgItem(window, IDC_RECENT_GRID);
   if (window == nullptr || !IsWindowVisible(window)) return;
@@ -127,7 +142,7 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
     SendMessageA(grid, WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 5, y));
     EXPECT_EQ(g_selector->tipText, tip);
   }
-  PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);
+  SetTimer(nullptr, 0, 50, LookAtTheGoneRow);
 }
 
 TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
@@ -135,8 +150,9 @@ TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
   platform.AddFolder(platform.Root() + "ORVENT V5_2");
   platform.AddFile("D:\\Site A.mbc");  // not drawn as gone, whenever that is known
-  ASSERT_TRUE(orvent::SaveHistory(platform.Root() + "ORVENT V5_2\\orvent.ini",
-                                  {{1, " Site A ", "D:\\", 0, 0, "TD"}}));
+  ASSERT_TRUE(orvent::SaveHistory(
+      platform.Root() + "ORVENT V5_2\\orvent.ini",
+      {{1, " Site A ", "D:\\", 0, 0, "TD"}, {2, "Gone", "D:\\Gone\\", 0, 0, "TD"}}));
   WithApp([&] {
     CDlgPage1 selector(nullptr, platform, platform.Root(), {});
     g_selector = &selector;

@@ -38,6 +38,8 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
   platform.version[""].resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
+  // Without a version resource the about box says 0.0.
+  EXPECT_EQ(VersionLine("x", ReadVersionInfo(platform).productVersion), "0.0  (0.0.0.0)");
   // Builds 1 to 26 are letters, counted in the low byte; 32 and more give a blank.
   EXPECT_EQ(VersionLine("x", {1, 0, 32, 0}) + VersionLine("x", {1, 0, 257, 0}),
             "1.0  (1.0.32.0)1.0a (1.0.257.0)");

@@ -90,6 +90,7 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.OpenRead(folder.Path())) << "a folder is no text file";
   EXPECT_FALSE(file.Create(folder.File("missing/x.txt")));
   EXPECT_FALSE(file.Write("x"));
+  EXPECT_FALSE(EndsWithBackslash(""));
   EXPECT_FALSE(file.Close()) << "nothing is open";
 }
 

@@ -676,6 +676,15 @@ const Step NothingClipped = [](Driver& d) {
     DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_LE(need.right, client.right - room) << text;
     EXPECT_TRUE(type == BS_GROUPBOX || need.bottom <= client.bottom) << text << " wraps";
+    // A radio button lies wholly inside the group box around its top.
+    const RECT r = RectOf(c);
+    bool framed = type != BS_AUTORADIOBUTTON;
+    for (HWND g = GetWindow(d.Top(), GW_CHILD); g && !framed; g = GetWindow(g, GW_HWNDNEXT)) {
+      const RECT f = RectOf(g);
+      framed = IsWindowVisible(g) && (GetWindowLongA(g, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+               PtInRect(&f, {r.left, r.top}) && r.bottom <= f.bottom;
+    }
+    EXPECT_TRUE(framed) << text << " sticks out of its frame";
   }
   SelectObject(dc, old);
   DeleteObject(font);

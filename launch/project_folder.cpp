@@ -1,12 +1,12 @@
 #include "launch/project_folder.h"
 
-#include "launch/launch_plan.h"
+#include "namelist/mbcs.h"
 
 namespace orvent {
 
 FolderOpen OpenProjectFolder(Platform& platform, const RecentEntry& entry) {
-  // The folder an application on the project would start in.
-  const std::string folder = PlanLaunch(entry, std::string()).workingFolder;
+  // The folder an application on the project starts in.
+  const std::string folder = Trim(entry.location);
   if (folder.empty() || !platform.FolderExists(folder)) return FolderOpen::kNotFound;
   return platform.ShellOpen(folder) ? FolderOpen::kOpened : FolderOpen::kNotOpened;
 }

@@ -5,6 +5,18 @@
 #include <vector>
 
 namespace ui {
+namespace {
+
+// The header of a notification the grid sends its parent.
+NMHDR Header(HWND grid, UINT code) {
+  NMHDR header = {};
+  header.hwndFrom = grid;
+  header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(grid));
+  header.code = code;
+  return header;
+}
+
+}  // namespace
 
 void ListViewGrid::Attach(HWND listView) {
   if (listView == listView_) return;
@@ -25,18 +37,12 @@ ListViewGrid::~ListViewGrid() {
 LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR) {
   if (message == WM_MOUSEMOVE) {
-    GridMouseMove move = {};
-    move.header.hwndFrom = hwnd;
-    move.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
-    move.header.code = kGridMouseMove;
+    GridMouseMove move = {Header(hwnd, kGridMouseMove), 0.0f, 0.0f};
     move.x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
     move.y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
     SendMessageA(GetParent(hwnd), WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
   } else if (message == WM_CHAR && wParam >= 0x20 && wParam != 0x7F) {
-    GridChar typed = {};
-    typed.header.hwndFrom = hwnd;
-    typed.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
-    typed.header.code = kGridChar;
+    GridChar typed = {Header(hwnd, kGridChar), {}, 0};
     typed.time = static_cast<DWORD>(GetMessageTime());
     const wchar_t wide = static_cast<wchar_t>(wParam);
     if (!IsWindowUnicode(hwnd)) {

@@ -59,6 +59,7 @@ mkdir -p "$scratch"
 export ORVENT_E2E_SELECTOR=$(winepath -w "$selector")
 export ORVENT_E2E_MEMBER=$(winepath -w "$e2e_bin/fake_member.exe")
 export ORVENT_E2E_SCRATCH=$(winepath -w "$scratch")
+export ORVENT_E2E_SOURCE=$(winepath -w "$here/..")
 
 # Screenshots: the driver leaves NAME.request in the folder and waits until it
 # is gone; NAME.png is taken in between.

@@ -6,8 +6,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -165,18 +164,14 @@ TEST(Selector, Table) {
 TEST(Selector, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
   using State = ProjectPresence::State;
   const auto kStep = std::chrono::milliseconds(10);
-  std::mutex mutex;
-  std::condition_variable wake;
-  bool release = false;
+  std::promise<void> release;
+  const std::shared_future<void> released = release.get_future().share();
   std::atomic<int> asked{0}, answers{0}, returned{0};
   {
     ProjectPresence presence(
         [&](const std::string& path) {
           ++asked;
-          if (path == "silent") {
-            std::unique_lock<std::mutex> lock(mutex);
-            wake.wait_for(lock, std::chrono::seconds(10), [&] { return release; });
-          }
+          if (path == "silent") released.wait_for(std::chrono::seconds(10));
           ++returned;
           return path == "here";
         },
@@ -191,11 +186,7 @@ TEST(Selector, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
     EXPECT_EQ(asked, 3);
     EXPECT_EQ(answers, 2);
   }
-  {
-    std::lock_guard<std::mutex> lock(mutex);
-    release = true;
-  }
-  wake.notify_all();
+  release.set_value();
   for (int i = 0; i < 1000 && returned < 3; ++i) std::this_thread::sleep_for(kStep);
   EXPECT_EQ(returned, 3) << "a check never returned";
 }

@@ -97,42 +97,18 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
   }
 }
 
-TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
-  FakePlatform platform;
-  const std::string folder = platform.Root() + kHyoji + "\\";
-  platform.AddFolder(folder);
-  // The path on the command line, the project file's type and geodetic
-  // system; the application, project type and geodetic code of the row.
-  for (const auto& [opened, type, geodetic, row] : {std::tuple{"A.MBC", 3, 5, "03JGD"},
-                                                    {"B.meg", 2, 3, "22WGS"},
-                                                    {"C.meg", 3, 0, "23TD"},
-                                                    {"D.Meg", 4, 0, "14TD"},
-                                                    {"E.txt", 0, 0, "70TD"}}) {
-    platform.AddFile(folder + opened);
-    ASSERT_TRUE(WriteProjectFile(folder + opened[0] + ".mbc",
-                                 {type, "1", geodetic, GeodeticNames[geodetic], ""}));
-    RecentEntry entry{-1, "", "", 7, 3, "JGD"};
-    ProjectFile file;
-    ASSERT_TRUE(ReadCommandLineProject(platform, folder + opened, &entry, &file));
-    EXPECT_EQ(entry.location + entry.projectName + "|" + std::to_string(entry.appIndex) +
-                  std::to_string(entry.projectType) + entry.geodeticCode,
-              folder + opened[0] + "|" + row);
-  }
-  RecentEntry entry;
-  ProjectFile file;
-  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
-}
-
 // selector_cases.tsv: the program's name and folder from its path; the
 // project a command line names (options "/x", "-x" skipped, the last other
 // token wins, a full-width space belongs to the path); the history index of
 // a grid row and the row current after a deletion; finding a row by typed
 // text (only whole characters compare: ア, 0x83 0x41, ends in the byte of
-// 'A'); the typed text as keys come at their times; and whether the files
-// dropped are one project file.
+// 'A'); the typed text as keys come at their times; whether the files
+// dropped are one project file; and the row a project on the command line
+// (its path, the project file's type and geodetic system) is opened as.
 TEST(Selector, Table) {
   FakePlatform platform;
-  const std::string r = platform.Root();
+  const std::string r = platform.Root(), folder = r + kHyoji + "\\";
+  platform.AddFolder(folder);
   for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"}) platform.AddFile(r + name);
   platform.AddFolder(r + "e.mbc");
   RecentHistory history;
@@ -151,12 +127,26 @@ TEST(Selector, Table) {
     if (f[0] == "after") return std::to_string(RowAfterDeletion(n(1), n(2), n(3)));
     if (f[0] == "drop") return std::to_string(IsDroppedProject(platform, paths));
     if (f[0] == "find") return std::to_string(FindRecentRow(history, n(1), f[2], f[3] == "1"));
+    if (f[0] == "open") {
+      platform.AddFile(folder + f[1]);
+      const ProjectFile written = {n(2), "1", n(3), GeodeticNames[n(3)], ""};
+      EXPECT_TRUE(WriteProjectFile(folder + f[1][0] + ".mbc", written));
+      RecentEntry e{-1, "", "", 7, 3, "JGD"};
+      ProjectFile file;
+      EXPECT_TRUE(ReadCommandLineProject(platform, folder + f[1], &e, &file) &&
+                  e.location == folder);
+      return e.projectName + "|" + std::to_string(e.appIndex) + std::to_string(e.projectType) +
+             e.geodeticCode;
+    }
     const std::string text = typed.Add(f[1], std::uint32_t(std::stoul(f[2])));
     return text + "|" + std::to_string(typed.Extended());
   });
   const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
   EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
             kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
+  RecentEntry entry;
+  ProjectFile file;
+  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
 }
 
 // Each path is asked once, on another thread; one that does not answer within

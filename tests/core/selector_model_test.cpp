@@ -61,18 +61,16 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
 }
 
 TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
-  const std::string header =
-      "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
-  const auto file = [&](const std::string& name) {
-    return header + "Recent001 = \"" + name + "\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
-  };
-  // Rows out of order: loading sorts them, so a rewrite would show.
-  const std::string user = header + "Recent002 = \"B\", \"Basic\", 0, \"D:\\\",\r\n" +
-                           "Recent001 = \"User\", \"Basic\", 0, \"D:\\\",\r\n/\r\n";
+  const std::string empty = test::ReadBytes(test::DataPath("history_empty.ini"));
+  // The user's file has rows out of order: loading sorts them, so a rewrite would show.
+  const std::string user = test::ReadBytes(test::DataPath("history_rules.ini")),
+                    common = test::ReadBytes(test::DataPath("history_rows.ini")),
+                    beside = empty.substr(0, empty.size() - 3) +
+                             "Recent001 = \"Beside\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
   // Which of the user's file, the common seed and the seed beside the
   // program there are, and the first row's project name then loaded.
   for (const auto& [present, loaded] :
-       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Common"}, {"ucb", "User"}}) {
+       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Site A"}, {"ucb", "lower number"}}) {
     SCOPED_TRACE(present);
     FakePlatform platform;
     const std::string root = platform.Root();
@@ -80,19 +78,19 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
     platform.AddFolder(root + "AppData");
     const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
+    std::string first;  // the file of the first seed there
     for (const auto& [mark, folder, bytes] : {std::tuple{'u', "AppData\\ORVENT V5_2", user},
-                                              {'c', "Common\\ORVENT V5_2\\Common", file("Common")},
-                                              {'b', "P", file("Beside")}}) {
+                                              {'c', "Common\\ORVENT V5_2\\Common", common},
+                                              {'b', "P", beside}}) {
       if (std::string(present).find(mark) == std::string::npos) continue;
       platform.AddFolder(root + folder);
       ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
+      if (first.empty()) first = bytes;
     }
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
     EXPECT_EQ(history.empty() ? "" : history[0].projectName, loaded);
-    EXPECT_EQ(test::ReadBytes(path), *present == 'u' ? user
-                                     : *present      ? file(loaded)
-                                                     : header + "/\r\n");
+    EXPECT_EQ(test::ReadBytes(path), first.empty() ? empty : first);
     EXPECT_EQ(platform.madeFolders.size(), *present == 'u' ? 0u : 1u);
   }
 }

@@ -121,8 +121,7 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
 // What the project file's writer leaves to these: comments stripped of "!"
 // and blanks, quoted blanks, keys as given, the lowest number.
 TEST(Namelist, WrittenLines) {
-  test::ScratchFolder folder;
-  const std::string path = folder.File("namelist.txt");
+  const std::string path = Scratch("written.txt", "");
   TextFile file;
   ASSERT_TRUE(file.Create(path));
   WriteNamelistGroupStart(&file, "G", "  !! c  ");
@@ -137,7 +136,7 @@ TEST(Namelist, WrittenLines) {
 TEST(ProjectFile, IsWrittenByteForByteAndReadsBack) {
   const std::tuple<ProjectFile, const char*, std::string> cases[] = {
       {{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc", "0|1.0.0.0|3|WGS84|w"},
-      {{3, " 6.0.0.2 ", 5, "JGD2011", "\x95\x5C\x8E\xA6"},
+      {{3, " 6.0.0.2 ", 5, "JGD2011", test::kHyoji},
        "project_japanese.mbc",
        "3|6.0.0.2|5|JGD2011|w"},
       {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc", "4|1.0.0.0|0|ZV_MERIDANCE|w"}};

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -19,11 +19,11 @@
 
 using namespace orvent;
 
-// A file unique to this process in the temporary folder: the loader takes paths.
+// A file unique to this process in the temporary folder (TMPDIR, else /tmp):
+// the loader takes paths.
 static std::string ScratchPath(const std::string& suffix) {
-  const char* folder = std::getenv("TMPDIR");
-  return std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/orvent_fuzz_" +
-         std::to_string(getpid()) + suffix;
+  const std::string name = "orvent_fuzz_" + std::to_string(getpid()) + suffix;
+  return (std::filesystem::temp_directory_path() / name).string();
 }
 
 static std::string Text(const RecentEntry& e) {

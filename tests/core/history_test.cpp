@@ -46,20 +46,16 @@ std::size_t Entries(const std::string& folder) {
   return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
+// history_record.tsv: the name and location of the project started and the
+// row it was started from; the list after.
 TEST(History, AStartedProjectComesFirstOnce) {
-  // Entry, the row it was started from, the list after.
-  const std::tuple<RecentEntry, int, std::string> cases[] = {
-      {{-1, " p ", " p\\ ", 0, 0, ""}, -1, " p @ p\\ ,a@a\\,b@b\\,c@c\\,"},
-      {{-1, "P", "P", 0, 0, ""}, -1, "P@P,P@P\\,a@a\\,b@b\\,c@c\\,P@P\\,"},
-      {{-1, "new", "N\\", 0, 0, ""}, 2, "new@N\\,P@P\\,a@a\\,c@c\\,P@P\\,"},
-      {{-1, "b", "a\\", 0, 0, ""}, 5, "b@a\\,P@P\\,a@a\\,b@b\\,c@c\\,P@P\\,"}};
-  for (const auto& [entry, fromRow, expected] : cases) {
+  test::ExpectTable("history_record.tsv", [](const std::vector<std::string>& f) {
     RecentHistory list = Named({"P", "a", "b", "c", "P"});
-    RecordProject(&list, entry, fromRow);
+    RecordProject(&list, {-1, f[0], f[1], 0, 0, ""}, std::stoi(f[2]));
     std::string names;
     for (const RecentEntry& e : list) names += e.projectName + "@" + e.location + ",";
-    EXPECT_EQ(names, expected);
-  }
+    return names;
+  });
   // A full list loses its last row, unless the project was in it.
   RecentHistory full;
   for (int i = 0; i < kMaxRecentRows; ++i) full.push_back(Named({std::to_string(i)})[0]);

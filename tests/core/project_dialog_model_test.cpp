@@ -19,13 +19,12 @@ using test::kHyoji;
 
 // The enabled radios of the three groups, one digit each: "111/11110/100".
 std::string Flags(const RadioEnables& e) {
-  std::string s;
-  for (bool f : e.application) s += f ? '1' : '0';
-  s += '/';
-  for (bool f : e.projectType) s += f ? '1' : '0';
-  s += '/';
-  for (bool f : e.geodetic) s += f ? '1' : '0';
-  return s;
+  const auto digits = [](const auto& group) {
+    std::string s;
+    for (bool f : group) s += f ? '1' : '0';
+    return s;
+  };
+  return digits(e.application) + "/" + digits(e.projectType) + "/" + digits(e.geodetic);
 }
 
 // Application, project type, initial project type and geodetic radio.
@@ -37,7 +36,7 @@ std::string Choices(const ProjectDialogModel& m) {
 // The dialog in open mode, or in create mode ('c'), select-application mode
 // ('s') or showing wind power ('w'), with these texts and radios.
 ProjectDialogModel Model(const std::string& modes, const std::string& name,
-                         const std::string& location, int application, int projectType,
+                         const std::string& location, int application = 0, int projectType = 0,
                          int initialType = 0, int geodetic = 0) {
   ProjectDialogModel m;
   m.createMode = modes.find('c') != std::string::npos;
@@ -158,26 +157,26 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
   const int kWait = 60000;
+  using F = Field;
   // The dialog at OK; the location it shows then, the refusal, where the
   // focus goes, and how long it waited for a folder.
   for (auto [model, shown, message, focus, slept] :
-       {std::tuple{Model("c", " ", "C:\\Missing", 0, 0), std::string("C:\\Missing\\"),
-                   std::string(kMsgNameInvalid), Field::kName, 0},
-        {Model("c", "a/b", work + "\\\\", 0, 0), work, kMsgNameForbidden, Field::kName, 0},
-        {Model("c", "Site", "  ", 0, 0), "\\", kMsgLocationInvalid, Field::kLocation, 0},
-        {Model("c", "Site", "C:\\Missing", 0, 0), "C:\\Missing\\", kMsgLocationInvalid,
-         Field::kLocation, 0},
-        {Model("", "Site1", " ", 0, 0), "", kMsgProjectFileMissing, Field::kLocation, 0},
-        {Model("", "Site1", work + "None.mbc", 0, 0), work + "None.mbc", kMsgProjectFileMissing,
-         Field::kLocation, 0},
-        {Model("", "Site1", site1, -1, 0), site1, kMsgNoApplication, Field::kApplication, 0},
-        {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, Field::kProjectType, 0},
-        {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", Field::kNone, 0},
-        {Model("c", "Hidden", work, 0, 0), work + "Hidden\\", "", Field::kNone, 0},
-        {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, Field::kNone, 0},
-        {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, Field::kNone, kWait},
-        {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]",
-         Field::kNone, kWait}}) {
+       {std::tuple{Model("c", " ", "C:\\Missing"), std::string("C:\\Missing\\"),
+                   std::string(kMsgNameInvalid), F::kName, 0},
+        {Model("c", "a/b", work + "\\\\"), work, kMsgNameForbidden, F::kName, 0},
+        {Model("c", "Site", "  "), "\\", kMsgLocationInvalid, F::kLocation, 0},
+        {Model("c", "Site", "C:\\Missing"), "C:\\Missing\\", kMsgLocationInvalid, F::kLocation, 0},
+        {Model("", "Site1", " "), "", kMsgProjectFileMissing, F::kLocation, 0},
+        {Model("", "Site1", work + "None.mbc"), work + "None.mbc", kMsgProjectFileMissing,
+         F::kLocation, 0},
+        {Model("", "Site1", site1, -1), site1, kMsgNoApplication, F::kApplication, 0},
+        {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, F::kProjectType, 0},
+        {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", F::kNone, 0},
+        {Model("c", "Hidden", work), work + "Hidden\\", "", F::kNone, 0},
+        {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, F::kNone, 0},
+        {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, F::kNone, kWait},
+        {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]", F::kNone,
+         kWait}}) {
     platform.sleptMilliseconds = 0;
     const OkOutcome outcome = Ok(model);
     EXPECT_EQ(outcome.message + "|" + model.locationText, message + "|" + shown) << model.nameText;

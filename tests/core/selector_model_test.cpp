@@ -1,16 +1,22 @@
 // What the selector window and start-up decide, against the fake platform:
 // the program's own path, command line and version, where the settings file
-// lies, the command-line project, the grid's rows, and deleting one.
+// lies, the command-line project, the grid's rows and cells, finding a row by
+// typing, whether a project file exists, its folder, and a file dropped.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <string>
+#include <thread>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "app/startup.h"
+#include "history/project_presence.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
+#include "launch/project_folder.h"
 #include "platform/version_info.h"
 #include "project/command_line_project.h"
 #include "tests/support/fake_platform.h"
@@ -43,10 +49,6 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   // Builds 1 to 26 are letters, counted in the low byte; 32 and more give a blank.
   EXPECT_EQ(VersionLine("x", {1, 0, 32, 0}) + VersionLine("x", {1, 0, 257, 0}),
             "1.0  (1.0.32.0)1.0a (1.0.257.0)");
-  EXPECT_EQ(ExeNameOf("C:\\" + kHyoji + "\\ORVENTLancher.EXE"), "ORVENTLancher");
-  EXPECT_EQ(ExeNameOf("C:\\Tools.x/Sel"), "Sel");
-  EXPECT_EQ(ProgramFolderOf("C:\\" + kHyoji + "\\Lancher.EXE", "Lancher"), "C:\\" + kHyoji + "\\");
-  EXPECT_EQ(ProgramFolderOf("a.exe", "Lancher"), "");
   // A folder whose files would reach MAX_PATH is used in its short form; the
   // longest such file is ORVENTExtremeWind.exe (21 characters).
   const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
@@ -56,31 +58,19 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   EXPECT_EQ(ProgramFolderFor(platform, tooLong + "ORVENTLancher.exe", "ORVENTLancher"),
             "C:\\LLLLLL~1\\");
   EXPECT_EQ(ProgramFolderFor(platform, fits + "ORVENTLancher.exe", "ORVENTLancher"), fits);
-  // Options ("/x", "-x") are skipped, the last other token wins; a full-width
-  // space is part of the path.
-  for (const auto& [commandLine, project] :
-       {std::pair{"", ""},
-        {"/x \"D:\\My Work\\Site A.mbc\" -debug", "D:\\My Work\\Site A.mbc"},
-        {"A.mbc  B.mbc /x", "B.mbc"},
-        {"B.mbc /", "/"},
-        {"D:\\\x95\x5C\x81\x40\\A\x81\x40.mbc", "D:\\\x95\x5C\x81\x40\\A\x81\x40.mbc"}}) {
-    EXPECT_EQ(ProjectPathFromCommandLine(commandLine), project) << commandLine;
-  }
 }
 
 TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
-  const std::string header =
-      "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
-  const auto file = [&](const std::string& name) {
-    return header + "Recent001 = \"" + name + "\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
-  };
-  // Rows out of order: loading sorts them, so a rewrite would show.
-  const std::string user = header + "Recent002 = \"B\", \"Basic\", 0, \"D:\\\",\r\n" +
-                           "Recent001 = \"User\", \"Basic\", 0, \"D:\\\",\r\n/\r\n";
+  const std::string empty = test::ReadBytes(test::DataPath("history_empty.ini"));
+  // The user's file has rows out of order: loading sorts them, so a rewrite would show.
+  const std::string user = test::ReadBytes(test::DataPath("history_rules.ini")),
+                    common = test::ReadBytes(test::DataPath("history_rows.ini")),
+                    beside = empty.substr(0, empty.size() - 3) +
+                             "Recent001 = \"Beside\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
   // Which of the user's file, the common seed and the seed beside the
   // program there are, and the first row's project name then loaded.
   for (const auto& [present, loaded] :
-       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Common"}, {"ucb", "User"}}) {
+       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Site A"}, {"ucb", "lower number"}}) {
     SCOPED_TRACE(present);
     FakePlatform platform;
     const std::string root = platform.Root();
@@ -88,61 +78,119 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
     platform.AddFolder(root + "AppData");
     const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
+    std::string first;  // the file of the first seed there
     for (const auto& [mark, folder, bytes] : {std::tuple{'u', "AppData\\ORVENT V5_2", user},
-                                              {'c', "Common\\ORVENT V5_2\\Common", file("Common")},
-                                              {'b', "P", file("Beside")}}) {
+                                              {'c', "Common\\ORVENT V5_2\\Common", common},
+                                              {'b', "P", beside}}) {
       if (std::string(present).find(mark) == std::string::npos) continue;
       platform.AddFolder(root + folder);
       ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
+      if (first.empty()) first = bytes;
     }
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
     EXPECT_EQ(history.empty() ? "" : history[0].projectName, loaded);
-    EXPECT_EQ(test::ReadBytes(path), *present == 'u' ? user
-                                     : *present      ? file(loaded)
-                                                     : header + "/\r\n");
+    EXPECT_EQ(test::ReadBytes(path), first.empty() ? empty : first);
     EXPECT_EQ(platform.madeFolders.size(), *present == 'u' ? 0u : 1u);
   }
 }
 
-TEST(CommandLineProject, TheFileGivesTheRowItIsOpenedAs) {
+// selector_cases.tsv: the program's name and folder from its path; the
+// project a command line names (options "/x", "-x" skipped, the last other
+// token wins, a full-width space belongs to the path); the history index of
+// a grid row and the row current after a deletion; finding a row by typed
+// text (only whole characters compare: ア, 0x83 0x41, ends in the byte of
+// 'A'); the typed text as keys come at their times; whether the files
+// dropped are one project file; and the row a project on the command line
+// (its path, the project file's type and geodetic system) is opened as.
+TEST(Selector, Table) {
   FakePlatform platform;
-  const std::string folder = platform.Root() + kHyoji + "\\";
+  const std::string r = platform.Root(), folder = r + kHyoji + "\\";
   platform.AddFolder(folder);
-  // The path on the command line, the project file's type and geodetic
-  // system; the application, project type and geodetic code of the row.
-  for (const auto& [opened, type, geodetic, row] : {std::tuple{"A.MBC", 3, 5, "03JGD"},
-                                                    {"B.meg", 2, 3, "22WGS"},
-                                                    {"C.meg", 3, 0, "23TD"},
-                                                    {"D.Meg", 4, 0, "14TD"},
-                                                    {"E.txt", 0, 0, "70TD"}}) {
-    platform.AddFile(folder + opened);
-    ASSERT_TRUE(WriteProjectFile(folder + opened[0] + ".mbc",
-                                 {type, "1", geodetic, GeodeticNames[geodetic], ""}));
-    RecentEntry entry{-1, "", "", 7, 3, "JGD"};
-    ProjectFile file;
-    ASSERT_TRUE(ReadCommandLineProject(platform, folder + opened, &entry, &file));
-    EXPECT_EQ(entry.location + entry.projectName + "|" + std::to_string(entry.appIndex) +
-                  std::to_string(entry.projectType) + entry.geodeticCode,
-              folder + opened[0] + "|" + row);
+  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"}) platform.AddFile(r + name);
+  platform.AddFolder(r + "e.mbc");
+  RecentHistory history;
+  for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41"}) {
+    history.push_back({-1, name, "D:\\", 0, 0, "TD"});
   }
+  TypeAhead typed;
+  test::ExpectTable("selector_cases.tsv", [&](const std::vector<std::string>& f) -> std::string {
+    const auto n = [&](std::size_t i) { return std::stoi(f[i]); };
+    std::vector<std::string> paths;
+    for (std::size_t i = 1; i < f.size(); ++i) paths.push_back(r + f[i]);
+    if (f[0] == "exe") return ExeNameOf(f[1]);
+    if (f[0] == "folder") return ProgramFolderOf(f[1], f[2]);
+    if (f[0] == "command") return ProjectPathFromCommandLine(f[1]);
+    if (f[0] == "row") return std::to_string(HistoryIndexOfRow(n(1), n(2), n(3)));
+    if (f[0] == "after") return std::to_string(RowAfterDeletion(n(1), n(2), n(3)));
+    if (f[0] == "drop") return std::to_string(IsDroppedProject(platform, paths));
+    if (f[0] == "find") return std::to_string(FindRecentRow(history, n(1), f[2], f[3] == "1"));
+    if (f[0] == "open") {
+      platform.AddFile(folder + f[1]);
+      const ProjectFile written = {n(2), "1", n(3), GeodeticNames[n(3)], ""};
+      EXPECT_TRUE(WriteProjectFile(folder + f[1][0] + ".mbc", written));
+      RecentEntry e{-1, "", "", 7, 3, "JGD"};
+      ProjectFile file;
+      EXPECT_TRUE(ReadCommandLineProject(platform, folder + f[1], &e, &file) &&
+                  e.location == folder);
+      return e.projectName + "|" + std::to_string(e.appIndex) + std::to_string(e.projectType) +
+             e.geodeticCode;
+    }
+    const std::string text = typed.Add(f[1], std::uint32_t(std::stoul(f[2])));
+    return text + "|" + std::to_string(typed.Extended());
+  });
+  const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
+  EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
+            kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
   RecentEntry entry;
   ProjectFile file;
   EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
 }
 
-TEST(RecentGrid, RowsAndCells) {
-  const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
-  EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
-            kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
-  // Row, rows, fixed rows: a history index only for a data row; after a
-  // deletion the same place, the last one, or none.
-  EXPECT_EQ(std::vector<int>({HistoryIndexOfRow(1, 3, 1), HistoryIndexOfRow(2, 3, 1),
-                              HistoryIndexOfRow(3, 3, 1), HistoryIndexOfRow(0, 3, 1)}),
-            std::vector<int>({0, 1, -1, -1}));
-  EXPECT_EQ(std::vector<int>(
-                {RowAfterDeletion(2, 4, 1), RowAfterDeletion(4, 4, 1), RowAfterDeletion(1, 1, 1)}),
-            std::vector<int>({2, 3, -1}));
+// Each path is asked once, on another thread; one that does not answer within
+// the bound stays unknown and holds up no other.
+TEST(Selector, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
+  using State = ProjectPresence::State;
+  const auto kStep = std::chrono::milliseconds(10);
+  std::promise<void> release;
+  const std::shared_future<void> released = release.get_future().share();
+  std::atomic<int> asked{0}, answers{0}, returned{0};
+  {
+    ProjectPresence presence(
+        [&](const std::string& path) {
+          ++asked;
+          if (path == "silent") released.wait_for(std::chrono::seconds(10));
+          ++returned;
+          return path == "here";
+        },
+        [&] { ++answers; }, 100);
+    for (const char* path : {"silent", "here", "gone", "here"}) {
+      EXPECT_EQ(presence.Get(path), State::kUnknown) << path;
+    }
+    for (int i = 0; i < 500 && answers < 2; ++i) std::this_thread::sleep_for(kStep);
+    EXPECT_EQ(presence.Get("here"), State::kPresent);
+    EXPECT_EQ(presence.Get("gone"), State::kMissing);
+    EXPECT_EQ(presence.Get("silent"), State::kUnknown);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(answers, 2);
+  }
+  release.set_value();
+  for (int i = 0; i < 1000 && returned < 3; ++i) std::this_thread::sleep_for(kStep);
+  EXPECT_EQ(returned, 3) << "a check never returned";
+}
+
+TEST(Selector, TheFolderOpensWhenItExists) {
+  FakePlatform platform;
+  platform.AddFolder(platform.Root() + kHyoji);
+  const RecentEntry here = {-1, "P", " " + platform.Root() + kHyoji + "\\ ", 0, 0, "TD"};
+  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kOpened);
+  EXPECT_EQ(platform.shellOpened, std::vector<std::string>{platform.Root() + kHyoji + "\\"});
+  platform.succeeds = false;
+  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
+  for (const std::string& location : {platform.Root() + "gone\\", std::string(" ")}) {
+    EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);
+  }
+  EXPECT_EQ(platform.shellOpened.size(), 2u);
 }
 
 }  // namespace

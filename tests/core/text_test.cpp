@@ -1,9 +1,11 @@
 // The text layer everything rests on: backslashes beside code page 932 trail
 // bytes, numbers read as atoi reads them, quote-aware splitting, path parts,
-// the line-by-line text file, and namelist lookups and lines.
+// the line-by-line text file, namelist lookups and lines, and the project
+// file made of them.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "namelist/ascii_to_int.h"
@@ -12,6 +14,7 @@
 #include "namelist/namelist_writer.h"
 #include "namelist/text_split.h"
 #include "project/app_catalogue.h"
+#include "project/project_file.h"
 #include "tests/support/test_support.h"
 
 namespace orvent {
@@ -24,20 +27,35 @@ std::string Joined(const std::vector<std::string>& pieces) {
   return text;
 }
 
+std::string Describe(const ProjectFile& r) {
+  return std::to_string(r.projectType) + "|" + r.fileVersion + "|" +
+         std::to_string(r.geodeticIndex) + "|" + r.geodeticName + "|" + r.projectName;
+}
+
+// A file of these bytes in a scratch folder shared by the cases; its path.
+std::string Scratch(const std::string& name, const std::string& bytes) {
+  static test::ScratchFolder folder;
+  EXPECT_TRUE(test::WriteBytes(folder.File(name), bytes));
+  return folder.File(name);
+}
+
 // A file of these bytes, open for reading; each call replaces the last.
 TextFile* Open(const std::string& bytes) {
-  static test::ScratchFolder folder;
   static TextFile file;
-  EXPECT_TRUE(test::WriteBytes(folder.File("namelist.txt"), bytes));
-  EXPECT_TRUE(file.OpenRead(folder.File("namelist.txt")));
+  EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", bytes)));
   return &file;
 }
 
 // text_cases.tsv: path backslashes beside trail bytes 0x5C, numbers, path
 // parts (a part beyond 255 bytes empties all four), quote-aware splitting,
 // namelist lines, groups (where the file stands after "&R"), and the values
-// of keys in the first group of their name; each search starts from the top.
+// of keys in the first group of their name; each search starts from the top;
+// and whether the ".mbc" beside any path reads as a project file (the header
+// test), and the record then, reset before the file is read.
 TEST(Text, Table) {
+  // A ".meg" beside it is never read.
+  Scratch("S.meg",
+          "! === ORVENT Basic Environment File ===\r\n&General_Parameters\r\nFileVersion = 9,\r\n");
   test::ExpectTable("text_cases.tsv", [](const std::vector<std::string>& f) -> std::string {
     const std::string& op = f[0];
     std::vector<std::string> parts(4, "x"), pieces = {"left over"};
@@ -49,6 +67,12 @@ TEST(Text, Table) {
     if (op == "split") line = std::to_string(SplitText(f[1], f[2], f[3] == "1", &pieces));
     if (op == "split") return line + Joined(pieces);
     if (op == "clean") return CleanNamelistLine(&line) ? "+" + line : "-";
+    if (op == "project") {
+      ProjectFile record = {4, "junk", 5, "junk", "junk"};
+      const std::string mbc = Scratch("S.mbc", f[1]);
+      const bool read = ReadProjectFile(mbc.substr(0, mbc.size() - 3) + "meg", &record);
+      return std::to_string(read) + "|" + Describe(record);
+    }
     TextFile* file = Open(f[1]);
     if (op == "value")
       return ReadNamelistValue(file, "G", f[2]) + "|" + ReadNamelistValue(file, "G", f[2]);
@@ -97,8 +121,7 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
 // What the project file's writer leaves to these: comments stripped of "!"
 // and blanks, quoted blanks, keys as given, the lowest number.
 TEST(Namelist, WrittenLines) {
-  test::ScratchFolder folder;
-  const std::string path = folder.File("namelist.txt");
+  const std::string path = Scratch("written.txt", "");
   TextFile file;
   ASSERT_TRUE(file.Create(path));
   WriteNamelistGroupStart(&file, "G", "  !! c  ");
@@ -107,6 +130,29 @@ TEST(Namelist, WrittenLines) {
   WriteNamelistInt(&file, "Min", -2147483647 - 1, " ");
   ASSERT_TRUE(file.Close());
   EXPECT_EQ(test::ReadBytes(path), "&G\t! c\r\n K  = v,\r\nQ = '  ',\r\nMin = -2147483648,\r\n");
+}
+
+// Written byte for byte, and read back; the geodetic system only from 3 to 5.
+TEST(ProjectFile, IsWrittenByteForByteAndReadsBack) {
+  const std::tuple<ProjectFile, const char*, std::string> cases[] = {
+      {{0, "1.0.0.0", 3, "WGS84", "Site1"}, "project_site1.mbc", "0|1.0.0.0|3|WGS84|w"},
+      {{3, " 6.0.0.2 ", 5, "JGD2011", test::kHyoji},
+       "project_japanese.mbc",
+       "3|6.0.0.2|5|JGD2011|w"},
+      {{4, "1.0.0.0", 2, "GRS80", "  "}, "project_no_geodetic.mbc", "4|1.0.0.0|0|ZV_MERIDANCE|w"}};
+  test::ScratchFolder folder;
+  for (const auto& [record, golden, read] : cases) {
+    ASSERT_TRUE(WriteProjectFile(folder.File("w.mbc"), record));
+    EXPECT_EQ(test::ReadBytes(folder.File("w.mbc")), test::ReadBytes(test::DataPath(golden)));
+    ProjectFile back;
+    EXPECT_TRUE(ReadProjectFile(folder.File("w.meg"), &back));
+    EXPECT_EQ(Describe(back), read);
+  }
+  EXPECT_FALSE(WriteProjectFile(folder.File("missing/p.mbc"), ProjectFile()));
+  // A file that cannot be opened leaves the record alone.
+  ProjectFile record = {4, "junk", 5, "junk", "junk"};
+  EXPECT_FALSE(ReadProjectFile(folder.File("Other.mbc"), &record));
+  EXPECT_EQ(Describe(record), "4|junk|5|junk|junk");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "namelist/mbcs.h"
@@ -57,9 +58,7 @@ std::string DataPath(const std::string& name) {
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
@@ -91,8 +90,6 @@ void ExpectTable(const std::string& name,
   }
   EXPECT_EQ(computed, table) << name;
 }
-
-bool FileExists(const std::string& path) { return std::ifstream(path).is_open(); }
 
 bool MakeFolder(const std::string& path) {
 #ifdef _WIN32

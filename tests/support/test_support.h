@@ -18,7 +18,6 @@ std::string DataPath(const std::string& name);
 // The whole file; "" when it cannot be read.
 std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
 // Creates one folder level; the name's bytes go to the system unchanged.
 bool MakeFolder(const std::string& path);
 

@@ -156,36 +156,25 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
   platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
-  const int kWait = 60000;
-  using F = Field;
-  // The dialog at OK; the location it shows then, the refusal, where the
-  // focus goes, and how long it waited for a folder.
-  for (auto [model, shown, message, focus, slept] :
-       {std::tuple{Model("c", " ", "C:\\Missing"), std::string("C:\\Missing\\"),
-                   std::string(kMsgNameInvalid), F::kName, 0},
-        {Model("c", "a/b", work + "\\\\"), work, kMsgNameForbidden, F::kName, 0},
-        {Model("c", "Site", "  "), "\\", kMsgLocationInvalid, F::kLocation, 0},
-        {Model("c", "Site", "C:\\Missing"), "C:\\Missing\\", kMsgLocationInvalid, F::kLocation, 0},
-        {Model("", "Site1", " "), "", kMsgProjectFileMissing, F::kLocation, 0},
-        {Model("", "Site1", work + "None.mbc"), work + "None.mbc", kMsgProjectFileMissing,
-         F::kLocation, 0},
-        {Model("", "Site1", site1, -1), site1, kMsgNoApplication, F::kApplication, 0},
-        {Model("", "x", site1, 0, -1), site1, kMsgNoProjectType, F::kProjectType, 0},
-        {Model("c", kHyoji, work, 0, 3), work + kHyoji + "\\", "", F::kNone, 0},
-        {Model("c", "Hidden", work), work + "Hidden\\", "", F::kNone, 0},
-        {Model("c", "Taken", work, 0, 3), work, kMsgProjectExists, F::kNone, 0},
-        {Model("c", "Raced", work, 0, 3), work, kMsgProjectExists, F::kNone, kWait},
-        {Model("c", "Locked", work, 0, 3), work, kMsgFolderFailed + work + "Locked\\]", F::kNone,
-         kWait}}) {
+  // dialog_ok.tsv: the modes, name, location ({W}: the work folder),
+  // application and project type at OK; the refusal, the location shown
+  // then, where the focus goes, how long it waited for a folder, whether it
+  // was accepted and the project it made.
+  test::ExpectTable("dialog_ok.tsv", [&](const std::vector<std::string>& f) {
+    std::string location = f[2];
+    if (location.compare(0, 3, "{W}") == 0) location.replace(0, 3, work);
+    ProjectDialogModel model = Model(f[0], f[1], location, std::stoi(f[3]), std::stoi(f[4]));
     platform.sleptMilliseconds = 0;
     const OkOutcome outcome = Ok(model);
-    EXPECT_EQ(outcome.message + "|" + model.locationText, message + "|" + shown) << model.nameText;
-    EXPECT_EQ(outcome.accepted, message.empty());
-    EXPECT_EQ(outcome.focus, focus);
-    EXPECT_EQ(platform.sleptMilliseconds, slept);
     const RecentEntry entry = model.GetEntry();
-    EXPECT_EQ(entry.location + entry.projectName, message.empty() ? shown + model.nameText : "");
-  }
+    std::string text = outcome.message + "|" + model.locationText + "|" +
+                       std::to_string(int(outcome.focus)) + "|" +
+                       std::to_string(platform.sleptMilliseconds) + "|" +
+                       std::to_string(outcome.accepted) + "|" + entry.location + entry.projectName;
+    for (std::size_t at; (at = text.find(work)) != std::string::npos;)
+      text.replace(at, work.size(), "{W}");
+    return text;
+  });
   // Each character the message lists is refused.
   for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
     ProjectDialogModel model = Model("c", std::string("a") + *forbidden, work, 0, 0);

@@ -12,7 +12,9 @@ orvent_wine_env() {
   export WINEPREFIX="$1"
   export WINEARCH=win64
   export WINEDEBUG=${ORVENT_WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+  # Without its debugger a program that crashes ends at once; with it, wine
+  # waits for someone to attend to the crash until the tier's timeout.
+  export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
   # Wine takes the ANSI code page from the locale; the suite runs on 932.
   export LANG=ja_JP.UTF-8
   export LC_ALL=ja_JP.UTF-8

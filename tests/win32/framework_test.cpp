@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/support/fake_platform.h"
 #include "ui/framework/application.h"
+#include "ui/framework/clipboard.h"
 #include "ui/framework/dialog.h"
 #include "ui/selector/dlg_page1.h"
 #include "ui/selector/grid_font.h"
@@ -75,6 +76,12 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   WithApp([] { EXPECT_EQ(ThrowingDialog().DoModal(), IDOK); });
   EXPECT_EQ(g_boxCaption, "ORVENTLancher");
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
+}
+
+// A copy that worked says so, or the user hears a failure. The clipboard
+// alone cannot tell, for the system makes each text form from the other.
+TEST(Framework, ACopyToTheClipboardReportsSuccess) {
+  EXPECT_TRUE(ui::CopyText(nullptr, orvent::test::kHyoji));
 }
 
 // From the first wait to the end of the last; restored, only while a wait lasts.

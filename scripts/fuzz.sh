@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang (ASan, UBSan) and runs each for a
-# bounded time. Usage: scripts/fuzz.sh [seconds per target, default 30]
+# Builds the libFuzzer target with clang (ASan, UBSan) and runs it for a
+# bounded time. Usage: scripts/fuzz.sh [seconds, default 30]
 set -euo pipefail
 
 seconds="${1:-30}"

@@ -141,11 +141,16 @@ std::string ProjectBytes(int projectType) {
          ",\t! 0:Measurement, 1:Meso-Scale, 2:Engineering(DWS)\r\n/\r\n";
 }
 
+// An environment variable set by scripts/e2e.sh ("" when it is not).
+std::string Env(const char* name) {
+  char value[MAX_PATH] = {};
+  GetEnvironmentVariableA(name, value, MAX_PATH);
+  return value;
+}
+
 // A file of the sources, whose folder ORVENT_E2E_SOURCE names.
 std::string Source(const std::string& path) {
-  char root[MAX_PATH] = {};
-  GetEnvironmentVariableA("ORVENT_E2E_SOURCE", root, MAX_PATH);
-  return ReadFile(root + std::string("\\") + path);
+  return ReadFile(Env("ORVENT_E2E_SOURCE") + "\\" + path);
 }
 
 // A number, or a name of res/resource.h or of the few system ones used.
@@ -206,14 +211,11 @@ struct Driver : ::testing::TestWithParam<Journey> {
   HWND Grid() const { return GetDlgItem(windows.at(0), IDC_RECENT_GRID); }
 
   void SetUp() override {
-    char selector[MAX_PATH] = {}, member[MAX_PATH] = {}, folder[MAX_PATH] = {};
+    const std::string selector = Env("ORVENT_E2E_SELECTOR"), member = Env("ORVENT_E2E_MEMBER");
     char appData[MAX_PATH] = {}, common[MAX_PATH] = {};
-    GetEnvironmentVariableA("ORVENT_E2E_SELECTOR", selector, MAX_PATH);
-    GetEnvironmentVariableA("ORVENT_E2E_MEMBER", member, MAX_PATH);
-    GetEnvironmentVariableA("ORVENT_E2E_SCRATCH", folder, MAX_PATH);
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
-    scratch = std::string(folder) + "\\";
+    scratch = Env("ORVENT_E2E_SCRATCH") + "\\";
     const std::string program = scratch + GetParam().name + "\\",
                       settings = orvent::kSettingsFolder,
                       user = std::string(appData) + "\\" + settings + orvent::kSettingsFileName;
@@ -239,10 +241,11 @@ struct Driver : ::testing::TestWithParam<Journey> {
     for (int type = 0; type <= 4; ++type)
       names.emplace_back("{Project" + std::to_string(type) + "}", ProjectBytes(type));
     ASSERT_TRUE(CreateDirectoryA(program.c_str(), nullptr)) << program;
-    ASSERT_TRUE(CopyFileA(selector, (program + "ORVENTLancher.exe").c_str(), TRUE)) << selector;
+    ASSERT_TRUE(CopyFileA(selector.c_str(), (program + "ORVENTLancher.exe").c_str(), TRUE))
+        << selector;
     for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
                             "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"}) {
-      ASSERT_TRUE(CopyFileA(member, (program + exe).c_str(), TRUE)) << member;
+      ASSERT_TRUE(CopyFileA(member.c_str(), (program + exe).c_str(), TRUE)) << member;
     }
     ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
     for (const std::string& path : {Expand("{U}"), Expand("{C}")}) {
@@ -562,12 +565,9 @@ void Launched(Driver& d, const Args& a) {
 // With ORVENT_E2E_SCREENSHOTS, a script watching that folder takes the
 // picture and removes the request.
 void Screenshot(Driver&, const Args& a) {
-  char folder[MAX_PATH] = {};
-  if (GetEnvironmentVariableA("ORVENT_E2E_SCREENSHOTS", folder, MAX_PATH) == 0) return;
-  char dpi[8] = {};
-  const std::string suffix =
-      GetEnvironmentVariableA("ORVENT_E2E_DPI", dpi, sizeof dpi) ? std::string("_") + dpi : "";
-  const std::string request = std::string(folder) + "\\" + a.at(0) + suffix + ".request";
+  const std::string folder = Env("ORVENT_E2E_SCREENSHOTS"), dpi = Env("ORVENT_E2E_DPI");
+  if (folder.empty()) return;
+  const std::string request = folder + "\\" + a.at(0) + (dpi.empty() ? "" : "_" + dpi) + ".request";
   ASSERT_TRUE(WriteFile(request, ""));
   EXPECT_TRUE(
       WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }));
@@ -663,31 +663,22 @@ void Clipboard(Driver&, const Args& a) {
   EXPECT_TRUE(unicode == wide) << "the Unicode text differs";
 }
 // An item's text drawn in the grey of a gone project ("grey") or not: the
-// darkest pixel of its label on the screen.
+// darkest pixel across the middle of its label on the screen.
 void Greyed(Driver& d, const Args& a) {
-  const long item = Number(a.at(0));
-  const bool grey = a.at(1) == "grey";
-  RECT r = ItemRect(d, item);
+  RECT r = ItemRect(d, Number(a.at(0)));
   MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
-  const COLORREF g = GetSysColor(COLOR_GRAYTEXT);
-  const int greyLevel = (GetRValue(g) + GetGValue(g) + GetBValue(g)) / 3;
-  const int width = r.right - r.left, height = r.bottom - r.top;
+  const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
+  const int grey = level(GetSysColor(COLOR_GRAYTEXT));
   int darkest = 255;
   const auto looks = [&] {
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, CreateCompatibleBitmap(screen, width, height));
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    HDC screen = GetDC(nullptr);
     darkest = 255;
-    for (int i = 0; i < width * height; ++i) {
-      const COLORREF c = GetPixel(memory, i % width, i / width);
-      darkest = std::min(darkest, (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3);
-    }
-    DeleteObject(SelectObject(memory, old));
-    DeleteDC(memory);
+    for (LONG x = r.left; x < r.right; ++x)
+      darkest = std::min(darkest, level(GetPixel(screen, x, (r.top + r.bottom) / 2)));
     ReleaseDC(nullptr, screen);
-    return grey ? std::abs(darkest - greyLevel) < 30 : darkest < greyLevel - 40;
+    return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
   };
-  EXPECT_TRUE(WaitUntil(looks, 5000)) << "item " << item << ": darkest " << darkest;
+  EXPECT_TRUE(WaitUntil(looks, 5000)) << "item " << a[0] << ": darkest " << darkest;
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.

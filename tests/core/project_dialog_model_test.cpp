@@ -6,8 +6,6 @@
 
 #include <cstring>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "tests/support/fake_platform.h"
@@ -71,6 +69,12 @@ class ProjectDialogModelTest : public ::testing::Test {
     model.Initialise(platform);
     return model;
   }
+  // The work folder written {W}, as the tables hold it.
+  std::string Shown(std::string text) const {
+    for (std::size_t at; (at = text.find(work)) != std::string::npos;)
+      text.replace(at, work.size(), "{W}");
+    return text;
+  }
   OkOutcome Ok(ProjectDialogModel& model) {
     model.PrepareOk();
     return model.ConfirmOk(platform, {6, 0, 0, 2});
@@ -80,49 +84,38 @@ class ProjectDialogModelTest : public ::testing::Test {
   const std::string work = platform.Root() + "Work\\";
 };
 
+// dialog_open.tsv: the mode ('c': create), the preset project and its
+// application; the choices the dialog opens with, its location and start
+// folder ({W}: the work folder), and in open mode whether OK is taken and the
+// project, application, project type and geodetic code then started.
 TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
   AddProject("Site1", 3, 5);
   AddProject("Power", 4, 3);  // WGS84 is shown, and so taken, as Tokyo datum
-  // Mode, the preset project and its application; the choices the dialog
-  // opens with, and the application, project type and geodetic code after OK.
-  for (const auto& [create, name, appIndex, choices, started] :
-       {std::tuple{true, "", 0, "0000", ""},
-        {true, "Site1", 4, "0000", ""},
-        {false, "Site1", 1, "1331", "13JGD"},
-        {false, "Site1", 3, "2231", "22JGD"},
-        {false, "Site1", 4, "2331", "43JGD"},
-        {false, "Power", 5, "1440", "54TD"}}) {
-    ProjectDialogModel model = Opened(create, name, appIndex);
-    const std::string file = !*name ? "" : create ? work : work + name + ".mbc";
-    EXPECT_EQ(Choices(model) + "|" + model.locationText + "|" + model.startFolder,
-              choices + ("|" + file + "|" + (*name ? work : "C:\\Docs")));
-    if (create) continue;
-    ASSERT_TRUE(Ok(model).accepted);
+  test::ExpectTable("dialog_open.tsv", [&](const std::vector<std::string>& f) {
+    ProjectDialogModel model = Opened(f[0] == "c", f[1], std::stoi(f[2]));
+    std::string text = Choices(model) + "|" + model.locationText + "|" + model.startFolder;
+    if (f[0] == "c") return Shown(text);
+    text += "|" + std::to_string(Ok(model).accepted) + "|";
     const RecentEntry e = model.GetEntry();
-    EXPECT_EQ(e.location + e.projectName + "|" + std::to_string(e.appIndex) +
-                  std::to_string(e.projectType) + e.geodeticCode,
-              work + name + "|" + started);
-  }
+    return Shown(text + e.location + e.projectName + "|" + std::to_string(e.appIndex) +
+                 std::to_string(e.projectType) + e.geodeticCode);
+  });
 }
 
+// dialog_radios.tsv: the modes, name, location, application, project type,
+// initial type and geodetic radio, and a click on an application or project
+// type radio, or none; the radios enabled, and after a click the choices it
+// left: a click repairs what may not be picked, by the radios enabled when it
+// came, and leaves the choice when nothing may be picked.
 TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
-  // dialog_radios.tsv: the modes, name, location, application, project
-  // type, initial type and geodetic radio; the radios enabled.
   test::ExpectTable("dialog_radios.tsv", [](const std::vector<std::string>& f) {
-    return Flags(
-        Model(f[0], f[1], f[2], std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5]), std::stoi(f[6]))
-            .Enables());
+    ProjectDialogModel m =
+        Model(f[0], f[1], f[2], std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5]), std::stoi(f[6]));
+    if (f[7] == "none") return Flags(m.Enables());
+    const std::string flags =
+        Flags(f[7] == "application" ? m.ApplicationClicked() : m.ProjectTypeClicked());
+    return flags + "|" + Choices(m);
   });
-  // A click repairs what may not be picked, by the radios enabled when it came.
-  ProjectDialogModel power = Model("", "n", "l", kAppBasic, kTypeWindPower, kTypeWindPower);
-  EXPECT_EQ(Flags(power.ProjectTypeClicked()), "010/00001/100");
-  EXPECT_EQ(power.applicationChoice, kAppEnergy);
-  power = Model("w", "n", "l", kAppBasic, kTypeWindPower);
-  EXPECT_EQ(Flags(power.ApplicationClicked()), "010/10000/100");
-  EXPECT_EQ(Choices(power), "1000");
-  ProjectDialogModel none = Model("", "", "", 2, 0);  // nothing may be picked: the choice stays
-  none.ApplicationClicked();
-  EXPECT_EQ(none.applicationChoice, 2);
 }
 
 TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
@@ -167,13 +160,10 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
     platform.sleptMilliseconds = 0;
     const OkOutcome outcome = Ok(model);
     const RecentEntry entry = model.GetEntry();
-    std::string text = outcome.message + "|" + model.locationText + "|" +
-                       std::to_string(int(outcome.focus)) + "|" +
-                       std::to_string(platform.sleptMilliseconds) + "|" +
-                       std::to_string(outcome.accepted) + "|" + entry.location + entry.projectName;
-    for (std::size_t at; (at = text.find(work)) != std::string::npos;)
-      text.replace(at, work.size(), "{W}");
-    return text;
+    return Shown(outcome.message + "|" + model.locationText + "|" +
+                 std::to_string(int(outcome.focus)) + "|" +
+                 std::to_string(platform.sleptMilliseconds) + "|" +
+                 std::to_string(outcome.accepted) + "|" + entry.location + entry.projectName);
   });
   // Each character the message lists is refused.
   for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {

@@ -1,19 +1,15 @@
 // The recent-project history: how a start and a deletion change it, and its
-// settings file, written byte for byte, read by the loader's rules (rows in
-// the shape the program writes take a quicker road, which must agree), and
+// settings file, written byte for byte, read by the loader's rules, and
 // replaced whole or not at all.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "history/history_file.h"
-#include "history/history_row.h"
-#include "history/saved_row.h"
 #include "tests/support/test_support.h"
 
 #ifdef _WIN32
@@ -67,22 +63,20 @@ TEST(History, AStartedProjectComesFirstOnce) {
 }
 
 // A golden settings file loads as the list beside it (.txt, as Describe
-// writes it); saved over a longer file, that list gives the golden bytes and
-// loads back alike. history_rows.ini holds 表示, whose first character ends in
-// the trail byte 0x5C, and full-width spaces inside a name and a folder name.
+// writes it); saved over a longer file, that list gives the golden bytes. history_rows.ini holds
+// 表示, whose first character ends in the trail byte 0x5C, and full-width spaces inside a name and
+// a folder name.
 TEST(History, IsSavedByteForByteAndLoadsBack) {
   test::ScratchFolder folder;
   const std::string path = folder.File("orvent.ini");
   for (const std::string name : {"history_rows", "history_empty"}) {
     const std::string golden = test::DataPath(name + ".ini");
-    RecentHistory list = Named({"stale"}), loaded = Named({"stale"});
+    RecentHistory list = Named({"stale"});
     ASSERT_TRUE(LoadHistory(golden, &list));
     EXPECT_EQ(Describe(list), test::ReadBytes(test::DataPath(name + ".txt")));
     ASSERT_TRUE(test::WriteBytes(path, std::string(10000, 'x')));
     ASSERT_TRUE(SaveHistory(path, list));
     EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(golden));
-    ASSERT_TRUE(LoadHistory(path, &loaded));
-    EXPECT_EQ(Describe(loaded), Describe(list));
   }
   RecentHistory loaded = Named({"stale"});
   EXPECT_FALSE(LoadHistory(folder.File("missing.ini"), &loaded));
@@ -90,24 +84,13 @@ TEST(History, IsSavedByteForByteAndLoadsBack) {
 }
 
 // history_rules.ini holds a row for each rule; history_rules.txt the rows
-// kept, sorted by number.
+// kept, sorted by number. (That rows in the saved shape, which take a quicker
+// road, read as the rules read them is the fuzz target's to show.)
 TEST(History, RowsThatBreakARuleAreSkipped) {
   const std::string path = test::DataPath("history_rules.ini");
   RecentHistory list = Named({"stale"});
   ASSERT_TRUE(LoadHistory(path, &list));
   EXPECT_EQ(Describe(list), test::ReadBytes(test::DataPath("history_rules.txt")));
-  // Each line the quick reader takes, the rules read alike.
-  std::istringstream lines(test::ReadBytes(path));
-  int quick = 0;
-  for (std::string line; std::getline(lines, line);) {
-    RecentEntry fast, general;
-    std::vector<std::string> fields;
-    if (!ParseSavedRow(line, &fast)) continue;
-    ++quick;
-    EXPECT_TRUE(ParseHistoryRow(&line, &fields, &general)) << line;
-    EXPECT_EQ(Describe({fast}), Describe({general}));
-  }
-  EXPECT_EQ(quick, 10);
   // 1,200 valid rows, a bad one among every ten: the first 999 valid ones.
   std::string bytes = "&RecentProject\r\n";
   RecentHistory expected(999);

@@ -69,6 +69,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 void ExpectTable(const std::string& name,
                  const std::function<std::string(const std::vector<std::string>&)>& compute) {
   const std::string table = ReadBytes(DataPath(name));
+  ASSERT_FALSE(table.empty()) << "no cases in " << DataPath(name);
   std::istringstream lines(table);
   std::string computed;
   for (std::string line; std::getline(lines, line);) {

@@ -1,5 +1,6 @@
 // Starting a member application: the command line handed to the system, the
-// plan for each catalogue row, and what a start does to the history.
+// plan for each catalogue row, what a start does to the history, and the
+// manual and a project folder opened.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "launch/manual.h"
+#include "launch/project_folder.h"
 #include "launch/run_process.h"
 #include "launch/start_application.h"
 #include "tests/support/fake_platform.h"
@@ -73,10 +75,19 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   // An empty location names the file in the current folder.
   EXPECT_EQ(ProjectFilePath({-1, " A ", "  ", 0, 0, ""}), "A.mbc");
   EXPECT_TRUE(OpenManual(platform, "C:\\P\\"));
+  // A project's folder opens when it exists (表, 0x95 0x5C, before the last
+  // backslash); a gone or blank location is not found.
+  platform.AddFolder("D:\\" + test::kHyoji);
+  const RecentEntry here = {-1, "P", " D:\\" + test::kHyoji + "\\ ", 0, 0, ""};
+  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kOpened);
+  for (const char* location : {"D:\\Gone\\", " "})
+    EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);
   platform.succeeds = false;
   EXPECT_FALSE(RunStart(platform, plan));
   EXPECT_FALSE(OpenManual(platform, "C:\\P\\"));
-  EXPECT_EQ(platform.shellOpened, std::vector<std::string>(2, "C:\\P\\OL_Manual.pdf"));
+  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
+  const std::string manual = "C:\\P\\OL_Manual.pdf", folder = "D:\\" + test::kHyoji + "\\";
+  EXPECT_EQ(platform.shellOpened, (std::vector<std::string>{manual, folder, manual, folder}));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // What the selector window and start-up decide, against the fake platform:
 // the program's own path, command line and version, where the settings file
 // lies, the command-line project, the grid's rows and cells, finding a row by
-// typing, whether a project file exists, its folder, and a file dropped.
+// typing, whether a project file exists, and a file dropped.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -16,7 +16,6 @@
 #include "history/project_presence.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
-#include "launch/project_folder.h"
 #include "platform/version_info.h"
 #include "project/command_line_project.h"
 #include "tests/support/fake_platform.h"
@@ -177,20 +176,6 @@ TEST(Selector, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
   release.set_value();
   for (int i = 0; i < 1000 && returned < 3; ++i) std::this_thread::sleep_for(kStep);
   EXPECT_EQ(returned, 3) << "a check never returned";
-}
-
-TEST(Selector, TheFolderOpensWhenItExists) {
-  FakePlatform platform;
-  platform.AddFolder(platform.Root() + kHyoji);
-  const RecentEntry here = {-1, "P", " " + platform.Root() + kHyoji + "\\ ", 0, 0, "TD"};
-  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kOpened);
-  EXPECT_EQ(platform.shellOpened, std::vector<std::string>{platform.Root() + kHyoji + "\\"});
-  platform.succeeds = false;
-  EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
-  for (const std::string& location : {platform.Root() + "gone\\", std::string(" ")}) {
-    EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);
-  }
-  EXPECT_EQ(platform.shellOpened.size(), 2u);
 }
 
 }  // namespace

@@ -493,16 +493,15 @@ void SecondStart(Driver& d, const Args&) {
 // The top window centred over the one below it, or on the work area, and
 // inside the work area.
 void Centred(Driver& d, const Args&) {
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
+  MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT r = RectOf(d.Top()), area = monitor.rcWork;
   const RECT over = d.windows.size() > 1 ? RectOf(d.windows[d.windows.size() - 2]) : area;
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  const int left = (over.left + over.right) / 2 - width / 2;
-  const int top = (over.top + over.bottom) / 2 - height / 2;
-  EXPECT_EQ(r.left, std::max<int>(area.left, std::min<int>(left, area.right - width)));
-  EXPECT_EQ(r.top, std::max<int>(area.top, std::min<int>(top, area.bottom - height)));
+  const LONG width = r.right - r.left, height = r.bottom - r.top;
+  const LONG left = (over.left + over.right) / 2 - width / 2,
+             top = (over.top + over.bottom) / 2 - height / 2;
+  EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
+  EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
 // The text of a control of the top window (id 0: the second child, which has none).
 void Shows(Driver& d, const Args& a) {

@@ -1,5 +1,9 @@
 #include "tests/support/fake_platform.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace orvent {
 namespace {
 
@@ -17,7 +21,7 @@ void FakePlatform::AddFolder(const std::string& path) {
   AddFolder(Parent(clean));
   AddFile(clean, kAttrFolder);
 #ifdef _WIN32
-  if (clean.compare(0, root_.size(), root_) == 0) test::MakeFolder(clean);
+  if (clean.compare(0, root_.size(), root_) == 0) CreateDirectoryA(clean.c_str(), nullptr);
 #endif
 }
 

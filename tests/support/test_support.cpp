@@ -92,22 +92,13 @@ void ExpectTable(const std::string& name,
   EXPECT_EQ(computed, table) << name;
 }
 
-bool MakeFolder(const std::string& path) {
-#ifdef _WIN32
-  return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
-#else
-  std::error_code error;
-  return std::filesystem::create_directory(path, error);
-#endif
-}
-
 ScratchFolder::ScratchFolder() {
   static std::atomic<int> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   path_ = (std::filesystem::temp_directory_path() /
            ("orvent_test_" + std::to_string(stamp) + "_" + std::to_string(counter++)))
               .string();
-  MakeFolder(path_);
+  std::filesystem::create_directory(path_);
 }
 
 ScratchFolder::~ScratchFolder() {

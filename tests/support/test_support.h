@@ -18,8 +18,6 @@ std::string DataPath(const std::string& name);
 // The whole file; "" when it cannot be read.
 std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
-// Creates one folder level; the name's bytes go to the system unchanged.
-bool MakeFolder(const std::string& path);
 
 // A table of cases in tests/data, one a line: fields split by tabs, bytes
 // outside printable ASCII (and '^') written ^XX. The last field is what the

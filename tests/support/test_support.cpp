@@ -51,9 +51,7 @@ void RemoveTree(const std::wstring& folder) {
 
 std::string DataPath(const std::string& name) {
   const char* folder = std::getenv("ORVENT_TEST_DATA");
-  return (folder != nullptr ? folder
-                            : std::filesystem::path(__FILE__).parent_path().string() + "/../data") +
-         std::string("/") + name;
+  return std::string(folder != nullptr ? folder : ORVENT_TEST_DATA_DIR) + "/" + name;
 }
 
 std::string ReadBytes(const std::string& path) {

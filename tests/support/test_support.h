@@ -13,7 +13,7 @@ namespace test {
 // 表示: its first character ends in the trail byte 0x5C.
 inline const std::string kHyoji = "\x95\x5C\x8E\xA6";
 
-// Path of a file in tests/data (ORVENT_TEST_DATA, else beside this source).
+// Path of a file in tests/data (ORVENT_TEST_DATA, else where it was built from).
 std::string DataPath(const std::string& name);
 // The whole file; "" when it cannot be read.
 std::string ReadBytes(const std::string& path);

@@ -61,11 +61,6 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
 
 TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
   const std::string empty = test::ReadBytes(test::DataPath("history_empty.ini"));
-  // The user's file has rows out of order: loading sorts them, so a rewrite would show.
-  const std::string user = test::ReadBytes(test::DataPath("history_rules.ini")),
-                    common = test::ReadBytes(test::DataPath("history_rows.ini")),
-                    beside = empty.substr(0, empty.size() - 3) +
-                             "Recent001 = \"Beside\", \"Basic\", 0, \"D:\\\", \"TD\",\r\n/\r\n";
   // Which of the user's file, the common seed and the seed beside the
   // program there are, and the first row's project name then loaded.
   for (const auto& [present, loaded] :
@@ -78,10 +73,13 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     platform.AddFolder(root + "AppData");
     const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
     std::string first;  // the file of the first seed there
-    for (const auto& [mark, folder, bytes] : {std::tuple{'u', "AppData\\ORVENT V5_2", user},
-                                              {'c', "Common\\ORVENT V5_2\\Common", common},
-                                              {'b', "P", beside}}) {
+    // The user's file has rows out of order: loading sorts them, so a rewrite would show.
+    for (const auto& [mark, folder, file] :
+         {std::tuple{'u', "AppData\\ORVENT V5_2", "history_rules.ini"},
+          {'c', "Common\\ORVENT V5_2\\Common", "history_rows.ini"},
+          {'b', "P", "history_beside.ini"}}) {
       if (std::string(present).find(mark) == std::string::npos) continue;
+      const std::string bytes = test::ReadBytes(test::DataPath(file));
       platform.AddFolder(root + folder);
       ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
       if (first.empty()) first = bytes;

@@ -38,13 +38,6 @@ std::string Scratch(const std::string& name, const std::string& bytes) {
   return folder.File(name);
 }
 
-// A file of these bytes, open for reading; each call replaces the last.
-TextFile* Open(const std::string& bytes) {
-  static TextFile file;
-  EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", bytes)));
-  return &file;
-}
-
 // text_cases.tsv: path backslashes beside trail bytes 0x5C, numbers, path
 // parts (a part beyond 255 bytes empties all four), quote-aware splitting,
 // namelist lines, groups (where the file stands after "&R"), and the values
@@ -78,15 +71,16 @@ TEST(Text, Table) {
       const bool read = ReadProjectFile(mbc.substr(0, mbc.size() - 3) + "meg", &record);
       return std::to_string(read) + "|" + Describe(record);
     }
-    TextFile* file = Open(f[1]);
+    TextFile file;
+    EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", f[1])));
     if (op == "value")
-      return ReadNamelistValue(file, "G", f[2]) + "|" + ReadNamelistValue(file, "G", f[2]);
+      return ReadNamelistValue(&file, "G", f[2]) + "|" + ReadNamelistValue(&file, "G", f[2]);
     bool flag = f[2] == "1";
-    if (op == "logical") line = ReadNamelistLogical(file, "G", "L", &flag) + "|";
+    if (op == "logical") line = ReadNamelistLogical(&file, "G", "L", &flag) + "|";
     if (op == "logical") return line + std::to_string(flag);
-    const std::int64_t at = FindNamelistGroup(file, "R"), position = file->Position();
+    const std::int64_t at = FindNamelistGroup(&file, "R"), position = file.Position();
     return std::to_string(at) + "," + std::to_string(at > 0 ? position : at) + "," +
-           std::to_string(FindNamelistGroup(file, "R"));
+           std::to_string(FindNamelistGroup(&file, "R"));
   });
   // ASCII case only is ignored: ア and ヂ differ in a trail byte.
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));

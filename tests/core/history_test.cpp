@@ -61,10 +61,10 @@ TEST(History, AStartedProjectComesFirstOnce) {
 }
 
 // A golden settings file loads as the list beside it (.txt, as Describe
-// writes it); saved over a longer file, that list gives the golden bytes. history_rows.ini holds
-// 表示, whose first character ends in the trail byte 0x5C, and full-width spaces inside a name and
-// a folder name.
-TEST(History, IsSavedByteForByteAndLoadsBack) {
+// writes it); saved over a longer file, that list gives the golden bytes.
+// history_rows.ini holds 表示, whose first character ends in the trail byte
+// 0x5C, and full-width spaces inside a name and a folder name.
+TEST(History, LoadsAndIsSavedByteForByte) {
   test::ScratchFolder folder;
   const std::string path = folder.File("orvent.ini");
   for (const std::string name : {"history_rows", "history_empty"}) {

@@ -69,7 +69,7 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   const std::string settings = platform.Root() + "orvent.ini";
   RecentHistory saved;
   ASSERT_TRUE(RecordStart(&history, plan, 1, settings) && DeleteHistoryRow(&history, 1, settings));
-  ASSERT_TRUE(LoadHistory(settings, &saved));
+  ASSERT_TRUE(LoadHistory(settings, &saved) && !saved.empty());
   EXPECT_EQ(saved[0].projectName + std::to_string(saved.size() + history.size()), "Site A2");
   EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
   // An empty location names the file in the current folder.

@@ -75,7 +75,7 @@ TEST(Text, Table) {
     EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", f[1])));
     if (op == "value")
       return ReadNamelistValue(&file, "G", f[2]) + "|" + ReadNamelistValue(&file, "G", f[2]);
-    bool flag = f[2] == "1";
+    bool flag = op == "logical" && f[2] == "1";
     if (op == "logical") line = ReadNamelistLogical(&file, "G", "L", &flag) + "|";
     if (op == "logical") return line + std::to_string(flag);
     const std::int64_t at = FindNamelistGroup(&file, "R"), position = file.Position();

@@ -4,8 +4,8 @@
 #
 #   scripts/e2e.sh BUILD_DIR [gtest options...]
 #
-# BUILD_DIR is a build made with cmake/mingw-x86_64.cmake. The wine prefix
-# lives in BUILD_DIR/wineprefix and is reused once initialised. A whole run
+# BUILD_DIR is a Windows build (32- or 64-bit). The wine prefix is
+# ORVENT_WINEPREFIX, or BUILD_DIR/wineprefix, and is reused once initialised. A whole run
 # (no gtest options) runs the journeys at 96 DPI, then those named "...Dpi"
 # again at 120, 144 and 192 DPI. When
 # ORVENT_SCREENSHOTS names a folder, screenshots of the display are saved
@@ -43,7 +43,7 @@ trap cleanup EXIT
 
 # Large enough for the selector window at 192 DPI.
 ORVENT_FORCE_XVFB=1 ORVENT_XVFB_SCREEN=2560x1600 orvent_start_display
-orvent_wine_env "$build_dir/wineprefix"
+orvent_wine_env "${ORVENT_WINEPREFIX:-$build_dir/wineprefix}"
 
 # Wine takes the DPI from the registry as its server starts.
 set_dpi() {

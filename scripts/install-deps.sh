@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12 as root, whatever the build and the tests lack:
-# compilers (native and MinGW-w64), GoogleTest, Google Benchmark, wine,
-# a virtual display, a Japanese locale and font, and clang for fuzzing.
+# compilers (native and MinGW-w64), GoogleTest, Google Benchmark, wine with
+# its 32-bit part (the shipping build is 32-bit), a virtual display, a
+# Japanese locale and font, and clang for fuzzing.
 set -euo pipefail
 
 packages=(
@@ -11,15 +12,25 @@ packages=(
   clang libclang-rt-14-dev
 )
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
+installed wine32:i386 || missing+=(wine32:i386)
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q "${missing[@]}"
+  # wine32 comes from the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  if ! apt-get update -q || ! apt-get install -y -q "${missing[@]}"; then
+    # Without the i386 packages everything but the 32-bit wine tiers still runs.
+    others=()
+    for p in "${missing[@]}"; do [ "$p" = wine32:i386 ] || others+=("$p"); done
+    [ "${#others[@]}" -eq 0 ] || apt-get install -y -q "${others[@]}"
+    installed wine32:i386 || echo "wine32:i386 could not be installed: the 32-bit build will not run under wine"
+  fi
 fi
 
 # Wine takes the ANSI code page from the locale: 932 needs ja_JP.UTF-8.

@@ -3,7 +3,7 @@
 # With a display ($DISPLAY set) the program runs there until it is closed.
 # Without one it runs on a virtual display: a screenshot of the selector
 # window is saved, its path printed, and the program is closed.
-# 32-bit wine is not installable from Debian here: this runs the 64-bit build.
+# It runs the 32-bit build, which ships, or the 64-bit one without wine32.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -12,18 +12,20 @@ scripts/install-deps.sh
 
 cmake --preset win32 >/dev/null && cmake --build --preset win32 --target ORVENTLancher >/dev/null
 cmake --preset win64 >/dev/null && cmake --build --preset win64 --target ORVENTLancher >/dev/null
-echo "Built build/win32/ORVENTLancher.exe (ships) and build/win64/ORVENTLancher.exe (runs here)."
+build=win64
+orvent_have_wine32 && build=win32
+echo "Built build/win32/ORVENTLancher.exe (ships) and build/win64/ORVENTLancher.exe; running the $build build."
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 orvent_start_display
-orvent_wine_env "$root/build/win64/wineprefix"
+orvent_wine_env "$root/build/wineprefix"
 
 # The program folder: the executable and, beside it, whatever the user puts
 # there (member applications, the manual).
 program="$root/build/program"
 mkdir -p "$program"
-cp build/win64/ORVENTLancher.exe "$program/"
+cp "build/$build/ORVENTLancher.exe" "$program/"
 cd "$program"
 
 if [ "$headless" -eq 0 ]; then

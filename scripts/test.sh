@@ -2,10 +2,12 @@
 # Runs every test tier from a clean clone (Debian 12, as root):
 #   1. native unit tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. bounded fuzzing of the readers (when clang is present)
-#   3. the 32-bit ORVENTLancher.exe that ships: built and checked
-#   4. the 64-bit build: the same unit tests plus the Win32 ones under wine64
-#   5. end-to-end journeys of the real program under wine64
-# and closes with one line "N passed, N failed" over all of them.
+#   3. the 32-bit build: ORVENTLancher.exe as it ships, checked, and the tests
+#   4. the 64-bit build of the same
+#   5. for each build, the unit tests and the Win32 tests under wine
+#   6. for each build, end-to-end journeys of the real program under wine
+# and closes with one line "N passed, N failed, N skipped" over all of them.
+# Without wine32 (no i386 packages) the 32-bit wine tiers are skipped.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,7 +18,10 @@ logs="$root/build/logs"
 mkdir -p "$logs"
 passed=0
 failed=0
+skipped=0
 status=0
+# Every wine tier shares one prefix; it runs both builds.
+export ORVENT_WINEPREFIX="$root/build/wineprefix"
 
 # Adds the counts of a GoogleTest (or check script) log to the totals.
 count() {
@@ -67,18 +72,22 @@ fuzz() {
 }
 
 windows32() {
-  cmake --preset win32 && cmake --build --preset win32 --target ORVENTLancher &&
+  cmake --preset win32 && cmake --build --preset win32 &&
     python3 tests/pe/check_exe.py build/win32/ORVENTLancher.exe i386 "$(cat build/win32/version.txt)"
 }
 
-wine_unit() {
+windows64() {
   cmake --preset win64 && cmake --build --preset win64 &&
-    python3 tests/pe/check_exe.py build/win64/ORVENTLancher.exe amd64 "$(cat build/win64/version.txt)" || return 1
+    python3 tests/pe/check_exe.py build/win64/ORVENTLancher.exe amd64 "$(cat build/win64/version.txt)"
+}
+
+# The unit tests and the Win32 tests of one build (win32 or win64).
+wine_unit() {
   ORVENT_FORCE_XVFB=1 orvent_start_display || return 1
-  orvent_wine_env "$root/build/win64/wineprefix"
+  orvent_wine_env "$ORVENT_WINEPREFIX"
   local data rc=0 exe
   data=$(winepath -w "$root/tests/data")
-  for exe in build/win64/tests/orvent_core_tests.exe build/win64/tests/orvent_win32_tests.exe; do
+  for exe in "build/$1/tests/orvent_core_tests.exe" "build/$1/tests/orvent_win32_tests.exe"; do
     ORVENT_TEST_DATA="$data" timeout 600 wine "$exe" || rc=1
   done
   orvent_stop_wine
@@ -86,14 +95,27 @@ wine_unit() {
 }
 
 end_to_end() {
-  ORVENT_SCREENSHOTS="$root/build/screenshots" scripts/e2e.sh "$root/build/win64"
+  scripts/e2e.sh "$root/build/$1"
+}
+
+# A tier of the 32-bit build under wine, or one line saying why it cannot run.
+wine32_tier() {
+  if orvent_have_wine32; then
+    tier "$@"
+  else
+    echo "== $1: skipped, wine32 (i386) is not installed"
+    skipped=$((skipped + 1))
+  fi
 }
 
 tier native native
 tier fuzz fuzz
 tier windows32 windows32
-tier wine-unit wine_unit
-tier end-to-end end_to_end
+tier windows64 windows64
+tier wine-unit-64 wine_unit win64
+wine32_tier wine-unit-32 wine_unit win32
+ORVENT_SCREENSHOTS="$root/build/screenshots" tier end-to-end-64 end_to_end win64
+wine32_tier end-to-end-32 end_to_end win32
 
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 exit $status

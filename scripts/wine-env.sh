@@ -1,12 +1,22 @@
-# Sourced by the scripts that run the Windows builds under wine64:
+# Sourced by the scripts that run the Windows builds under wine:
 #   orvent_wine_env PREFIX   exports what wine needs (code page 932, quiet,
 #                            no Mono/Gecko prompts, a share \\orventsrv\c of
-#                            drive C) and makes PREFIX ready
+#                            drive C) and makes PREFIX ready; a 64-bit prefix
+#                            runs the 32-bit build as 64-bit Windows does
+#   orvent_have_wine32       true when wine can run 32-bit programs
 #   orvent_start_display     starts a private Xvfb (unless a display is set
 #                            and ORVENT_FORCE_XVFB is empty)
 #   orvent_stop_wine         ends this prefix's wineserver and the Xvfb
-# 32-bit wine is not installable from Debian here, so everything runs the
-# 64-bit build.
+
+orvent_have_wine32() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
+}
+
+# The wine installation a prefix was made by: a prefix made before wine32
+# came cannot load the 32-bit kernel32, so it is made again when this changes.
+orvent_wine_installation() {
+  { wine --version; dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' 'wine*' 'libwine*' 2>/dev/null | grep ' .'; } | sort
+}
 
 orvent_wine_env() {
   export WINEPREFIX="$1"
@@ -19,8 +29,10 @@ orvent_wine_env() {
   export LANG=ja_JP.UTF-8
   export LC_ALL=ja_JP.UTF-8
   # A prefix is usable once wineboot has written its registry; a half-made
-  # one from an interrupted run is made again.
-  if [ ! -f "$WINEPREFIX/.orvent-ready" ]; then
+  # one from an interrupted run, or one of another wine, is made again.
+  local installation
+  installation=$(orvent_wine_installation)
+  if [ "$(cat "$WINEPREFIX/.orvent-ready" 2>/dev/null)" != "$installation" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     echo "creating wine prefix $WINEPREFIX"
@@ -29,7 +41,7 @@ orvent_wine_env() {
     # destroyed window unless its windows are unmanaged.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.orvent-ready"
+    echo "$installation" > "$WINEPREFIX/.orvent-ready"
   fi
   # The dialog fonts of Japanese Windows are proportional; without this wine
   # falls back to a fixed-pitch face and the texts run wider than designed.

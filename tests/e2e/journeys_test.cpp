@@ -37,20 +37,24 @@ namespace {
 
 constexpr DWORD kTimeoutMs = 10000;
 
-// Polls the condition, keeping the driver's own messages flowing.
+// Polls the condition, keeping the driver's own messages flowing; true as
+// soon as it holds once (a window seen is not looked for again).
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
   for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    if (condition() || GetTickCount64() >= deadline) return condition();
+    if (condition()) return true;
+    if (GetTickCount64() >= deadline) return false;
   }
 }
 
-// What a posted click or key changes shows a moment later.
+// What a posted click or key changes shows a moment later; a failure
+// reports the last value seen.
 template <typename Actual, typename T>
 void ExpectSoon(Actual actual, const T& expected, const std::string& what) {
-  WaitUntil([&] { return actual() == expected; }, 3000);
-  EXPECT_EQ(actual(), expected) << what;
+  auto seen = actual();
+  WaitUntil([&] { return (seen = actual()) == expected; });
+  EXPECT_EQ(seen, expected) << what;
 }
 
 // The answer, or -1 from a window that has not answered for seconds.
@@ -186,6 +190,34 @@ std::string Ansi(const std::string& utf8) {
     at = hat;
   }
   return ansi;
+}
+
+// A window of the class, owned by the owner (any, for null), with the title
+// (any, for ""), visible unless asked otherwise. EnumWindows, unlike a walk
+// of the z-order, misses no window while another comes to the front.
+struct Search {
+  HWND owner;
+  const char* className;
+  const std::string* title;
+  bool visible;
+  HWND found;
+};
+BOOL CALLBACK Matches(HWND w, LPARAM p) {
+  Search& s = *reinterpret_cast<Search*>(p);
+  char name[16] = {};
+  GetClassNameA(w, name, sizeof name);
+  if ((s.owner == nullptr || GetWindow(w, GW_OWNER) == s.owner) &&
+      (!s.visible || IsWindowVisible(w)) && !lstrcmpA(name, s.className) &&
+      (s.title->empty() || TextOf(w) == *s.title)) {
+    s.found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+HWND FindOf(HWND owner, const char* className, const std::string& title = "", bool visible = true) {
+  Search search = {owner, className, &title, visible, nullptr};
+  EnumWindows(Matches, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 struct Step {
@@ -324,18 +356,18 @@ struct Driver : ::testing::TestWithParam<Journey> {
     return result;
   }
 
-  // A visible dialog owned by the top one, with the title (any, for ""); not
-  // the grid's tooltip, which the pointer resting on the grid may show.
-  HWND Owned(const std::string& title) const {
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      char name[16] = {};
-      GetClassNameA(w, name, sizeof name);
-      if (GetWindow(w, GW_OWNER) == Top() && IsWindowVisible(w) && !lstrcmpA(name, "#32770") &&
-          (title.empty() || TextOf(w) == title)) {
-        return w;
-      }
-    }
-    return nullptr;
+  // A dialog owned by the top one, with the title (any, for ""), visible
+  // unless asked otherwise; not the grid's tooltip, which the pointer resting
+  // on the grid may show.
+  HWND Owned(const std::string& title, bool visible = true) const {
+    return FindOf(Top(), "#32770", title, visible);
+  }
+
+  // Returns once the Selector has handled what was posted to it before: a
+  // sent message is handled before posted ones, so the second waits for the
+  // first posted one to be taken, the third for the next.
+  void Settle() const {
+    for (int i = 0; i < 3; ++i) Send(windows.at(0), WM_NULL);
   }
 };
 
@@ -440,10 +472,11 @@ void Opens(Driver& d, const Args& a) {
   ASSERT_TRUE(WaitUntil([&] { return (found = d.Owned(Arg(a, 0))) != nullptr; })) << Arg(a, 0);
   d.windows.push_back(found);
 }
+// Nothing opens, not even a window still to be shown, once the Selector has
+// handled what it was sent.
 void NothingOpens(Driver& d, const Args&) {
-  Sleep(500);
-  Send(d.Top(), WM_NULL);  // whatever the key asked for is done
-  EXPECT_EQ(d.Owned(""), nullptr) << TextOf(d.Owned(""));
+  d.Settle();
+  EXPECT_EQ(d.Owned("", false), nullptr) << TextOf(d.Owned("", false));
 }
 void Closes(Driver& d, const Args&) {
   HWND window = d.Top();
@@ -611,12 +644,20 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   EXPECT_EQ(RectOf(w, IDC_LAST_APPLICATION).right, RectOf(w, IDC_SELECT_APPLICATION).left - 8);
 }
 
-// The class of pop-up menus, by its atom.
-const char* const kMenuClass = MAKEINTATOM(32768);
 // The grid's context menu, opened by a right-click on an item or from the
 // keyboard; the item at `choice` is chosen (-1: Escape closes it).
 void Menu(Driver& d, const Args& a) {
   const long item = Number(a.at(0)), choice = Number(a.at(1));
+  // A menu opens only in the front window, and the keys go to the focus:
+  // under load the window comes to the front some time after it was asked to.
+  SetForegroundWindow(d.windows.at(0));
+  ASSERT_TRUE(WaitUntil([&] {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    return GetForegroundWindow() == d.windows.at(0) &&
+           GetGUIThreadInfo(GetWindowThreadProcessId(d.Grid(), nullptr), &thread) &&
+           (item >= 0 || thread.hwndFocus == d.Grid());
+  })) << "the selector window is not in front with the grid focused";
   if (item >= 0) {
     const LPARAM at = Middle(ItemRect(d, item));
     // Where the pointer is, lest the list-view take the click for a drag.
@@ -626,9 +667,7 @@ void Menu(Driver& d, const Args& a) {
     Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
     Post(d.Grid(), WM_RBUTTONUP, 0, at);
   } else {
-    // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it, to
-    // the grid, which has the focus.
-    SetForegroundWindow(d.windows.at(0));
+    // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it.
     const BYTE key = item == -1 ? VK_F10 : VK_APPS;
     if (item == -1) keybd_event(VK_SHIFT, 0, 0, 0);
     keybd_event(key, 0, 0, 0);
@@ -636,7 +675,7 @@ void Menu(Driver& d, const Args& a) {
     if (item == -1) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   }
   HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA(kMenuClass, nullptr)); }))
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "#32768")) != nullptr; }))
       << "no menu";
   if (a.size() > 2) Screenshot(d, {a[2]});
   for (long i = 0; i <= choice; ++i) Post(menu, WM_KEYDOWN, VK_DOWN, 1);
@@ -677,7 +716,7 @@ void Greyed(Driver& d, const Args& a) {
     ReleaseDC(nullptr, screen);
     return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
   };
-  EXPECT_TRUE(WaitUntil(looks, 5000)) << "item " << a[0] << ": darkest " << darkest;
+  EXPECT_TRUE(WaitUntil(looks)) << "item " << a[0] << ": darkest " << darkest;
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.

@@ -363,10 +363,18 @@ struct Driver : ::testing::TestWithParam<Journey> {
     return FindOf(Top(), "#32770", title, visible);
   }
 
-  // Returns once the Selector has handled what was posted to it before: a
-  // sent message is handled before posted ones, so the second waits for the
-  // first posted one to be taken, the third for the next.
+  // Returns once the top window is in front (or gone) and the Selector has
+  // handled what was posted to it and what the X server told it of the
+  // change: a late "focus lost" would cancel the next menu or click. Reading
+  // a pixel of the screen is a round trip to the X server, after which its
+  // reports are on their way; a sent message is handled before posted ones
+  // and after the reports that came, so the second waits for the first
+  // posted message to be taken, the third for the next.
   void Settle() const {
+    WaitUntil([&] { return GetForegroundWindow() == Top() || !IsWindowVisible(Top()); });
+    HDC screen = GetDC(nullptr);
+    GetPixel(screen, 0, 0);
+    ReleaseDC(nullptr, screen);
     for (int i = 0; i < 3; ++i) Send(windows.at(0), WM_NULL);
   }
 };
@@ -471,6 +479,7 @@ void Opens(Driver& d, const Args& a) {
   HWND found = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (found = d.Owned(Arg(a, 0))) != nullptr; })) << Arg(a, 0);
   d.windows.push_back(found);
+  d.Settle();
 }
 // Nothing opens, not even a window still to be shown, once the Selector has
 // handled what it was sent.
@@ -482,8 +491,7 @@ void Closes(Driver& d, const Args&) {
   HWND window = d.Top();
   d.windows.pop_back();
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
-  // Once the window below answers, it has done what the closing asked of it.
-  Send(d.Top(), WM_NULL);
+  d.Settle();
 }
 // A message box with the text, titled with the program's name, answered with the button.
 void Message(Driver& d, const Args& a) {
@@ -644,6 +652,11 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   EXPECT_EQ(RectOf(w, IDC_LAST_APPLICATION).right, RectOf(w, IDC_SELECT_APPLICATION).left - 8);
 }
 
+// A key pressed and released, as the keyboard gives it to the front window.
+void PressKey(BYTE key) {
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
 // The grid's context menu, opened by a right-click on an item or from the
 // keyboard; the item at `choice` is chosen (-1: Escape closes it).
 void Menu(Driver& d, const Args& a) {
@@ -658,6 +671,7 @@ void Menu(Driver& d, const Args& a) {
            GetGUIThreadInfo(GetWindowThreadProcessId(d.Grid(), nullptr), &thread) &&
            (item >= 0 || thread.hwndFocus == d.Grid());
   })) << "the selector window is not in front with the grid focused";
+  d.Settle();
   if (item >= 0) {
     const LPARAM at = Middle(ItemRect(d, item));
     // Where the pointer is, lest the list-view take the click for a drag.
@@ -668,18 +682,19 @@ void Menu(Driver& d, const Args& a) {
     Post(d.Grid(), WM_RBUTTONUP, 0, at);
   } else {
     // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it.
-    const BYTE key = item == -1 ? VK_F10 : VK_APPS;
     if (item == -1) keybd_event(VK_SHIFT, 0, 0, 0);
-    keybd_event(key, 0, 0, 0);
-    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    PressKey(item == -1 ? VK_F10 : VK_APPS);
     if (item == -1) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   }
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "#32768")) != nullptr; }))
       << "no menu";
   if (a.size() > 2) Screenshot(d, {a[2]});
-  for (long i = 0; i <= choice; ++i) Post(menu, WM_KEYDOWN, VK_DOWN, 1);
-  Post(menu, WM_KEYDOWN, choice < 0 ? VK_ESCAPE : VK_RETURN, 1);
+  // From the keyboard too, so that the menu takes its keys after the ones
+  // that opened it: a release of F10 left for the window after the menu has
+  // gone would put that window in menu mode.
+  for (long i = 0; i <= choice; ++i) PressKey(VK_DOWN);
+  PressKey(choice < 0 ? VK_ESCAPE : VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 // The clipboard holds the text as ANSI and as Unicode text.

@@ -50,7 +50,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // A file or folder exists at the path (the C runtime's _access, mode 0).
+  // A file or folder exists at the path.
   [[nodiscard]] virtual bool Exists(const std::string& path) = 0;
   // A folder (not a file) exists at the path.
   [[nodiscard]] virtual bool FolderExists(const std::string& path) = 0;

@@ -103,5 +103,21 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   EXPECT_TRUE(EqualsNoCase(Echoed(platform, deep, {"cd"}, record), shortForm));
 }
 
+// A row on an empty card reader must not bring up the system's "no disk"
+// box: the checks of a path, the grid's among them, run with it off.
+TEST(Win32Platform, APathIsCheckedWithTheNoDiskBoxOff) {
+  struct Watched : Win32Platform {
+    std::vector<DWORD> modes;
+    unsigned long Attributes(const std::string& path) override {
+      modes.push_back(GetThreadErrorMode());
+      return Win32Platform::Attributes(path);
+    }
+  } platform;
+  ASSERT_TRUE(SetThreadErrorMode(0, nullptr));
+  EXPECT_FALSE(platform.Exists("Q:\\Site.mbc") || platform.FolderExists("Q:\\"));
+  EXPECT_EQ(platform.modes, std::vector<DWORD>(2, SEM_FAILCRITICALERRORS));
+  EXPECT_EQ(GetThreadErrorMode(), 0u);
+}
+
 }  // namespace
 }  // namespace orvent

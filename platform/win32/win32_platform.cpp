@@ -177,7 +177,11 @@ MutexResult Win32Platform::CreateNamedMutex(const std::string& name) {
   // The handle is kept on purpose: the mutex marks this process as the
   // running Selector until it ends.
   HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
-  if (GetLastError() == ERROR_ALREADY_EXISTS) return MutexResult::kAlreadyExists;
+  const DWORD error = GetLastError();
+  // A Selector started elevated holds one that this user may not open.
+  if (error == ERROR_ALREADY_EXISTS || (mutex == nullptr && error == ERROR_ACCESS_DENIED)) {
+    return MutexResult::kAlreadyExists;
+  }
   return mutex != nullptr ? MutexResult::kCreated : MutexResult::kFailed;
 }
 

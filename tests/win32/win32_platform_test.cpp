@@ -119,5 +119,20 @@ TEST(Win32Platform, APathIsCheckedWithTheNoDiskBoxOff) {
   EXPECT_EQ(GetThreadErrorMode(), 0u);
 }
 
+// A Selector started elevated holds the mutex where this user may not open
+// it: another Selector runs, and this one must not start a second.
+TEST(Win32Platform, AMutexThisUserMayNotOpenIsAnotherSelector) {
+  SECURITY_DESCRIPTOR nobody;
+  ACL empty;
+  ASSERT_TRUE(InitializeSecurityDescriptor(&nobody, SECURITY_DESCRIPTOR_REVISION) &&
+              InitializeAcl(&empty, sizeof empty, ACL_REVISION) &&
+              SetSecurityDescriptorDacl(&nobody, TRUE, &empty, FALSE));
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, &nobody, FALSE};
+  const HANDLE elevated = CreateMutexA(&attributes, TRUE, "ORVENTLancherElevated");
+  Win32Platform platform;
+  EXPECT_EQ(platform.CreateNamedMutex("ORVENTLancherElevated"), MutexResult::kAlreadyExists);
+  CloseHandle(elevated);
+}
+
 }  // namespace
 }  // namespace orvent

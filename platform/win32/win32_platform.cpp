@@ -114,19 +114,13 @@ bool Win32Platform::StartProcess(const ProcessRequest& request) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(request.showMode);
   PROCESS_INFORMATION info = {};
-  // CreateProcessA may write into the command line, and takes no working
-  // folder longer than MAX_PATH: such a folder goes in its short form.
+  // CreateProcessA may write into the command line.
   std::string commandLine = request.commandLine;
-  std::string workingFolder = request.workingFolder;
-  std::string shortFolder;
-  if (IsLongPath(workingFolder) && ShortPathName(workingFolder, &shortFolder)) {
-    workingFolder = shortFolder;
-  }
   commandLine.push_back('\0');
   BOOL ok = CreateProcessA(
       request.applicationName.empty() ? nullptr : request.applicationName.c_str(), &commandLine[0],
       &processAttributes, &threadAttributes, TRUE, static_cast<DWORD>(request.creationFlags),
-      nullptr, workingFolder.c_str(), &startup, &info);
+      nullptr, request.workingFolder.c_str(), &startup, &info);
   if (!ok) return false;
   // Nothing waits for the child: both handles go at once.
   CloseHandle(info.hThread);

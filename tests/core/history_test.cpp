@@ -16,6 +16,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "history/file_replace.h"
 #endif
 
 namespace orvent {
@@ -137,8 +139,9 @@ TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
 }
 
 #ifdef _WIN32
-DWORD WINAPI CloseAfterAMoment(void* file) {
-  Sleep(100);
+template <DWORD kMilliseconds>
+DWORD WINAPI CloseAfter(void* file) {
+  Sleep(kMilliseconds);
   return CloseHandle(static_cast<HANDLE>(file));
 }
 
@@ -159,7 +162,7 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr) : file;
+    HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfter<100>, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
     const ULONGLONG waited = GetTickCount64() - start;
@@ -171,6 +174,24 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
     // This file and the reference, and nothing a save left beside them.
     EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 2);
   }
+}
+
+// A scanner opens the new file as it is closed, without sharing its
+// deletion, and holds it longer than the move is tried: the target is not
+// written in place but stays as it was, and the new file goes once it is
+// free. No "no disk" box could come up meanwhile.
+TEST(History, ANewFileHeldByAScannerGoesAndTheTargetStays) {
+  test::ScratchFolder f;
+  const std::string path = f.File("orvent.ini");
+  ASSERT_TRUE(test::WriteBytes(path, "old") && SetThreadErrorMode(0, nullptr));
+  EXPECT_FALSE(ReplaceFileContents(path, "new", [](const std::string& temporary) {
+    EXPECT_EQ(GetThreadErrorMode(), DWORD{SEM_FAILCRITICALERRORS});
+    const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    CloseHandle(CreateThread(nullptr, 0, CloseAfter<500>, file, 0, nullptr));
+  }));
+  EXPECT_EQ(test::ReadBytes(path), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 1);
 }
 #endif
 

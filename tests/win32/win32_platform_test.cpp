@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <map>
@@ -123,15 +124,11 @@ TEST(Win32Platform, APathIsCheckedWithTheNoDiskBoxOff) {
 // A Selector started elevated holds the mutex where this user may not open
 // it: another Selector runs, and this one must not start a second.
 TEST(Win32Platform, AMutexThisUserMayNotOpenIsAnotherSelector) {
-  SECURITY_DESCRIPTOR nobody;
-  ACL empty;
-  ASSERT_TRUE(InitializeSecurityDescriptor(&nobody, SECURITY_DESCRIPTOR_REVISION) &&
-              InitializeAcl(&empty, sizeof empty, ACL_REVISION) &&
-              SetSecurityDescriptorDacl(&nobody, TRUE, &empty, FALSE));
-  SECURITY_ATTRIBUTES attributes = {sizeof attributes, &nobody, FALSE};
-  const HANDLE elevated = CreateMutexA(&attributes, TRUE, "ORVENTLancherElevated");
-  Win32Platform platform;
-  EXPECT_EQ(platform.CreateNamedMutex("ORVENTLancherElevated"), MutexResult::kAlreadyExists);
+  SECURITY_ATTRIBUTES nobody = {sizeof nobody, nullptr, FALSE};  // an empty list: none may open it
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:", SDDL_REVISION_1, &nobody.lpSecurityDescriptor, nullptr));
+  const HANDLE elevated = CreateMutexA(&nobody, TRUE, "ORVENTLancherElevated");
+  EXPECT_EQ(Win32Platform().CreateNamedMutex("ORVENTLancherElevated"), MutexResult::kAlreadyExists);
   CloseHandle(elevated);
 }
 

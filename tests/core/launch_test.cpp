@@ -39,11 +39,10 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   StartPlan plan;
   test::ExpectTable("launch_cases.tsv", [&](const std::vector<std::string>& f) {
     if (f[0] == "quote" || f[0] == "folder") {
-      const bool quote = f[0] == "quote";
-      if (!BuildProcessRequest(platform, "C:\\T\\Missing.exe", {quote ? f[1] : ""},
-                               quote ? "  " : f[1], 5, 0, &request))
-        return std::string("(not started)");
-      return quote ? request.commandLine : request.workingFolder;
+      const bool quote = f[0] == "quote",
+                 started = BuildProcessRequest(platform, "C:\\T\\Missing.exe", {quote ? f[1] : ""},
+                                               quote ? "  " : f[1], 5, 0, &request);
+      return !started ? "(not started)" : quote ? request.commandLine : request.workingFolder;
     }
     if (f[0] == "row")
       return std::to_string(

@@ -8,6 +8,8 @@
 #include <io.h>
 #include <process.h>
 #include <windows.h>
+
+#include "platform/win32/quiet_drive_errors.h"
 #else
 #include <unistd.h>
 #endif
@@ -25,6 +27,10 @@ constexpr int kTemporaryNames = 16;
 // for as long as it holds the file open: about 300 ms in all.
 constexpr int kMoveAttempts = 10;
 constexpr DWORD kMoveRetryMs = 30;
+// A scanner that opened the new file as it was closed may hold it so, and
+// longer than the move is tried: it is waited for about a second more.
+constexpr int kRemoveAttempts = 10;
+constexpr DWORD kRemoveRetryMs = 100;
 #endif
 
 // Renaming ignores the target's own write permission on most systems; a file
@@ -81,6 +87,16 @@ bool WriteToDisk(std::FILE* file, const std::string& bytes) {
 enum class Move { kDone, kFailed, kTargetBusy };
 
 #ifdef _WIN32
+// Another program holds the file open without sharing its deletion.
+bool HeldOpen(const std::string& path) {
+  const HANDLE file =
+      CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+  CloseHandle(file);
+  return false;
+}
+
 Move MoveOver(const std::string& source, const std::string& target) {
   for (int attempt = 1;; ++attempt) {
     if (MoveFileExA(source.c_str(), target.c_str(),
@@ -89,10 +105,19 @@ Move MoveOver(const std::string& source, const std::string& target) {
     }
     const DWORD error = GetLastError();
     // A target that may not be written was ruled out before, so a refused
-    // access is a file held open too.
+    // access is a file held open too: the target, or the new file, which a
+    // scanner may have opened. Only a held target is written in place.
     if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return Move::kFailed;
-    if (attempt == kMoveAttempts) return Move::kTargetBusy;
+    if (attempt == kMoveAttempts) return HeldOpen(source) ? Move::kFailed : Move::kTargetBusy;
     Sleep(kMoveRetryMs);
+  }
+}
+
+void RemoveTemporary(const std::string& path) {
+  for (int attempt = 1; !DeleteFileA(path.c_str()) && GetLastError() == ERROR_SHARING_VIOLATION &&
+                        attempt < kRemoveAttempts;
+       ++attempt) {
+    Sleep(kRemoveRetryMs);
   }
 }
 
@@ -115,11 +140,18 @@ Move MoveOver(const std::string& source, const std::string& target) {
   // POSIX rename replaces the target atomically, open or not.
   return std::rename(source.c_str(), target.c_str()) == 0 ? Move::kDone : Move::kFailed;
 }
+
+void RemoveTemporary(const std::string& path) { std::remove(path.c_str()); }
 #endif
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
+bool ReplaceFileContents(const std::string& path, const std::string& bytes,
+                         const std::function<void(const std::string&)>& beforeMove) {
+#ifdef _WIN32
+  // The settings file may lie on a drive without its disk.
+  QuietDriveErrors quiet;
+#endif
   if (!MayReplace(path)) return false;
   std::string temporary;
   std::FILE* file = CreateTemporary(path, &temporary);
@@ -128,9 +160,10 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
   std::setvbuf(file, nullptr, _IONBF, 0);
   const bool written = WriteToDisk(file, bytes);
   const bool closed = std::fclose(file) == 0;
+  if (beforeMove) beforeMove(temporary);
   const Move move = written && closed ? MoveOver(temporary, path) : Move::kFailed;
   if (move == Move::kDone) return true;
-  std::remove(temporary.c_str());
+  RemoveTemporary(temporary);
 #ifdef _WIN32
   if (move == Move::kTargetBusy) return WriteInPlace(path, bytes);
 #endif

@@ -19,50 +19,74 @@ bool LooksLikePath(const std::string& argument) {
   return false;
 }
 
-std::string CommandLineArgument(Platform& platform, const std::string& argument) {
-  if (!LooksLikePath(argument)) return argument;
-  // The ANSI calls of the member applications cannot open a path this long;
-  // its 8.3 form they can.
-  if (argument.size() > kMaxPath && platform.Exists(argument)) {
-    std::string shortPath;
-    if (platform.ShortPathName(argument, &shortPath) && !shortPath.empty()) return shortPath;
+// The path itself where the ANSI calls take it whole (MAX_PATH holds 259
+// characters and the terminating zero; `extra` is what the system adds to
+// it), else its short (8.3) form where that fits; false when neither does,
+// as on a volume without short names, where the short form is the path itself.
+bool FittingPath(Platform& platform, const std::string& path, std::size_t extra,
+                 std::string* fitting) {
+  if (path.size() + extra < kMaxPath) {
+    *fitting = path;
+    return true;
   }
-  if (argument.find(' ') != std::string::npos && argument.find('"') == std::string::npos) {
-    return "\"" + argument + "\"";
+  std::string shortPath;
+  if (!platform.ShortPathName(path, &shortPath) || shortPath.empty() ||
+      shortPath.size() + extra >= kMaxPath) {
+    return false;
   }
-  return argument;
+  *fitting = shortPath;
+  return true;
+}
+
+// False for a path the member applications' ANSI calls could not open.
+bool CommandLineArgument(Platform& platform, const std::string& argument, std::string* text) {
+  if (!LooksLikePath(argument)) {
+    *text = argument;
+    return true;
+  }
+  if (!FittingPath(platform, argument, 0, text)) return false;
+  if (text->find(' ') != std::string::npos && text->find('"') == std::string::npos) {
+    *text = "\"" + *text + "\"";
+  }
+  return true;
 }
 
 }  // namespace
 
-ProcessRequest BuildProcessRequest(Platform& platform, const std::string& executablePath,
-                                   const std::vector<std::string>& arguments,
-                                   const std::string& workingFolder, int showMode,
-                                   unsigned long creationFlags) {
-  ProcessRequest request;
+bool BuildProcessRequest(Platform& platform, const std::string& executablePath,
+                         const std::vector<std::string>& arguments,
+                         const std::string& workingFolder, int showMode,
+                         unsigned long creationFlags, ProcessRequest* request) {
   const std::string executable = Trim(executablePath);
-  if (platform.Exists(executable)) request.applicationName = executable;
+  request->applicationName = platform.Exists(executable) ? executable : std::string();
   std::string commandLine = "\"" + executable + "\"";
   for (const std::string& raw : arguments) {
     const std::string argument = Trim(raw);
     if (argument.empty()) continue;
-    commandLine += " " + CommandLineArgument(platform, argument);
+    std::string text;
+    if (!CommandLineArgument(platform, argument, &text)) return false;
+    commandLine += " " + text;
   }
-  request.commandLine = Trim(commandLine);
+  request->commandLine = Trim(commandLine);
 
   std::string folder = Trim(workingFolder);
   if (folder.empty()) folder = ".";
-  request.workingFolder = StripTrailingBackslashes(folder);
-  request.showMode = showMode;
-  request.creationFlags = creationFlags | kDefaultErrorMode;
-  return request;
+  // The system keeps the current folder with a trailing backslash.
+  if (!FittingPath(platform, StripTrailingBackslashes(folder), 1, &request->workingFolder)) {
+    return false;
+  }
+  request->showMode = showMode;
+  request->creationFlags = creationFlags | kDefaultErrorMode;
+  return true;
 }
 
 bool RunProcess(Platform& platform, const std::string& executablePath,
                 const std::vector<std::string>& arguments, const std::string& workingFolder,
                 int showMode, unsigned long creationFlags) {
-  return platform.StartProcess(BuildProcessRequest(platform, executablePath, arguments,
-                                                   workingFolder, showMode, creationFlags));
+  ProcessRequest request;
+  return BuildProcessRequest(platform, executablePath, arguments, workingFolder, showMode,
+                             creationFlags, &request) &&
+         platform.StartProcess(request);
 }
 
 }  // namespace orvent

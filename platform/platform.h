@@ -50,7 +50,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // A file or folder exists at the path (the C runtime's _access, mode 0).
+  // A file or folder exists at the path.
   [[nodiscard]] virtual bool Exists(const std::string& path) = 0;
   // A folder (not a file) exists at the path.
   [[nodiscard]] virtual bool FolderExists(const std::string& path) = 0;
@@ -81,7 +81,8 @@ class Platform {
   [[nodiscard]] virtual bool QueryVersionValue(const std::string& subBlock,
                                                std::vector<unsigned char>* value) = 0;
 
-  // Creates a named mutex owned by the caller, held until the process ends.
+  // Creates a named mutex owned by the caller, held until the process ends;
+  // one that exists, also where this user may not open it, is kAlreadyExists.
   [[nodiscard]] virtual MutexResult CreateNamedMutex(const std::string& name) = 0;
   // Waits on the calling thread.
   virtual void Sleep(int milliseconds) = 0;

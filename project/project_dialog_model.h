@@ -42,6 +42,15 @@ inline constexpr char kMsgProjectExists[] =
     "another project name.";
 inline constexpr char kMsgFileFailed[] = "Creation of a project file went wrong.";
 
+// The Reference button's refusals: a chosen name that the ANSI code page
+// cannot hold exactly.
+inline constexpr char kMsgFolderNameUnusable[] =
+    "The path of the selected folder holds characters that cannot be used.\nPlease choose a "
+    "folder without such characters.";
+inline constexpr char kMsgFileNameUnusable[] =
+    "The path of the selected file holds characters that cannot be used.\nPlease choose a file "
+    "without such characters.";
+
 // Where a refusal puts the keyboard focus.
 enum class Field { kNone, kName, kLocation, kApplication, kProjectType };
 

@@ -17,14 +17,26 @@ std::wstring AnsiToWide(const std::string& text) {
   return wide;
 }
 
-std::string WideToAnsi(const std::wstring& text) {
+namespace {
+
+std::string Narrow(const std::wstring& text, DWORD flags, BOOL* usedDefault) {
   if (text.empty()) return std::string();
-  int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
+  const int size = static_cast<int>(text.size());
+  int length =
+      WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, usedDefault);
   std::string ansi(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &ansi[0], length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, flags, text.data(), size, &ansi[0], length, nullptr, usedDefault);
   return ansi;
+}
+
+}  // namespace
+
+std::string WideToAnsi(const std::wstring& text) { return Narrow(text, 0, nullptr); }
+
+bool WideToAnsiExact(const std::wstring& text, std::string* ansi) {
+  BOOL usedDefault = FALSE;
+  *ansi = Narrow(text, WC_NO_BEST_FIT_CHARS, &usedDefault);
+  return !usedDefault && AnsiToWide(*ansi) == text;
 }
 
 std::wstring ExtendedPath(const std::string& path) {

@@ -9,6 +9,10 @@ namespace orvent {
 bool IsLongPath(const std::string& path);
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& text);
+// The text in the ANSI code page exactly; false where a character has no
+// exact counterpart there, which the system would replace by a look-alike
+// ("¥" by a backslash) or by "?": such a name would name something else.
+bool WideToAnsiExact(const std::wstring& text, std::string* ansi);
 // The full path with the extended-length prefix ("\\?\C:\..." or "\\?\UNC\server\...").
 std::wstring ExtendedPath(const std::string& path);
 // An extended path back in its ordinary form.

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/quiet_drive_errors.h"
 
 // windows.h comes before the shell headers, which need its types.
 #include <windows.h>
@@ -13,20 +14,24 @@
 
 namespace orvent {
 
+unsigned long Win32Platform::Attributes(const std::string& path) {
+  return IsLongPath(path) ? GetFileAttributesW(ExtendedPath(path).c_str())
+                          : GetFileAttributesA(path.c_str());
+}
+
 bool Win32Platform::Exists(const std::string& path) {
-  if (IsLongPath(path)) {
-    return GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
-  return _access(path.c_str(), 0) == 0;
+  QuietDriveErrors quiet;
+  return Attributes(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32Platform::FolderExists(const std::string& path) {
-  const DWORD attributes = IsLongPath(path) ? GetFileAttributesW(ExtendedPath(path).c_str())
-                                            : GetFileAttributesA(path.c_str());
+  QuietDriveErrors quiet;
+  const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 MakeFolderResult Win32Platform::MakeFolder(const std::string& path) {
+  QuietDriveErrors quiet;
   if (IsLongPath(path)) {
     if (CreateDirectoryW(ExtendedPath(path).c_str(), nullptr)) return MakeFolderResult::kMade;
     return GetLastError() == ERROR_ALREADY_EXISTS ? MakeFolderResult::kAlreadyExists
@@ -38,6 +43,7 @@ MakeFolderResult Win32Platform::MakeFolder(const std::string& path) {
 
 bool Win32Platform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
   entries->clear();
+  QuietDriveErrors quiet;
   _finddata_t data;
   intptr_t handle = _findfirst(pattern.c_str(), &data);
   if (handle == -1) return false;
@@ -78,6 +84,7 @@ std::string Win32Platform::GetSpecialFolder(SpecialFolder folder) {
 }
 
 bool Win32Platform::ShortPathName(const std::string& path, std::string* shortPath) {
+  QuietDriveErrors quiet;
   if (IsLongPath(path)) {
     const std::wstring extended = ExtendedPath(path);
     DWORD needed = GetShortPathNameW(extended.c_str(), nullptr, 0);
@@ -107,19 +114,13 @@ bool Win32Platform::StartProcess(const ProcessRequest& request) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(request.showMode);
   PROCESS_INFORMATION info = {};
-  // CreateProcessA may write into the command line, and takes no working
-  // folder longer than MAX_PATH: such a folder goes in its short form.
+  // CreateProcessA may write into the command line.
   std::string commandLine = request.commandLine;
-  std::string workingFolder = request.workingFolder;
-  std::string shortFolder;
-  if (IsLongPath(workingFolder) && ShortPathName(workingFolder, &shortFolder)) {
-    workingFolder = shortFolder;
-  }
   commandLine.push_back('\0');
   BOOL ok = CreateProcessA(
       request.applicationName.empty() ? nullptr : request.applicationName.c_str(), &commandLine[0],
       &processAttributes, &threadAttributes, TRUE, static_cast<DWORD>(request.creationFlags),
-      nullptr, workingFolder.c_str(), &startup, &info);
+      nullptr, request.workingFolder.c_str(), &startup, &info);
   if (!ok) return false;
   // Nothing waits for the child: both handles go at once.
   CloseHandle(info.hThread);
@@ -170,7 +171,11 @@ MutexResult Win32Platform::CreateNamedMutex(const std::string& name) {
   // The handle is kept on purpose: the mutex marks this process as the
   // running Selector until it ends.
   HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
-  if (GetLastError() == ERROR_ALREADY_EXISTS) return MutexResult::kAlreadyExists;
+  const DWORD error = GetLastError();
+  // A Selector started elevated holds one that this user may not open.
+  if (error == ERROR_ALREADY_EXISTS || (mutex == nullptr && error == ERROR_ACCESS_DENIED)) {
+    return MutexResult::kAlreadyExists;
+  }
   return mutex != nullptr ? MutexResult::kCreated : MutexResult::kFailed;
 }
 

@@ -1,4 +1,5 @@
-// The platform services on Windows, through the narrow (ANSI) API.
+// The platform services on Windows, through the narrow (ANSI) API. Paths are
+// looked at with the system's "no disk" box off.
 #pragma once
 
 #include "platform/platform.h"
@@ -22,6 +23,11 @@ class Win32Platform : public Platform {
   bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override;
   MutexResult CreateNamedMutex(const std::string& name) override;
   void Sleep(int milliseconds) override;
+
+ protected:
+  // The attributes of a path (INVALID_FILE_ATTRIBUTES for none), as the
+  // checks of a path ask the system for them.
+  virtual unsigned long Attributes(const std::string& path);
 };
 
 }  // namespace orvent

@@ -16,6 +16,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "history/file_replace.h"
 #endif
 
 namespace orvent {
@@ -137,18 +139,21 @@ TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
 }
 
 #ifdef _WIN32
-DWORD WINAPI CloseAfterAMoment(void* file) {
-  Sleep(100);
+template <DWORD kMilliseconds>
+DWORD WINAPI CloseAfter(void* file) {
+  Sleep(kMilliseconds);
   return CloseHandle(static_cast<HANDLE>(file));
 }
 
 // Another program holds the file open without sharing its deletion: the save
 // waits for it a while, then writes in place when it may; a file held for a
-// moment only is replaced once it is free.
-TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
+// moment only is replaced once it is free. A scanner that holds the new file
+// so, longer than the move is tried, leaves the file as it was, and the new
+// one goes once it is free; no "no disk" box could come up meanwhile.
+TEST(History, AHeldFileIsWaitedForAndOnlyAHeldTargetWrittenInPlace) {
   test::ScratchFolder f;
   const std::string path = f.File("orvent.ini"), reference = f.File("new.ini");
-  ASSERT_TRUE(SaveHistory(reference, Named({"new"})));
+  ASSERT_TRUE(SaveHistory(reference, Named({"new"})) && SetThreadErrorMode(0, nullptr));
   // Sharing, held a moment only, saved.
   const std::tuple<DWORD, bool, bool> cases[] = {{FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
                                                  {FILE_SHARE_READ, false, false},
@@ -159,7 +164,7 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr) : file;
+    HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfter<100>, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
     const ULONGLONG waited = GetTickCount64() - start;
@@ -171,6 +176,14 @@ TEST(History, AFileHeldOpenIsWaitedForThenWrittenInPlace) {
     // This file and the reference, and nothing a save left beside them.
     EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 2);
   }
+  EXPECT_FALSE(ReplaceFileContents(path, "new", [](const std::string& temporary) {
+    EXPECT_EQ(GetThreadErrorMode(), DWORD{SEM_FAILCRITICALERRORS});
+    const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    CloseHandle(CreateThread(nullptr, 0, CloseAfter<500>, file, 0, nullptr));
+  }));
+  EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(reference));
+  EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 2);
 }
 #endif
 

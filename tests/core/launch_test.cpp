@@ -18,7 +18,8 @@ namespace orvent {
 namespace {
 
 // launch_cases.tsv: the command line for a project path (only paths with
-// blanks are quoted, one beyond MAX_PATH is shortened, the 0x5C trail byte
+// blanks are quoted, one of MAX_PATH or more goes in a short form that fits,
+// or nothing starts, as with such a working folder; the 0x5C trail byte
 // beside a backslash makes no network path); and each application and
 // project type, with its executable and option, and what is recorded as
 // started (10 * application + type); and what a start from a history row
@@ -26,20 +27,22 @@ namespace {
 // file starts nothing. The last row plans history row 1, which the rest uses.
 TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   FakePlatform platform;
-  const std::string longest = "D:\\" + std::string(246, 'w') + "\\Site A.mbc";
-  for (const std::string& path : {longest, "D:\\w" + longest.substr(3)}) {
-    platform.AddFile(path);
+  // 260 and 261 characters; on E: a volume without short names.
+  const std::string full = "D:\\" + std::string(246, 'w') + "\\Site A.mbc";
+  for (const std::string& path : {full, "D:\\w" + full.substr(3)})
     platform.shortPaths[path] = "D:\\WWWWWW~" + std::to_string(path.size()) + "\\SITEA~1.MBC";
-  }
+  platform.shortPaths["E" + full.substr(1)] = "E" + full.substr(1);
   platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc");
   ProcessRequest request;
   RecentHistory history = {{1, "Gone", "D:\\Gone\\", 0, 0, "TD"},
                            {7, " Site A ", "D:\\Wind Work\\Site A", 0, 0, "WGS"}};
   StartPlan plan;
   test::ExpectTable("launch_cases.tsv", [&](const std::vector<std::string>& f) {
-    if (f[0] == "quote") {
-      request = BuildProcessRequest(platform, "C:\\T\\Missing.exe", {f[1]}, "  ", 5, 0);
-      return request.commandLine;
+    if (f[0] == "quote" || f[0] == "folder") {
+      const bool quote = f[0] == "quote",
+                 started = BuildProcessRequest(platform, "C:\\T\\Missing.exe", {quote ? f[1] : ""},
+                                               quote ? "  " : f[1], 5, 0, &request);
+      return !started ? "(not started)" : quote ? request.commandLine : request.workingFolder;
     }
     if (f[0] == "row")
       return std::to_string(

@@ -2,12 +2,14 @@
 """Checks a built ORVENTLancher.exe without running it: machine, GUI
 subsystem, stripped and under 1 MiB, no runtime DLLs beside the system's, the version resource
 (the build's version, translation 0411/04B0, the string values), the
-embedded manifest and the icon group 128.
+embedded manifest with the Windows versions it supports, and
+the icon group 128.
 
 Usage: check_exe.py EXE MACHINE VERSION   (MACHINE: i386 or amd64;
 VERSION: the build's, as its version.txt holds it)
 Prints one line per check and a closing 'N passed, N failed' line.
 """
+import re
 import struct
 import sys
 
@@ -119,6 +121,12 @@ def main():
     check("manifest: runs as invoker", 'level="asInvoker"' in manifest)
     check("manifest: DPI-aware", ">true</dpiAware>" in manifest)
     check("manifest: common controls 6", "Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest)
+    # Without them newer Windows takes the program for one made for Vista and shims it.
+    compatibility = "urn:schemas-microsoft-com:compatibility.v1" in manifest
+    for name, guid in [("7", "35138b9a-5d96-4fbd-8e2d-a2440225f93a"), ("8", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38"),
+                       ("8.1", "1f676c76-80e1-4239-95bb-83d0f6d0da78"), ("10 and 11", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a")]:
+        check("manifest: supports Windows " + name,
+              compatibility and re.search(r'<supportedOS\s+Id="\{%s\}"' % guid, manifest, re.I) is not None)
 
     group = pe.resource(RT_ICON_GROUP, 128) or b"\0" * 6
     count = struct.unpack_from("<H", group, 4)[0]

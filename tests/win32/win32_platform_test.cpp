@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <map>
@@ -14,11 +15,15 @@
 
 #include "launch/run_process.h"
 #include "namelist/mbcs.h"
+#include "platform/win32/long_path.h"
 #include "tests/support/test_support.h"
 
 namespace orvent {
 namespace {
 
+// Japanese names and attributes; a chosen name that code page 932 cannot hold
+// exactly is not taken, for its best-fit form names something else ("a¥b" the
+// folder b in a).
 TEST(Win32Platform, JapaneseNamesAndAttributes) {
   ASSERT_EQ(GetACP(), 932u) << "the names below mean something only under code page 932";
   Win32Platform platform;
@@ -39,6 +44,10 @@ TEST(Win32Platform, JapaneseNamesAndAttributes) {
                                                     {"locked.mbc", kAttrReadOnly},
                                                     {"sub.mbc", kAttrFolder}}));
   EXPECT_FALSE(platform.FindEntries(folder + "\\*.meg", &entries));
+  std::string ansi;
+  EXPECT_TRUE(WideToAnsiExact(L"C:\\\u8868\u793A", &ansi) && ansi == "C:\\" + test::kHyoji);
+  for (const wchar_t* name : {L"a\u00A5b", L"\U00020BB7"})
+    EXPECT_FALSE(WideToAnsiExact(name, &ansi)) << WideToAnsi(name);
 }
 
 // What cmd.exe, started by RunProcess in `folder`, echoes of `command`.
@@ -60,8 +69,8 @@ std::string Echoed(Win32Platform& platform, const std::string& folder,
   return Trim(echoed);
 }
 
-// A path beyond MAX_PATH goes in its short form, a blank one quoted, on a
-// drive and through the share of drive C's root (ORVENT_TEST_SHARE) alike.
+// A path of MAX_PATH or more goes in its short form, a blank one quoted, on
+// a drive and through the share of drive C's root (ORVENT_TEST_SHARE) alike.
 TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   Win32Platform platform;
   test::ScratchFolder temp;
@@ -86,12 +95,13 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   for (const std::string& root : roots) {
     const auto at = [&](const std::string& path) { return root + path.substr(2); };
     std::string shortForm;
-    // Wine knows no short form of a network path; such a path goes whole.
+    // Wine knows no short form of a network path: nothing starts with one
+    // the program could not open.
     if (platform.ShortPathName(at(deep), &shortForm)) {
       EXPECT_EQ(shortForm.find(' '), std::string::npos) << shortForm;
     } else {
       ASSERT_NE(root, roots[0]);
-      shortForm = "\"" + at(deep) + "\"";
+      shortForm = "(not started)";
     }
     const std::string echoedDeep = Echoed(platform, temp.Path(), {"echo", at(deep)}, record);
     EXPECT_TRUE(EqualsNoCase(echoedDeep, shortForm)) << echoedDeep;
@@ -101,6 +111,31 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   std::string shortForm;
   ASSERT_TRUE(platform.ShortPathName(deep, &shortForm));
   EXPECT_TRUE(EqualsNoCase(Echoed(platform, deep, {"cd"}, record), shortForm));
+}
+
+// A row on an empty card reader must not bring up the system's "no disk"
+// box: the checks of a path, the grid's among them, run with it off.
+TEST(Win32Platform, APathIsCheckedWithTheNoDiskBoxOff) {
+  struct Watched : Win32Platform {
+    // There only when asked with the box off.
+    unsigned long Attributes(const std::string&) override {
+      return GetThreadErrorMode() == SEM_FAILCRITICALERRORS ? FILE_ATTRIBUTE_DIRECTORY
+                                                            : INVALID_FILE_ATTRIBUTES;
+    }
+  } platform;
+  ASSERT_TRUE(SetThreadErrorMode(0, nullptr));
+  EXPECT_TRUE(platform.Exists("Q:\\Site.mbc") && platform.FolderExists("Q:\\"));
+  EXPECT_EQ(GetThreadErrorMode(), 0u);
+}
+
+// A Selector started elevated holds the mutex where this user may not open
+// it: another Selector runs, and this one must not start a second.
+TEST(Win32Platform, AMutexThisUserMayNotOpenIsAnotherSelector) {
+  SECURITY_ATTRIBUTES nobody = {sizeof nobody, nullptr, FALSE};  // an empty list: none may open it
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:", SDDL_REVISION_1, &nobody.lpSecurityDescriptor, nullptr));
+  ASSERT_NE(CreateMutexA(&nobody, TRUE, "ORVENTLancherElevated"), nullptr);  // held to the end
+  EXPECT_EQ(Win32Platform().CreateNamedMutex("ORVENTLancherElevated"), MutexResult::kAlreadyExists);
 }
 
 }  // namespace

@@ -12,11 +12,11 @@
 
 namespace ui {
 
-bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
+Chosen ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
   IFileOpenDialog* dialog = nullptr;
   if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
-    return false;
+    return Chosen::kCancelled;
   }
   DWORD options = 0;
   dialog->GetOptions(&options);
@@ -29,22 +29,21 @@ bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
       folder->Release();
     }
   }
-  bool ok = false;
+  Chosen outcome = Chosen::kCancelled;
   IShellItem* result = nullptr;
   if (SUCCEEDED(dialog->Show(owner)) && SUCCEEDED(dialog->GetResult(&result))) {
     PWSTR path = nullptr;
     if (SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
-      *chosen = orvent::WideToAnsi(path);
+      outcome = orvent::WideToAnsiExact(path, chosen) ? Chosen::kChosen : Chosen::kUnusableName;
       CoTaskMemFree(path);
-      ok = true;
     }
     result->Release();
   }
   dialog->Release();
-  return ok;
+  return outcome;
 }
 
-bool ChooseFile(HWND owner, const FileChooser& request, std::string* path) {
+Chosen ChooseFile(HWND owner, const FileChooser& request, std::string* path) {
   // Filter pairs, each string ending in a zero, the list in two.
   std::string filter;
   for (const auto& pair : request.filters) {
@@ -58,28 +57,33 @@ bool ChooseFile(HWND owner, const FileChooser& request, std::string* path) {
   std::string extension = request.defaultExtension;
   if (!extension.empty() && extension[0] == '.') extension.erase(0, 1);
 
-  std::vector<char> file(MAX_PATH, '\0');
-  request.fileName.copy(file.data(), MAX_PATH - 1);
-  OPENFILENAMEA ofn = {};
+  // The wide dialog: the ANSI one would hand back a best-fit form of a name
+  // the code page cannot hold, which could not be told from a real one.
+  const std::wstring wideFilter = orvent::AnsiToWide(filter),
+                     title = orvent::AnsiToWide(request.title),
+                     wideExtension = orvent::AnsiToWide(extension),
+                     folder = orvent::AnsiToWide(request.initialFolder);
+  std::vector<wchar_t> file(MAX_PATH, L'\0');
+  orvent::AnsiToWide(request.fileName).copy(file.data(), MAX_PATH - 1);
+  OPENFILENAMEW ofn = {};
   ofn.lStructSize = sizeof(ofn);
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFilter = wideFilter.c_str();
   ofn.nFilterIndex = static_cast<DWORD>(request.filterIndex);
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-  ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-  ofn.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  ofn.lpstrDefExt = wideExtension.empty() ? nullptr : wideExtension.c_str();
+  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   if (request.open) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
   char saved[MAX_PATH + 1] = {};
   const DWORD savedLength = GetCurrentDirectoryA(sizeof(saved), saved);
   SetCurrentDirectoryA(request.initialFolder.c_str());
-  const BOOL ok = request.open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+  const BOOL ok = request.open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
   if (savedLength > 0 && savedLength < sizeof(saved)) SetCurrentDirectoryA(saved);
-  if (!ok) return false;
-  *path = file.data();
-  return true;
+  if (!ok) return Chosen::kCancelled;
+  return orvent::WideToAnsiExact(file.data(), path) ? Chosen::kChosen : Chosen::kUnusableName;
 }
 
 }  // namespace ui

@@ -9,8 +9,12 @@
 
 namespace ui {
 
-// The system's folder picker, opened at `start`. False when the user cancels.
-bool ChooseFolder(HWND owner, const std::string& start, std::string* chosen);
+// How a chooser ended. A name that the ANSI code page cannot hold exactly is
+// not taken: a best-fit form of it would name another folder or file.
+enum class Chosen { kCancelled, kChosen, kUnusableName };
+
+// The system's folder picker, opened at `start`.
+Chosen ChooseFolder(HWND owner, const std::string& start, std::string* chosen);
 
 struct FileChooser {
   std::vector<std::pair<std::string, std::string>> filters;  // display text, pattern
@@ -24,7 +28,7 @@ struct FileChooser {
 
 // The common open (or save) dialog, shown with the initial folder made the
 // current one, which is put back afterwards (some file dialogs start in the
-// current folder whatever they are told). False when the user cancels.
-bool ChooseFile(HWND owner, const FileChooser& request, std::string* path);
+// current folder whatever they are told).
+Chosen ChooseFile(HWND owner, const FileChooser& request, std::string* path);
 
 }  // namespace ui

@@ -173,7 +173,9 @@ void CDlgPage2::OnReferenceClicked() {
   const orvent::ChooserStart start = BeginReference(platform_);
   if (createMode) {
     std::string folder;
-    if (!ui::ChooseFolder(hwnd_, start.folder, &folder)) return;
+    const ui::Chosen chosen = ui::ChooseFolder(hwnd_, start.folder, &folder);
+    if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFolderNameUnusable);
+    if (chosen != ui::Chosen::kChosen) return;
     TakeFolder(folder);
   } else {
     ui::FileChooser request;
@@ -183,7 +185,9 @@ void CDlgPage2::OnReferenceClicked() {
     request.initialFolder = start.folder;
     request.fileName = start.fileName;
     std::string path;
-    if (!ui::ChooseFile(hwnd_, request, &path)) return;
+    const ui::Chosen chosen = ui::ChooseFile(hwnd_, request, &path);
+    if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFileNameUnusable);
+    if (chosen != ui::Chosen::kChosen) return;
     TakeProjectFile(path);
     ShowExtremeWindChoice(true);
     if (showWindPower) ShowWindPowerChoice(true);

@@ -167,9 +167,7 @@ TEST(History, AHeldFileIsWaitedForAndOnlyAHeldTargetWrittenInPlace) {
     HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfter<100>, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
-    const ULONGLONG waited = GetTickCount64() - start;
-    EXPECT_GE(waited, moment ? 50u : 200u);
-    EXPECT_LT(waited, 2000u);
+    EXPECT_GE(GetTickCount64() - start, moment ? 50u : 200u);
     if (moment) WaitForSingleObject(closer, INFINITE);
     CloseHandle(closer);
     EXPECT_EQ(test::ReadBytes(path), saved ? test::ReadBytes(reference) : old);

@@ -38,8 +38,22 @@ endfunction()
 function(orvent_layer target)
   cmake_parse_arguments(LAYER "" "" "FOLDERS;SOURCES;DEPENDS" ${ARGN})
   add_library(${target} STATIC ${LAYER_SOURCES})
+  orvent_symbols(${target})
   orvent_include_root(${target} PUBLIC ${LAYER_FOLDERS})
   if(LAYER_DEPENDS)
     target_link_libraries(${target} PUBLIC ${LAYER_DEPENDS})
+  endif()
+endfunction()
+
+# orvent_symbols(<target>)
+#   The program's own code keeps its debug information in every build type,
+#   optimised all the same, so that a crash address from a released build
+#   maps to a source line. What ships is stripped; the symbols are kept
+#   beside it (app/CMakeLists.txt).
+function(orvent_symbols target)
+  if(MINGW)
+    target_compile_options(${target} PRIVATE -g)
+  elseif(MSVC)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:/Z7>)
   endif()
 endfunction()

@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+#include "namelist/open_file.h"
+
 namespace orvent {
 namespace {
 
@@ -64,7 +66,7 @@ std::FILE* CreateTemporary(const std::string& path, std::string* temporary) {
   static std::atomic<unsigned> count{0};
   for (int i = 0; i < kTemporaryNames; ++i) {
     *temporary = path + "." + std::to_string(ProcessId()) + "-" + std::to_string(++count) + ".tmp";
-    if (std::FILE* file = std::fopen(temporary->c_str(), "wb")) return file;
+    if (std::FILE* file = OpenFile(*temporary, "wb")) return file;
   }
   return nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "namelist/open_file.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -29,7 +31,7 @@ TextFile::~TextFile() { static_cast<void>(Close()); }
 
 bool TextFile::OpenRead(const std::string& path) {
   static_cast<void>(Close());
-  file_ = std::fopen(path.c_str(), "rb");
+  file_ = OpenFile(path, "rb");
   if (file_ == nullptr) return false;
   writing_ = false;
   // Some systems open a folder for reading; its first read then fails.
@@ -43,7 +45,7 @@ bool TextFile::OpenRead(const std::string& path) {
 
 bool TextFile::Create(const std::string& path) {
   static_cast<void>(Close());
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = OpenFile(path, "wb");
   if (file_ == nullptr) return false;
   writing_ = true;
   return true;

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Checks a built ORVENTLancher.exe without running it: machine, GUI
-subsystem, stripped and under 1 MiB, no runtime DLLs beside the system's, the version resource
-(the build's version, translation 0411/04B0, the string values), the
-embedded manifest with the Windows versions it supports, and
-the icon group 128.
+subsystem, stripped and under 1 MiB, its symbols beside it (EXE's name with
+.debug) with the lines of the program's own code, no runtime DLLs beside the
+system's, the version resource (the build's version, translation 0411/04B0,
+the string values), the embedded manifest with the Windows versions it
+supports, and the icon group 128.
 
 Usage: check_exe.py EXE MACHINE VERSION   (MACHINE: i386 or amd64;
 VERSION: the build's, as its version.txt holds it)
 Prints one line per check and a closing 'N passed, N failed' line.
 """
+import os
 import re
 import struct
 import sys
@@ -96,6 +98,10 @@ def main():
     check("machine is " + machine, pe.machine == MACHINES[machine])
     check("stripped: %d bytes, under 1 MiB, no debug sections" % size,
           size < 1024 * 1024 and not any(name.startswith(".debug") for name in pe.names))
+    debug = os.path.splitext(exe)[0] + ".debug"
+    symbols = open(debug, "rb").read() if os.path.exists(debug) else b""
+    check("symbols beside it: %s holds the lines of the program's own code" % os.path.basename(debug),
+          b"selector/dlg_page1.cpp" in symbols)
     check("GUI subsystem", pe.subsystem == 2)
     runtime = [n for n in pe.imports() if n.startswith(("libstdc++", "libgcc", "libwinpthread"))]
     check("C and C++ runtime linked in (imports: %s)" % ", ".join(pe.imports()), not runtime)

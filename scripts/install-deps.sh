@@ -2,14 +2,15 @@
 # Installs, on Debian 12 as root, whatever the build and the tests lack:
 # compilers (native and MinGW-w64), GoogleTest, Google Benchmark, wine with
 # its 32-bit part (the shipping build is 32-bit), a virtual display, a
-# Japanese locale and font, and clang for fuzzing.
+# Japanese locale and font, clang for fuzzing, and LLVM's MSVC-compatible
+# tools for the check of the Visual Studio build.
 set -euo pipefail
 
 packages=(
   cmake make g++ googletest libbenchmark-dev python3 procps
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 xvfb x11-utils imagemagick locales fonts-ipafont-gothic
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tools-14 llvm-14 lld-14
 )
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

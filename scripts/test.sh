@@ -3,7 +3,8 @@
 #   1. native unit tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. bounded fuzzing of the readers (when clang is present)
 #   3. the 32-bit build: ORVENTLancher.exe as it ships, checked, and the tests
-#   4. the 64-bit build of the same
+#   4. the 64-bit build of the same, and the Visual Studio build's set-up
+#      checked with LLVM's MSVC-compatible tools
 #   5. for each build, the unit tests and the Win32 tests under wine
 #   6. for each build, end-to-end journeys of the real program under wine
 # and closes with one line "N passed, N failed, N skipped" over all of them.
@@ -112,6 +113,7 @@ tier native native
 tier fuzz fuzz
 tier windows32 windows32
 tier windows64 windows64
+tier msvc bash scripts/msvc-check.sh
 tier wine-unit-64 wine_unit win64
 wine32_tier wine-unit-32 wine_unit win32
 ORVENT_SCREENSHOTS="$root/build/screenshots" tier end-to-end-64 end_to_end win64

@@ -1,85 +1,125 @@
 #include "history/project_presence.h"
 
 #include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
 #include <utility>
+
+#include "namelist/mbcs.h"
 
 namespace orvent {
 namespace {
 
-// One check, shared by the worker and the thread that runs it, which may
-// outlive the worker when the check never returns.
-constexpr int kStep = 20;
+using Clock = std::chrono::steady_clock;
 
-struct Check {
-  std::mutex mutex;
-  std::condition_variable done;
-  bool finished = false;
-  bool exists = false;
-};
+// How often a free thread looks again at paths held up behind a running check.
+constexpr auto kStep = std::chrono::milliseconds(20);
+
+// What a path is asked through: the server of a network path, else its drive.
+std::string Root(const std::string& path) {
+  return path.substr(0, FindChar(path, '\\', path.compare(0, 2, "\\\\") == 0 ? 2 : 0));
+}
 
 }  // namespace
 
+// All the threads use, held by each of them: a check that never returns keeps
+// it alive after the window has gone, and the process may end under it.
+struct ProjectPresence::Shared {
+  struct Pending {
+    std::string root, path;
+  };
+  Exists exists;
+  std::function<void()> answered;
+  Clock::duration bound;
+  std::mutex mutex;
+  std::condition_variable wake;
+  bool closed = false;
+  std::map<std::string, State> known;  // asked paths; kUnknown while pending or given up
+  std::deque<Pending> queue;
+  std::map<std::string, Clock::time_point> busy;  // roots being asked, since when
+  std::set<std::string> silent;                   // roots given up
+};
+
 ProjectPresence::ProjectPresence(Exists exists, std::function<void()> answered,
                                  int boundMilliseconds)
-    : exists_(std::move(exists)), answered_(std::move(answered)), bound_(boundMilliseconds) {
-  worker_ = std::thread([this] { Work(); });
+    : shared_(std::make_shared<Shared>()) {
+  shared_->exists = std::move(exists);
+  shared_->answered = std::move(answered);
+  shared_->bound = std::chrono::milliseconds(boundMilliseconds);
+  for (int i = 0; i < kThreads; ++i) std::thread(Work, shared_).detach();
 }
 
 ProjectPresence::~ProjectPresence() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  wake_.notify_all();
-  worker_.join();
+  std::lock_guard<std::mutex> lock(shared_->mutex);
+  shared_->closed = true;
+  shared_->queue.clear();
+  shared_->wake.notify_all();
 }
 
 ProjectPresence::State ProjectPresence::Get(const std::string& path) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  const auto found = known_.find(path);
-  if (found != known_.end()) return found->second;
-  known_[path] = State::kUnknown;
-  queue_.push_back(path);
-  wake_.notify_all();
+  Shared& s = *shared_;
+  std::lock_guard<std::mutex> lock(s.mutex);
+  const auto asked = s.known.emplace(path, State::kUnknown);
+  if (!asked.second) return asked.first->second;
+  s.queue.push_back({Root(path), path});
+  s.wake.notify_one();
   return State::kUnknown;
 }
 
-void ProjectPresence::Work() {
-  for (;;) {
-    std::string path;
-    {
-      std::unique_lock<std::mutex> lock(mutex_);
-      wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-      if (stopping_) return;
-      path = std::move(queue_.front());
-      queue_.pop_front();
-    }
-    auto check = std::make_shared<Check>();
-    std::thread([check, path, exists = exists_] {
-      const bool found = exists(path);
-      std::lock_guard<std::mutex> lock(check->mutex);
-      check->exists = found;
-      check->finished = true;
-      check->done.notify_all();
-    }).detach();
-    bool answered = false;
-    State state = State::kUnknown;
-    {
-      std::unique_lock<std::mutex> lock(check->mutex);
-      // In short steps, so that closing the window never waits for a check.
-      for (int waited = 0; !check->finished && waited < bound_ && !stopping_; waited += kStep) {
-        check->done.wait_for(lock, std::chrono::milliseconds(kStep));
+void ProjectPresence::Work(std::shared_ptr<Shared> shared) {
+  Shared& s = *shared;
+  std::unique_lock<std::mutex> lock(s.mutex);
+  while (!s.closed) {
+    // The first path whose root is free; those of roots given up are dropped.
+    auto next = s.queue.begin();
+    while (next != s.queue.end()) {
+      const auto running = s.busy.find(next->root);
+      if (running != s.busy.end() && Clock::now() - running->second > s.bound) {
+        s.silent.insert(next->root);
       }
-      answered = check->finished;
-      if (answered) state = check->exists ? State::kPresent : State::kMissing;
+      if (s.silent.count(next->root) != 0) {
+        next = s.queue.erase(next);
+      } else if (running != s.busy.end()) {
+        ++next;
+      } else {
+        break;
+      }
     }
-    if (stopping_) return;
-    if (!answered) continue;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      known_[path] = state;
+    if (next == s.queue.end()) {
+      if (s.queue.empty()) {
+        s.wake.wait(lock);
+      } else {
+        s.wake.wait_for(lock, kStep);
+      }
+      continue;
     }
-    answered_();
+    const Shared::Pending pending = std::move(*next);
+    s.queue.erase(next);
+    const Clock::time_point start = Clock::now();
+    s.busy[pending.root] = start;
+    lock.unlock();
+    // Nothing may leave a thread: a check that fails is no answer.
+    State state = State::kUnknown;
+    try {
+      state = s.exists(pending.path) ? State::kPresent : State::kMissing;
+    } catch (...) {
+    }
+    lock.lock();
+    s.busy.erase(pending.root);
+    if (Clock::now() - start > s.bound) {
+      s.silent.insert(pending.root);
+      continue;
+    }
+    if (s.closed || state == State::kUnknown) continue;
+    s.known[pending.path] = state;
+    try {
+      s.answered();
+    } catch (...) {
+    }
   }
 }
 

@@ -2,18 +2,18 @@
 // thread: a share that does not answer can take tens of seconds, and the
 // window must never wait for it. Each path is asked once, for the life of
 // the window; a path that gives no answer within the bound stays unknown.
+//
+// The checks run on a few threads, kept for the life of the object: a thread
+// per check would leave one behind for every path of a server that never
+// answers, and each reserves a stack in the 32-bit address space. A server
+// or drive is asked one path at a time; once a check of it outlasts the
+// bound it is given up, its paths stay unknown unasked, and the other
+// threads go on with other servers.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
-#include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 
 namespace orvent {
 
@@ -21,10 +21,13 @@ class ProjectPresence {
  public:
   enum class State { kUnknown, kPresent, kMissing };
   using Exists = std::function<bool(const std::string& path)>;
+  static constexpr int kThreads = 4;
 
-  // `exists` runs on other threads; `answered` too, after each answer.
+  // `exists` runs on other threads, and a check that does not return may
+  // outlast this object; one that throws counts as unknown. `answered` runs
+  // on those threads after each answer, never after the destructor.
   ProjectPresence(Exists exists, std::function<void()> answered, int boundMilliseconds);
-  ~ProjectPresence();
+  ~ProjectPresence();  // never waits for a check
   ProjectPresence(const ProjectPresence&) = delete;
   ProjectPresence& operator=(const ProjectPresence&) = delete;
 
@@ -32,17 +35,10 @@ class ProjectPresence {
   State Get(const std::string& path);
 
  private:
-  void Work();
+  struct Shared;
+  static void Work(std::shared_ptr<Shared> shared);
 
-  const Exists exists_;
-  const std::function<void()> answered_;
-  const int bound_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::map<std::string, State> known_;  // asked paths; kUnknown while pending or given up
-  std::deque<std::string> queue_;
-  std::atomic<bool> stopping_{false};
-  std::thread worker_;
+  std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace orvent

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -144,36 +145,46 @@ TEST(Selector, Table) {
   EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
 }
 
-// Each path is asked once, on another thread; one that does not answer within
-// the bound stays unknown and holds up no other.
-TEST(Selector, PresenceIsAskedOnceAndGivesUpOnASilentPath) {
+// Each path is asked once, on a few threads, one at a time per server or
+// drive: a server that does not answer within the bound is given up and holds
+// up no other; a check that throws is no answer, a report that throws harms
+// nothing; and no more threads ever ask, however many checks never return.
+TEST(Selector, PresenceAsksOnAFewThreadsAndGivesUpOnASilentServer) {
   using State = ProjectPresence::State;
   const auto kStep = std::chrono::milliseconds(10);
   std::promise<void> release;
   const std::shared_future<void> released = release.get_future().share();
-  std::atomic<int> asked{0}, answers{0}, returned{0};
+  std::atomic<int> asked{0}, answers{0}, returned{0}, threads{0};
+  auto ask = [](ProjectPresence& presence, const std::string& server) {
+    for (int i = 0; i < 999; ++i) presence.Get("\\\\" + server + std::to_string(i) + "\\a.mbc");
+  };
   {
     ProjectPresence presence(
         [&](const std::string& path) {
+          thread_local bool counted = false;
+          threads += counted ? 0 : 1;
+          counted = true;
           ++asked;
-          if (path == "silent") released.wait_for(std::chrono::seconds(10));
+          if (path[0] == '\\') released.wait();
           ++returned;
-          return path == "here";
+          if (path == "D:\\bad") throw std::runtime_error("out of order");
+          return path == "D:\\here";
         },
-        [&] { ++answers; }, 100);
-    for (const char* path : {"silent", "here", "gone", "here"}) {
-      EXPECT_EQ(presence.Get(path), State::kUnknown) << path;
-    }
+        [&] { throw std::runtime_error(std::to_string(++answers)); }, 100);
+    ask(presence, "nowhere\\");
+    for (const char* path : {"D:\\bad", "D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
     for (int i = 0; i < 500 && answers < 2; ++i) std::this_thread::sleep_for(kStep);
-    EXPECT_EQ(presence.Get("here"), State::kPresent);
-    EXPECT_EQ(presence.Get("gone"), State::kMissing);
-    EXPECT_EQ(presence.Get("silent"), State::kUnknown);
-    EXPECT_EQ(asked, 3);
-    EXPECT_EQ(answers, 2);
+    EXPECT_EQ(presence.Get("D:\\here"), State::kPresent);
+    EXPECT_EQ(presence.Get("D:\\gone"), State::kMissing);
+    EXPECT_EQ(presence.Get("D:\\bad"), State::kUnknown);
+    ask(presence, "server");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(asked, 1 + 3 + ProjectPresence::kThreads - 1);
+    EXPECT_LE(threads, ProjectPresence::kThreads);
   }
   release.set_value();
-  for (int i = 0; i < 1000 && returned < 3; ++i) std::this_thread::sleep_for(kStep);
-  EXPECT_EQ(returned, 3) << "a check never returned";
+  for (int i = 0; i < 1000 && returned < asked; ++i) std::this_thread::sleep_for(kStep);
+  EXPECT_EQ(returned, asked) << "a check never returned";
 }
 
 }  // namespace

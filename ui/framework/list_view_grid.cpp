@@ -34,6 +34,10 @@ ListViewGrid::~ListViewGrid() {
   }
 }
 
+// Nothing here may throw, and nothing here catches: the parent's handlers of
+// what is sent from here run under its dialog procedure, which reports their
+// failures, and an exception thrown beyond a SendMessage could not unwind
+// through the system's frames back to here in the 32-bit program anyway.
 LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR) {
   if (message == WM_MOUSEMOVE) {

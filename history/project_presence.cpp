@@ -110,10 +110,8 @@ void ProjectPresence::Work(std::shared_ptr<Shared> shared) {
     }
     lock.lock();
     s.busy.erase(pending.root);
-    if (Clock::now() - start > s.bound) {
-      s.silent.insert(pending.root);
-      continue;
-    }
+    // A slow server is given up for its other paths; this answer still counts.
+    if (Clock::now() - start > s.bound) s.silent.insert(pending.root);
     if (s.closed || state == State::kUnknown) continue;
     s.known[pending.path] = state;
     try {

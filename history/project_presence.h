@@ -1,13 +1,13 @@
 // Whether the project files of the grid's rows exist, found out off the UI
 // thread: a share that does not answer can take tens of seconds, and the
 // window must never wait for it. Each path is asked once, for the life of
-// the window; a path that gives no answer within the bound stays unknown.
+// the window; a path is unknown until its answer comes.
 //
 // The checks run on a few threads, kept for the life of the object: a thread
 // per check would leave one behind for every path of a server that never
 // answers, and each reserves a stack in the 32-bit address space. A server
 // or drive is asked one path at a time; once a check of it outlasts the
-// bound it is given up, its paths stay unknown unasked, and the other
+// bound it is given up, its other paths stay unknown unasked, and the other
 // threads go on with other servers.
 #pragma once
 

@@ -118,7 +118,7 @@ void CALLBACK LookAtTheGoneRow(HWND, UINT, UINT_PTR timer, DWORD) {
   static int tries = 0;
   HWND window = g_selector->Handle();
   const std::string tip = TipAt(GetDlgItem(window, IDC_RECENT_GRID), 1);
-  if (tip != "Gone [TD] (not found)" && ++tries < 100) return;
+  if (tip != "Gone [TD] (not found)" && ++tries < 200) return;
   KillTimer(nullptr, timer);
   EXPECT_EQ(tip, "Gone [TD] (not found)");
   PostMessageA(GetDlgItem(window, IDC_EXIT), BM_CLICK, 0, 0);

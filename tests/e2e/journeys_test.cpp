@@ -82,6 +82,11 @@ std::string StateOf(HWND c) {
          (IsWindowVisible(c) ? "visible " : "hidden ") + (thread.hwndFocus == c ? "focused " : "");
 }
 
+// Whether a word of the control's state, such as "checked" or "focused", holds.
+bool Has(HWND c, const std::string& word) {
+  return StateOf(c).find(" " + word + " ") != std::string::npos;
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(no file)";
@@ -96,11 +101,15 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
   return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
+bool IsClass(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
 HWND Descendant(HWND root, const char* className, int id) {
   for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char name[64] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, className) == 0 && (id == 0 || GetDlgCtrlID(child) == id)) return child;
+    if (IsClass(child, className) && (id == 0 || GetDlgCtrlID(child) == id)) return child;
     if (HWND inner = Descendant(child, className, id)) return inner;
   }
   return nullptr;
@@ -113,6 +122,16 @@ RECT RectOf(HWND window, int id = 0) {
 }
 
 using Args = std::vector<std::string>;
+using Names = std::vector<std::pair<std::string, std::string>>;
+
+// The text with each name in it replaced by what the name stands for.
+std::string Replaced(std::string text, const Names& names) {
+  for (const auto& [name, value] : names) {
+    for (size_t at; (at = text.find(name)) != std::string::npos;)
+      text.replace(at, name.size(), value);
+  }
+  return text;
+}
 
 // An argument, or what stands when it is left out.
 std::string Arg(const Args& args, size_t i, const std::string& otherwise = "") {
@@ -174,50 +193,39 @@ long Number(const std::string& word) {
   return known != numbers.end() ? known->second : std::stol(word);
 }
 
-// UTF-8 text in the ANSI code page, with ^XX standing for the byte XX.
+std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
+  wchar_t wide[4096] = {};
+  MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide, 4096);
+  return wide;
+}
+
+// UTF-8 text in the ANSI code page, with ^XX standing for the character XX
+// (^0A: a line feed).
 std::string Ansi(const std::string& utf8) {
-  std::string ansi;
-  for (size_t at = 0; at < utf8.size(); at += 3) {
-    const size_t hat = std::min(utf8.find('^', at), utf8.size());
-    wchar_t wide[4096];
-    char bytes[8192];
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, &utf8[at], static_cast<int>(hat - at), wide, 4096);
-    ansi.append(
-        bytes, WideCharToMultiByte(CP_ACP, 0, wide, length, bytes, sizeof bytes, nullptr, nullptr));
-    if (hat < utf8.size())
-      ansi += static_cast<char>(std::stoi(utf8.substr(hat + 1, 2), nullptr, 16));
-    at = hat;
-  }
+  std::wstring text = Wide(utf8, CP_UTF8);
+  for (size_t at = 0; (at = text.find(L'^', at)) != std::wstring::npos; ++at)
+    text.replace(at, 3, 1, static_cast<wchar_t>(std::stoi(text.substr(at + 1, 2), nullptr, 16)));
+  char ansi[8192] = {};
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
   return ansi;
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
 // A window of the class, owned by the owner (any, for null), with the title
 // (any, for ""), visible unless asked otherwise. EnumWindows, unlike a walk
 // of the z-order, misses no window while another comes to the front.
-struct Search {
-  HWND owner;
-  const char* className;
-  const std::string* title;
-  bool visible;
-  HWND found;
-};
-BOOL CALLBACK Matches(HWND w, LPARAM p) {
-  Search& s = *reinterpret_cast<Search*>(p);
-  char name[16] = {};
-  GetClassNameA(w, name, sizeof name);
-  if ((s.owner == nullptr || GetWindow(w, GW_OWNER) == s.owner) &&
-      (!s.visible || IsWindowVisible(w)) && !lstrcmpA(name, s.className) &&
-      (s.title->empty() || TextOf(w) == *s.title)) {
-    s.found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 HWND FindOf(HWND owner, const char* className, const std::string& title = "", bool visible = true) {
-  Search search = {owner, className, &title, visible, nullptr};
-  EnumWindows(Matches, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> all;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND w : all) {
+    if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
+        IsClass(w, className) && (title.empty() || TextOf(w) == title))
+      return w;
+  }
+  return nullptr;
 }
 
 struct Step {
@@ -235,7 +243,7 @@ struct Driver : ::testing::TestWithParam<Journey> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
   std::string scratch;        // the folder the Selector is started in
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
-  std::vector<std::pair<std::string, std::string>> names, saved;
+  Names names, saved;
   std::vector<PROCESS_INFORMATION> processes;
 
   HWND Top() const { return windows.back(); }
@@ -276,9 +284,8 @@ struct Driver : ::testing::TestWithParam<Journey> {
     ASSERT_TRUE(CopyFileA(selector.c_str(), (program + "ORVENTLancher.exe").c_str(), TRUE))
         << selector;
     for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
-                            "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"}) {
+                            "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"})
       ASSERT_TRUE(CopyFileA(member.c_str(), (program + exe).c_str(), TRUE)) << member;
-    }
     ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
     for (const std::string& path : {Expand("{U}"), Expand("{C}")}) {
       saved.emplace_back(path, ReadFile(path));
@@ -300,13 +307,7 @@ struct Driver : ::testing::TestWithParam<Journey> {
     }
   }
 
-  std::string Expand(std::string text) const {
-    for (const auto& [name, value] : names) {
-      for (size_t at; (at = text.find(name)) != std::string::npos;)
-        text.replace(at, name.size(), value);
-    }
-    return text;
-  }
+  std::string Expand(const std::string& text) const { return Replaced(text, names); }
 
   // The window of the Selector started, once it shows; null if it ends first.
   HWND Start(const std::string& arguments) {
@@ -330,18 +331,14 @@ struct Driver : ::testing::TestWithParam<Journey> {
     return window;
   }
 
-  // Of the Selectors started, counted from 0; -1 is the latest.
-  bool Running(int which = -1) const {
-    const PROCESS_INFORMATION& p = processes.at(which < 0 ? processes.size() - 1 : which);
-    return WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT;
-  }
+  // The Selector in view, the latest started (a second start ends at once).
+  HANDLE Selector() const { return processes.back().hProcess; }
+  bool Running() const { return WaitForSingleObject(Selector(), 0) == WAIT_TIMEOUT; }
 
   // A grid message whose record, and text after it, go to the Selector's memory and back.
   template <typename Record>
   LRESULT Remote(UINT message, WPARAM wParam, Record* record, std::string* text = nullptr) const {
-    DWORD id = 0;
-    GetWindowThreadProcessId(Grid(), &id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, id);
+    HANDLE process = Selector();
     char* at =
         static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     char got[2048] = {};
@@ -352,7 +349,6 @@ struct Driver : ::testing::TestWithParam<Journey> {
     ReadProcessMemory(process, at + sizeof got, got, sizeof got - 1, nullptr);
     if (text != nullptr) *text = got;
     VirtualFreeEx(process, at, 0, MEM_RELEASE);
-    CloseHandle(process);
     return result;
   }
 
@@ -413,16 +409,13 @@ void Type(Driver& d, const Args& a) {
   const LPARAM text = reinterpret_cast<LPARAM>(a.at(1).c_str());
   ASSERT_EQ(Send(d.Item(Number(a.at(0))), WM_SETTEXT, 0, text), TRUE);
 }
-// Pressed, as many times as asked, in a control of the top window: the grid,
-// unless another is named.
+// Pressed in a control of the top window: the grid, unless another is named.
 void Key(Driver& d, const Args& a) {
   const UINT key = Number(a.at(0));
-  HWND control = d.Item(Number(Arg(a, 2, std::to_string(IDC_RECENT_GRID))));
+  HWND control = d.Item(Number(Arg(a, 1, "IDC_RECENT_GRID")));
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-  for (long i = Number(Arg(a, 1, "1")); i > 0; --i) {
-    Post(control, WM_KEYDOWN, key, down);
-    Post(control, WM_KEYUP, key, down | 0xC0000000);
-  }
+  Post(control, WM_KEYDOWN, key, down);
+  Post(control, WM_KEYUP, key, down | 0xC0000000);
 }
 // A click, or a double click, and its release at a point of the grid.
 void Click(Driver& d, UINT message, LPARAM at) {
@@ -447,23 +440,16 @@ void ClickBelowTheRows(Driver& d, const Args&) {
 // Characters typed in the grid after a pause, as an input method gives them.
 void Typed(Driver& d, const Args& a) {
   Sleep(1100);
-  wchar_t chars[64] = {};
-  MultiByteToWideChar(CP_ACP, 0, a.at(0).c_str(), -1, chars, 64);
-  for (const wchar_t* c = chars; *c; ++c) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, *c, 1));
+  for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
 // Files dropped onto the selector window, as the shell hands them over.
 void Drop(Driver& d, const Args& paths) {
-  DROPFILES header = {};
-  header.pFiles = sizeof header;
+  const DROPFILES header = {sizeof header, {}, FALSE, FALSE};
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
   for (const std::string& path : paths) block += path + '\0';
   block += '\0';
-  DWORD id = 0;
-  GetWindowThreadProcessId(d.windows.at(0), &id);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
-  void* at = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
-  ASSERT_TRUE(at && WriteProcessMemory(process, at, block.data(), block.size(), nullptr));
-  CloseHandle(process);
+  void* at = VirtualAllocEx(d.Selector(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, block.data(), block.size(), nullptr));
   EXPECT_TRUE(GetWindowLongA(d.windows.at(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
@@ -524,9 +510,11 @@ void SecondStart(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) && SetForegroundWindow(other); }));
   EXPECT_EQ(d.Start("\"D:\\Some Project\\Site A.mbc\""), nullptr) << "a second selector window";
   EXPECT_FALSE(d.Running()) << "the second start still runs";
+  // The first is the latest again, the one in view.
+  std::rotate(d.processes.begin(), d.processes.end() - 1, d.processes.end());
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first && !IsIconic(first); }))
       << "the first Selector is not restored in front";
-  EXPECT_TRUE(d.Running(0));
+  EXPECT_TRUE(d.Running());
   DestroyWindow(other);
 }
 
@@ -553,8 +541,7 @@ void Shows(Driver& d, const Args& a) {
 // One word of the state of a control of the top window, such as "checked" or "hidden".
 void Is(Driver& d, const Args& a) {
   HWND c = d.Item(Number(a.at(0)));
-  const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
-  ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
+  ExpectSoon([&] { return Has(c, a.at(1)); }, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
 // The rows, and the current row, which is the highlighted one and no other.
 void Rows(Driver& d, const Args& a) {
@@ -580,11 +567,9 @@ void Cells(Driver& d, const Args& a) {
 // horizontal scroll bar; the grid's own tooltip without the list-view's info
 // tip beside it.
 void TheGridsLook(Driver& d, const Args&) {
-  LRESULT width[3];
-  for (int column = 0; column < 3; ++column)
-    width[column] = Send(d.Grid(), LVM_GETCOLUMNWIDTH, column);
-  EXPECT_TRUE(width[2] > width[0] && width[0] > width[1] && width[1] > 0)
-      << width[0] << " " << width[1] << " " << width[2];
+  const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
+  EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
+      << width(0) << " " << width(1) << " " << width(2);
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
   EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
 }
@@ -626,8 +611,7 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
     RECT r = {start.left + left * 60 + narrower * 30, start.top + (top || narrower) * 40,
               start.right - right * 60 - narrower * 30, start.bottom - (bottom && !narrower) * 40};
     // The system copies a WM_SIZING rectangle to the other process and back.
-    SendMessageTimeoutA(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r), 0,
-                        kTimeoutMs, nullptr);
+    Send(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r));
     const RECT kept = {start.left + narrower * 30, start.top, start.right - narrower * 30,
                        start.bottom};
     EXPECT_TRUE(EqualRect(&r, &kept)) << "a drag of edge " << edge;
@@ -639,9 +623,8 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   EXPECT_EQ(g.bottom, grid.bottom + 150);
   RECT client = {};
   GetClientRect(w, &client);
-  POINT clientBottom = {0, client.bottom};
-  ClientToScreen(w, &clientBottom);
-  EXPECT_LT(frame.bottom, clientBottom.y) << "the frame ends inside the window";
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_LT(frame.bottom, client.bottom) << "the frame ends inside the window";
   for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
     EXPECT_EQ(RectOf(w, id).right, g.right);
   for (int id : {IDC_DELETE_HISTORY, IDC_SELECT_APPLICATION, IDC_LAST_APPLICATION}) {
@@ -658,18 +641,14 @@ void PressKey(BYTE key) {
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
 // The grid's context menu, opened by a right-click on an item or from the
-// keyboard; the item at `choice` is chosen (-1: Escape closes it).
+// keyboard; the item at `choice` is chosen.
 void Menu(Driver& d, const Args& a) {
   const long item = Number(a.at(0)), choice = Number(a.at(1));
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
   ASSERT_TRUE(WaitUntil([&] {
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof thread;
-    return GetForegroundWindow() == d.windows.at(0) &&
-           GetGUIThreadInfo(GetWindowThreadProcessId(d.Grid(), nullptr), &thread) &&
-           (item >= 0 || thread.hwndFocus == d.Grid());
+    return GetForegroundWindow() == d.windows.at(0) && (item >= 0 || Has(d.Grid(), "focused"));
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
   if (item >= 0) {
@@ -694,14 +673,11 @@ void Menu(Driver& d, const Args& a) {
   // that opened it: a release of F10 left for the window after the menu has
   // gone would put that window in menu mode.
   for (long i = 0; i <= choice; ++i) PressKey(VK_DOWN);
-  PressKey(choice < 0 ? VK_ESCAPE : VK_RETURN);
+  PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 // The clipboard holds the text as ANSI and as Unicode text.
 void Clipboard(Driver&, const Args& a) {
-  const std::string& expected = a.at(0);
-  wchar_t wide[1024] = {};
-  MultiByteToWideChar(CP_ACP, 0, expected.c_str(), -1, wide, 1024);
   std::string ansi;
   std::wstring unicode;
   WaitUntil([&] {
@@ -710,10 +686,10 @@ void Clipboard(Driver&, const Args& a) {
     ansi = text ? static_cast<const char*>(GlobalLock(text)) : "";
     unicode = w ? static_cast<const wchar_t*>(GlobalLock(w)) : L"";
     CloseClipboard();
-    return ansi == expected;
+    return ansi == a.at(0);
   });
-  EXPECT_EQ(ansi, expected);
-  EXPECT_TRUE(unicode == wide) << "the Unicode text differs";
+  EXPECT_EQ(ansi, a[0]);
+  EXPECT_TRUE(unicode == Wide(a[0])) << "the Unicode text differs";
 }
 // An item's text drawn in the grey of a gone project ("grey") or not: the
 // darkest pixel across the middle of its label on the screen.
@@ -741,13 +717,10 @@ void NothingClipped(Driver& d, const Args&) {
                            0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
   HGDIOBJ old = SelectObject(dc, font);
   for (HWND c = GetWindow(d.Top(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    char name[32] = {};
-    GetClassNameA(c, name, sizeof name);
     const std::string text = TextOf(c);
-    if (!IsWindowVisible(c) || text.empty() ||
-        (lstrcmpiA(name, "Button") && lstrcmpiA(name, "Static")))
-      continue;
-    const LONG type = lstrcmpiA(name, "Button") ? -1 : GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK;
+    const bool button = IsClass(c, "Button");
+    if (!IsWindowVisible(c) || text.empty() || !(button || IsClass(c, "Static"))) continue;
+    const LONG type = button ? GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK : -1;
     // Room beside a check box's or radio button's mark, or a button's edges.
     const int room =
         type > BS_DEFPUSHBUTTON && type != BS_GROUPBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
@@ -792,7 +765,7 @@ const std::map<std::string, StepFunction> kSteps = {
 // The journeys of journeys.txt, with their lets put in and their parts taken
 // in; a mistake in the file ends the run before any journey starts.
 std::vector<Journey> LoadJourneys() {
-  std::vector<std::pair<std::string, std::string>> lets;
+  Names lets;
   std::map<std::string, std::vector<Step>> blocks;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
@@ -807,11 +780,7 @@ std::vector<Journey> LoadJourneys() {
   if (GetACP() != 932) fail("the journeys need code page 932");
   for (std::string line; std::getline(file, line);) {
     ++number;
-    for (const auto& [name, value] : lets) {
-      for (size_t at; (at = line.find(name)) != std::string::npos;)
-        line.replace(at, name.size(), value);
-    }
-    std::istringstream words(line);
+    std::istringstream words(Replaced(line, lets));
     std::string word, rest;
     words >> word;
     std::getline(words >> std::ws, rest);
@@ -830,8 +799,7 @@ std::vector<Journey> LoadJourneys() {
     } else {
       Step& step = steps->emplace_back(Step{word, {}, number});
       std::istringstream fields(rest);
-      for (std::string field; std::getline(fields, field, '|');) {
-        field.erase(0, field.find_first_not_of(' '));
+      for (std::string field; std::getline(fields >> std::ws, field, '|');) {
         field.erase(field.find_last_not_of(' ') + 1);
         step.args.push_back(Ansi(field));
       }

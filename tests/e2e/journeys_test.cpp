@@ -39,8 +39,8 @@ constexpr DWORD kTimeoutMs = 10000;
 
 // Polls the condition, keeping the driver's own messages flowing; true as
 // soon as it holds once (a window seen is not looked for again).
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
-  for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
+bool WaitUntil(const std::function<bool()>& condition) {
+  for (const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;; Sleep(20)) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     if (condition()) return true;
@@ -74,8 +74,7 @@ std::string TextOf(HWND window) {
 
 // A control's state, in words each between blanks.
 std::string StateOf(HWND c) {
-  GUITHREADINFO thread = {};
-  thread.cbSize = sizeof thread;
+  GUITHREADINFO thread = {sizeof thread, 0, {}, {}, {}, {}, {}, {}, {}};
   GetGUIThreadInfo(GetWindowThreadProcessId(c, nullptr), &thread);
   return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
          (IsWindowEnabled(c) ? "enabled " : "disabled ") +
@@ -233,13 +232,10 @@ struct Step {
   Args args;
   int line;
 };
-struct Journey {
-  std::string name;
-  std::vector<Step> steps;
-};
-void PrintTo(const Journey& journey, std::ostream* out) { *out << journey.name; }
+// The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
+std::map<std::string, std::vector<Step>> stepsOf;
 
-struct Driver : ::testing::TestWithParam<Journey> {
+struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
   std::string scratch;        // the folder the Selector is started in
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
@@ -256,8 +252,7 @@ struct Driver : ::testing::TestWithParam<Journey> {
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
     scratch = Env("ORVENT_E2E_SCRATCH") + "\\";
-    const std::string program = scratch + GetParam().name + "\\",
-                      settings = orvent::kSettingsFolder,
+    const std::string program = scratch + GetParam() + "\\", settings = orvent::kSettingsFolder,
                       user = std::string(appData) + "\\" + settings + orvent::kSettingsFileName;
     names = {{"{P}", program + "Projects\\"},
              {"{F}", program},
@@ -275,7 +270,6 @@ struct Driver : ::testing::TestWithParam<Journey> {
              {"{kMsgNoManual}", orvent::kMsgNoManual},
              {"{kMsgFolderNotFound}", orvent::kMsgFolderNotFound},
              {"{kProjectFileChooserTitle}", orvent::kProjectFileChooserTitle},
-             {"{kMaxRecentRows}", std::to_string(orvent::kMaxRecentRows)},
              {"{HistoryNotSaved}", orvent::HistoryNotSavedMessage(user)},
              {"{Version}", orvent::VersionLine("", kVersion)}};
     for (int type = 0; type <= 4; ++type)
@@ -321,11 +315,8 @@ struct Driver : ::testing::TestWithParam<Journey> {
     processes.push_back(process);
     HWND window = nullptr;
     WaitUntil([&] {
-      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, ORVENT_WINDOW_CLASS, nullptr));) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(w, &id);
-        if (id == process.dwProcessId) window = w;
-      }
+      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, ORVENT_WINDOW_CLASS, nullptr));)
+        if (GetWindowThreadProcessId(w, nullptr) == process.dwThreadId) window = w;
       return IsWindowVisible(window) || !Running();
     });
     return window;
@@ -594,8 +585,7 @@ void Screenshot(Driver&, const Args& a) {
   if (folder.empty()) return;
   const std::string request = folder + "\\" + a.at(0) + (dpi.empty() ? "" : "_" + dpi) + ".request";
   ASSERT_TRUE(WriteFile(request, ""));
-  EXPECT_TRUE(
-      WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(request) == "(no file)"; }));
 }
 // A drag of any edge or corner stops at the size the window started with; a
 // larger window takes the grid, its frame and the buttons along.
@@ -764,9 +754,8 @@ const std::map<std::string, StepFunction> kSteps = {
 
 // The journeys of journeys.txt, with their lets put in and their parts taken
 // in; a mistake in the file ends the run before any journey starts.
-std::vector<Journey> LoadJourneys() {
+std::vector<std::string> LoadJourneys() {
   Names lets;
-  std::map<std::string, std::vector<Step>> blocks;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
   const std::string text = Source("tests\\e2e\\journeys.txt");
@@ -782,20 +771,19 @@ std::vector<Journey> LoadJourneys() {
     ++number;
     std::istringstream words(Replaced(line, lets));
     std::string word, rest;
-    words >> word;
-    std::getline(words >> std::ws, rest);
+    std::getline(words >> word >> std::ws, rest);
     rest.erase(rest.find_last_not_of(" \r") + 1);
     if (word.empty() || word[0] == '#') continue;
     if (word == "let") {
       const size_t is = rest.find(" = ");
       lets.emplace_back("{" + rest.substr(0, is) + "}", rest.substr(is + 3));
     } else if (word == "journey" || word == "part") {
-      steps = &blocks[rest];
+      steps = &stepsOf[rest];
       if (word == "journey") journeys.push_back(rest);
-    } else if (steps == nullptr || (word == "Part" ? !blocks.count(rest) : !kSteps.count(word))) {
+    } else if (steps == nullptr || (word == "Part" ? !stepsOf.count(rest) : !kSteps.count(word))) {
       fail("no such step here: " + line);
     } else if (word == "Part") {
-      steps->insert(steps->end(), blocks[rest].begin(), blocks[rest].end());
+      steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
     } else {
       Step& step = steps->emplace_back(Step{word, {}, number});
       std::istringstream fields(rest);
@@ -806,15 +794,13 @@ std::vector<Journey> LoadJourneys() {
     }
   }
   if (journeys.empty()) fail("no journeys");
-  std::vector<Journey> loaded;
-  for (const std::string& name : journeys) loaded.push_back({name, blocks[name]});
-  return loaded;
+  return journeys;
 }
 
 using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
-  for (const Step& step : GetParam().steps) {
+  for (const Step& step : stepsOf.at(GetParam())) {
     SCOPED_TRACE("journeys.txt:" + std::to_string(step.line) + ": " + step.name);
     Args args;
     for (const std::string& arg : step.args) args.push_back(Expand(arg));
@@ -824,7 +810,7 @@ TEST_P(Journeys, Run) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Selector, Journeys, ::testing::ValuesIn(LoadJourneys()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace e2e

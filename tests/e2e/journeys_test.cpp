@@ -143,11 +143,9 @@ std::string HistoryBytes(const Args& fields) {
   std::string text =
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
   for (size_t i = 0; i + 5 <= fields.size(); i += 5) {
-    char line[2048];
-    snprintf(line, sizeof line, "Recent%03d = \"%s\", \"%s\", %s, \"%s\", \"%s\",\r\n",
-             static_cast<int>(i / 5 + 1), fields[i].c_str(), fields[i + 1].c_str(),
-             fields[i + 2].c_str(), fields[i + 3].c_str(), fields[i + 4].c_str());
-    text += line;
+    const auto quoted = [&](size_t field) { return "\"" + fields[i + field] + "\""; };
+    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = " + quoted(0) + ", " +
+            quoted(1) + ", " + fields[i + 2] + ", " + quoted(3) + ", " + quoted(4) + ",\r\n";
   }
   return text + "/\r\n";
 }
@@ -237,7 +235,6 @@ std::map<std::string, std::vector<Step>> stepsOf;
 
 struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
-  std::string scratch;        // the folder the Selector is started in
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
   Names names, saved;
   std::vector<PROCESS_INFORMATION> processes;
@@ -251,8 +248,8 @@ struct Driver : ::testing::TestWithParam<std::string> {
     char appData[MAX_PATH] = {}, common[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
-    scratch = Env("ORVENT_E2E_SCRATCH") + "\\";
-    const std::string program = scratch + GetParam() + "\\", settings = orvent::kSettingsFolder,
+    const std::string program = Env("ORVENT_E2E_SCRATCH") + "\\" + GetParam() + "\\",
+                      settings = orvent::kSettingsFolder,
                       user = std::string(appData) + "\\" + settings + orvent::kSettingsFileName;
     names = {{"{P}", program + "Projects\\"},
              {"{F}", program},
@@ -309,8 +306,9 @@ struct Driver : ::testing::TestWithParam<std::string> {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
+    // Started in a folder of its own, not the program's.
     EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               scratch.c_str(), &startup, &process));
+                               Env("ORVENT_E2E_SCRATCH").c_str(), &startup, &process));
     CloseHandle(process.hThread);
     processes.push_back(process);
     HWND window = nullptr;
@@ -329,17 +327,16 @@ struct Driver : ::testing::TestWithParam<std::string> {
   // A grid message whose record, and text after it, go to the Selector's memory and back.
   template <typename Record>
   LRESULT Remote(UINT message, WPARAM wParam, Record* record, std::string* text = nullptr) const {
-    HANDLE process = Selector();
     char* at =
-        static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+        static_cast<char*>(VirtualAllocEx(Selector(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     char got[2048] = {};
     if (text != nullptr) reinterpret_cast<LVITEMA*>(record)->pszText = at + sizeof got;
-    WriteProcessMemory(process, at, record, sizeof *record, nullptr);
+    WriteProcessMemory(Selector(), at, record, sizeof *record, nullptr);
     const LRESULT result = Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
-    ReadProcessMemory(process, at, record, sizeof *record, nullptr);
-    ReadProcessMemory(process, at + sizeof got, got, sizeof got - 1, nullptr);
+    ReadProcessMemory(Selector(), at, record, sizeof *record, nullptr);
+    ReadProcessMemory(Selector(), at + sizeof got, got, sizeof got - 1, nullptr);
     if (text != nullptr) *text = got;
-    VirtualFreeEx(process, at, 0, MEM_RELEASE);
+    VirtualFreeEx(Selector(), at, 0, MEM_RELEASE);
     return result;
   }
 
@@ -596,14 +593,13 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
     const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
     const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
     const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT, bottom = edge >= WMSZ_BOTTOM;
-    // The last drag, by the top, is narrower as well, which only the top is to keep.
-    const bool narrower = edge > WMSZ_BOTTOMRIGHT;
-    RECT r = {start.left + left * 60 + narrower * 30, start.top + (top || narrower) * 40,
-              start.right - right * 60 - narrower * 30, start.bottom - (bottom && !narrower) * 40};
+    // The last drag, by the top, is narrower by 30 a side as well, which only the top is to keep.
+    const LONG narrower = edge > WMSZ_BOTTOMRIGHT ? 30 : 0;
+    RECT r = {start.left + left * 60 + narrower, start.top + (top || narrower) * 40,
+              start.right - right * 60 - narrower, start.bottom - (bottom && !narrower) * 40};
     // The system copies a WM_SIZING rectangle to the other process and back.
     Send(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r));
-    const RECT kept = {start.left + narrower * 30, start.top, start.right - narrower * 30,
-                       start.bottom};
+    const RECT kept = {start.left + narrower, start.top, start.right - narrower, start.bottom};
     EXPECT_TRUE(EqualRect(&r, &kept)) << "a drag of edge " << edge;
   }
   ASSERT_TRUE(SetWindowPos(w, nullptr, 0, 0, start.right - start.left + 200,
@@ -668,18 +664,16 @@ void Menu(Driver& d, const Args& a) {
 }
 // The clipboard holds the text as ANSI and as Unicode text.
 void Clipboard(Driver&, const Args& a) {
-  std::string ansi;
-  std::wstring unicode;
-  WaitUntil([&] {
-    if (!OpenClipboard(nullptr)) return false;
-    HANDLE text = GetClipboardData(CF_TEXT), w = GetClipboardData(CF_UNICODETEXT);
-    ansi = text ? static_cast<const char*>(GlobalLock(text)) : "";
-    unicode = w ? static_cast<const wchar_t*>(GlobalLock(w)) : L"";
+  const auto texts = [] {
+    std::pair<std::string, std::wstring> both;
+    if (!OpenClipboard(nullptr)) return both;
+    HANDLE ansi = GetClipboardData(CF_TEXT), unicode = GetClipboardData(CF_UNICODETEXT);
+    both.first = ansi ? static_cast<const char*>(GlobalLock(ansi)) : "";
+    both.second = unicode ? static_cast<const wchar_t*>(GlobalLock(unicode)) : L"";
     CloseClipboard();
-    return ansi == a.at(0);
-  });
-  EXPECT_EQ(ansi, a[0]);
-  EXPECT_TRUE(unicode == Wide(a[0])) << "the Unicode text differs";
+    return both;
+  };
+  ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
 }
 // An item's text drawn in the grey of a gone project ("grey") or not: the
 // darkest pixel across the middle of its label on the screen.

@@ -72,18 +72,18 @@ std::string TextOf(HWND window) {
   return std::string(text, Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
 }
 
-// A control's state, in words each between blanks.
-std::string StateOf(HWND c) {
+// The window with the focus in the thread of the given one.
+HWND FocusOf(HWND window) {
   GUITHREADINFO thread = {sizeof thread, 0, {}, {}, {}, {}, {}, {}, {}};
-  GetGUIThreadInfo(GetWindowThreadProcessId(c, nullptr), &thread);
-  return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
-         (IsWindowEnabled(c) ? "enabled " : "disabled ") +
-         (IsWindowVisible(c) ? "visible " : "hidden ") + (thread.hwndFocus == c ? "focused " : "");
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  return thread.hwndFocus;
 }
 
-// Whether a word of the control's state, such as "checked" or "focused", holds.
-bool Has(HWND c, const std::string& word) {
-  return StateOf(c).find(" " + word + " ") != std::string::npos;
+// A control's state, in words each between blanks.
+std::string StateOf(HWND c) {
+  return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
+         (IsWindowEnabled(c) ? "enabled " : "disabled ") +
+         (IsWindowVisible(c) ? "visible " : "hidden ") + (FocusOf(c) == c ? "focused " : "");
 }
 
 std::string ReadFile(const std::string& path) {
@@ -529,7 +529,8 @@ void Shows(Driver& d, const Args& a) {
 // One word of the state of a control of the top window, such as "checked" or "hidden".
 void Is(Driver& d, const Args& a) {
   HWND c = d.Item(Number(a.at(0)));
-  ExpectSoon([&] { return Has(c, a.at(1)); }, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
+  const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
+  ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
 // The rows, and the current row, which is the highlighted one and no other.
 void Rows(Driver& d, const Args& a) {
@@ -634,7 +635,7 @@ void Menu(Driver& d, const Args& a) {
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
   ASSERT_TRUE(WaitUntil([&] {
-    return GetForegroundWindow() == d.windows.at(0) && (item >= 0 || Has(d.Grid(), "focused"));
+    return GetForegroundWindow() == d.windows.at(0) && (item >= 0 || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
   if (item >= 0) {

@@ -69,7 +69,8 @@ void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 std::string TextOf(HWND window) {
   char text[4096] = {};
-  return std::string(text, Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+  const LRESULT length = Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return length < 0 ? "(no answer)" : text;
 }
 
 // The window with the focus in the thread of the given one.

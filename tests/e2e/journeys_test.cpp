@@ -169,18 +169,13 @@ std::string Env(const char* name) {
   return value;
 }
 
-// A file of the sources, whose folder ORVENT_E2E_SOURCE names.
-std::string Source(const std::string& path) {
-  return ReadFile(Env("ORVENT_E2E_SOURCE") + "\\" + path);
-}
-
 // A number, or a name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
   static const std::map<std::string, long> numbers = [] {
     std::map<std::string, long> known = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
                                          {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
                                          {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
-    std::istringstream header(Source("res\\resource.h"));
+    std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
     for (std::string define, name, value; header >> define;) {
       if (define == "#define" && header >> name >> value)
         known[name] = std::strtol(value.c_str(), nullptr, 0);
@@ -515,9 +510,8 @@ void Centred(Driver& d, const Args&) {
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT r = RectOf(d.Top()), area = monitor.rcWork;
   const RECT over = d.windows.size() > 1 ? RectOf(d.windows[d.windows.size() - 2]) : area;
-  const LONG width = r.right - r.left, height = r.bottom - r.top;
-  const LONG left = (over.left + over.right) / 2 - width / 2,
-             top = (over.top + over.bottom) / 2 - height / 2;
+  const LONG width = r.right - r.left, left = (over.left + over.right) / 2 - width / 2;
+  const LONG height = r.bottom - r.top, top = (over.top + over.bottom) / 2 - height / 2;
   EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
@@ -754,7 +748,7 @@ std::vector<std::string> LoadJourneys() {
   Names lets;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
-  const std::string text = Source("tests\\e2e\\journeys.txt");
+  const std::string text = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt");
   std::istringstream file(text);
   int number = 0;
   const auto fail = [&](const std::string& why) {

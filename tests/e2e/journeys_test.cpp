@@ -39,8 +39,8 @@ constexpr DWORD kTimeoutMs = 10000;
 
 // Polls the condition, keeping the driver's own messages flowing; true as
 // soon as it holds once (a window seen is not looked for again).
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
-  for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
+bool WaitUntil(const std::function<bool()>& condition) {
+  for (const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;; Sleep(20)) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     if (condition()) return true;
@@ -69,17 +69,22 @@ void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 std::string TextOf(HWND window) {
   char text[4096] = {};
-  return std::string(text, Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+  const LRESULT length = Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return length < 0 ? "(no answer)" : text;
+}
+
+// The window with the focus in the thread of the given one.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO thread = {sizeof thread, 0, {}, {}, {}, {}, {}, {}, {}};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  return thread.hwndFocus;
 }
 
 // A control's state, in words each between blanks.
 std::string StateOf(HWND c) {
-  GUITHREADINFO thread = {};
-  thread.cbSize = sizeof thread;
-  GetGUIThreadInfo(GetWindowThreadProcessId(c, nullptr), &thread);
   return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
          (IsWindowEnabled(c) ? "enabled " : "disabled ") +
-         (IsWindowVisible(c) ? "visible " : "hidden ") + (thread.hwndFocus == c ? "focused " : "");
+         (IsWindowVisible(c) ? "visible " : "hidden ") + (FocusOf(c) == c ? "focused " : "");
 }
 
 std::string ReadFile(const std::string& path) {
@@ -96,11 +101,15 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
   return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
+bool IsClass(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
 HWND Descendant(HWND root, const char* className, int id) {
   for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char name[64] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, className) == 0 && (id == 0 || GetDlgCtrlID(child) == id)) return child;
+    if (IsClass(child, className) && (id == 0 || GetDlgCtrlID(child) == id)) return child;
     if (HWND inner = Descendant(child, className, id)) return inner;
   }
   return nullptr;
@@ -113,6 +122,16 @@ RECT RectOf(HWND window, int id = 0) {
 }
 
 using Args = std::vector<std::string>;
+using Names = std::vector<std::pair<std::string, std::string>>;
+
+// The text with each name in it replaced by what the name stands for.
+std::string Replaced(std::string text, const Names& names) {
+  for (const auto& [name, value] : names) {
+    for (size_t at; (at = text.find(name)) != std::string::npos;)
+      text.replace(at, name.size(), value);
+  }
+  return text;
+}
 
 // An argument, or what stands when it is left out.
 std::string Arg(const Args& args, size_t i, const std::string& otherwise = "") {
@@ -125,11 +144,9 @@ std::string HistoryBytes(const Args& fields) {
   std::string text =
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
   for (size_t i = 0; i + 5 <= fields.size(); i += 5) {
-    char line[2048];
-    snprintf(line, sizeof line, "Recent%03d = \"%s\", \"%s\", %s, \"%s\", \"%s\",\r\n",
-             static_cast<int>(i / 5 + 1), fields[i].c_str(), fields[i + 1].c_str(),
-             fields[i + 2].c_str(), fields[i + 3].c_str(), fields[i + 4].c_str());
-    text += line;
+    const auto quoted = [&](size_t field) { return "\"" + fields[i + field] + "\""; };
+    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = " + quoted(0) + ", " +
+            quoted(1) + ", " + fields[i + 2] + ", " + quoted(3) + ", " + quoted(4) + ",\r\n";
   }
   return text + "/\r\n";
 }
@@ -152,18 +169,13 @@ std::string Env(const char* name) {
   return value;
 }
 
-// A file of the sources, whose folder ORVENT_E2E_SOURCE names.
-std::string Source(const std::string& path) {
-  return ReadFile(Env("ORVENT_E2E_SOURCE") + "\\" + path);
-}
-
 // A number, or a name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
   static const std::map<std::string, long> numbers = [] {
     std::map<std::string, long> known = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
                                          {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
                                          {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
-    std::istringstream header(Source("res\\resource.h"));
+    std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
     for (std::string define, name, value; header >> define;) {
       if (define == "#define" && header >> name >> value)
         known[name] = std::strtol(value.c_str(), nullptr, 0);
@@ -174,50 +186,39 @@ long Number(const std::string& word) {
   return known != numbers.end() ? known->second : std::stol(word);
 }
 
-// UTF-8 text in the ANSI code page, with ^XX standing for the byte XX.
+std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
+  wchar_t wide[4096] = {};
+  MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide, 4096);
+  return wide;
+}
+
+// UTF-8 text in the ANSI code page, with ^XX standing for the character XX
+// (^0A: a line feed).
 std::string Ansi(const std::string& utf8) {
-  std::string ansi;
-  for (size_t at = 0; at < utf8.size(); at += 3) {
-    const size_t hat = std::min(utf8.find('^', at), utf8.size());
-    wchar_t wide[4096];
-    char bytes[8192];
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, &utf8[at], static_cast<int>(hat - at), wide, 4096);
-    ansi.append(
-        bytes, WideCharToMultiByte(CP_ACP, 0, wide, length, bytes, sizeof bytes, nullptr, nullptr));
-    if (hat < utf8.size())
-      ansi += static_cast<char>(std::stoi(utf8.substr(hat + 1, 2), nullptr, 16));
-    at = hat;
-  }
+  std::wstring text = Wide(utf8, CP_UTF8);
+  for (size_t at = 0; (at = text.find(L'^', at)) != std::wstring::npos; ++at)
+    text.replace(at, 3, 1, static_cast<wchar_t>(std::stoi(text.substr(at + 1, 2), nullptr, 16)));
+  char ansi[8192] = {};
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
   return ansi;
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
 // A window of the class, owned by the owner (any, for null), with the title
 // (any, for ""), visible unless asked otherwise. EnumWindows, unlike a walk
 // of the z-order, misses no window while another comes to the front.
-struct Search {
-  HWND owner;
-  const char* className;
-  const std::string* title;
-  bool visible;
-  HWND found;
-};
-BOOL CALLBACK Matches(HWND w, LPARAM p) {
-  Search& s = *reinterpret_cast<Search*>(p);
-  char name[16] = {};
-  GetClassNameA(w, name, sizeof name);
-  if ((s.owner == nullptr || GetWindow(w, GW_OWNER) == s.owner) &&
-      (!s.visible || IsWindowVisible(w)) && !lstrcmpA(name, s.className) &&
-      (s.title->empty() || TextOf(w) == *s.title)) {
-    s.found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 HWND FindOf(HWND owner, const char* className, const std::string& title = "", bool visible = true) {
-  Search search = {owner, className, &title, visible, nullptr};
-  EnumWindows(Matches, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> all;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND w : all) {
+    if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
+        IsClass(w, className) && (title.empty() || TextOf(w) == title))
+      return w;
+  }
+  return nullptr;
 }
 
 struct Step {
@@ -225,17 +226,13 @@ struct Step {
   Args args;
   int line;
 };
-struct Journey {
-  std::string name;
-  std::vector<Step> steps;
-};
-void PrintTo(const Journey& journey, std::ostream* out) { *out << journey.name; }
+// The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
+std::map<std::string, std::vector<Step>> stepsOf;
 
-struct Driver : ::testing::TestWithParam<Journey> {
+struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
-  std::string scratch;        // the folder the Selector is started in
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
-  std::vector<std::pair<std::string, std::string>> names, saved;
+  Names names, saved;
   std::vector<PROCESS_INFORMATION> processes;
 
   HWND Top() const { return windows.back(); }
@@ -247,8 +244,7 @@ struct Driver : ::testing::TestWithParam<Journey> {
     char appData[MAX_PATH] = {}, common[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
-    scratch = Env("ORVENT_E2E_SCRATCH") + "\\";
-    const std::string program = scratch + GetParam().name + "\\",
+    const std::string program = Env("ORVENT_E2E_SCRATCH") + "\\" + GetParam() + "\\",
                       settings = orvent::kSettingsFolder,
                       user = std::string(appData) + "\\" + settings + orvent::kSettingsFileName;
     names = {{"{P}", program + "Projects\\"},
@@ -267,7 +263,6 @@ struct Driver : ::testing::TestWithParam<Journey> {
              {"{kMsgNoManual}", orvent::kMsgNoManual},
              {"{kMsgFolderNotFound}", orvent::kMsgFolderNotFound},
              {"{kProjectFileChooserTitle}", orvent::kProjectFileChooserTitle},
-             {"{kMaxRecentRows}", std::to_string(orvent::kMaxRecentRows)},
              {"{HistoryNotSaved}", orvent::HistoryNotSavedMessage(user)},
              {"{Version}", orvent::VersionLine("", kVersion)}};
     for (int type = 0; type <= 4; ++type)
@@ -276,9 +271,8 @@ struct Driver : ::testing::TestWithParam<Journey> {
     ASSERT_TRUE(CopyFileA(selector.c_str(), (program + "ORVENTLancher.exe").c_str(), TRUE))
         << selector;
     for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
-                            "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"}) {
+                            "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"})
       ASSERT_TRUE(CopyFileA(member.c_str(), (program + exe).c_str(), TRUE)) << member;
-    }
     ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
     for (const std::string& path : {Expand("{U}"), Expand("{C}")}) {
       saved.emplace_back(path, ReadFile(path));
@@ -300,13 +294,7 @@ struct Driver : ::testing::TestWithParam<Journey> {
     }
   }
 
-  std::string Expand(std::string text) const {
-    for (const auto& [name, value] : names) {
-      for (size_t at; (at = text.find(name)) != std::string::npos;)
-        text.replace(at, name.size(), value);
-    }
-    return text;
-  }
+  std::string Expand(const std::string& text) const { return Replaced(text, names); }
 
   // The window of the Selector started, once it shows; null if it ends first.
   HWND Start(const std::string& arguments) {
@@ -314,45 +302,37 @@ struct Driver : ::testing::TestWithParam<Journey> {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
+    // Started in a folder of its own, not the program's.
     EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               scratch.c_str(), &startup, &process));
+                               Env("ORVENT_E2E_SCRATCH").c_str(), &startup, &process));
     CloseHandle(process.hThread);
     processes.push_back(process);
     HWND window = nullptr;
     WaitUntil([&] {
-      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, ORVENT_WINDOW_CLASS, nullptr));) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(w, &id);
-        if (id == process.dwProcessId) window = w;
-      }
+      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, ORVENT_WINDOW_CLASS, nullptr));)
+        if (GetWindowThreadProcessId(w, nullptr) == process.dwThreadId) window = w;
       return IsWindowVisible(window) || !Running();
     });
     return window;
   }
 
-  // Of the Selectors started, counted from 0; -1 is the latest.
-  bool Running(int which = -1) const {
-    const PROCESS_INFORMATION& p = processes.at(which < 0 ? processes.size() - 1 : which);
-    return WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT;
-  }
+  // The Selector in view, the latest started (a second start ends at once).
+  HANDLE Selector() const { return processes.back().hProcess; }
+  bool Running() const { return WaitForSingleObject(Selector(), 0) == WAIT_TIMEOUT; }
 
   // A grid message whose record, and text after it, go to the Selector's memory and back.
   template <typename Record>
   LRESULT Remote(UINT message, WPARAM wParam, Record* record, std::string* text = nullptr) const {
-    DWORD id = 0;
-    GetWindowThreadProcessId(Grid(), &id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, id);
     char* at =
-        static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+        static_cast<char*>(VirtualAllocEx(Selector(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     char got[2048] = {};
     if (text != nullptr) reinterpret_cast<LVITEMA*>(record)->pszText = at + sizeof got;
-    WriteProcessMemory(process, at, record, sizeof *record, nullptr);
+    WriteProcessMemory(Selector(), at, record, sizeof *record, nullptr);
     const LRESULT result = Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
-    ReadProcessMemory(process, at, record, sizeof *record, nullptr);
-    ReadProcessMemory(process, at + sizeof got, got, sizeof got - 1, nullptr);
+    ReadProcessMemory(Selector(), at, record, sizeof *record, nullptr);
+    ReadProcessMemory(Selector(), at + sizeof got, got, sizeof got - 1, nullptr);
     if (text != nullptr) *text = got;
-    VirtualFreeEx(process, at, 0, MEM_RELEASE);
-    CloseHandle(process);
+    VirtualFreeEx(Selector(), at, 0, MEM_RELEASE);
     return result;
   }
 
@@ -413,16 +393,13 @@ void Type(Driver& d, const Args& a) {
   const LPARAM text = reinterpret_cast<LPARAM>(a.at(1).c_str());
   ASSERT_EQ(Send(d.Item(Number(a.at(0))), WM_SETTEXT, 0, text), TRUE);
 }
-// Pressed, as many times as asked, in a control of the top window: the grid,
-// unless another is named.
+// Pressed in a control of the top window: the grid, unless another is named.
 void Key(Driver& d, const Args& a) {
   const UINT key = Number(a.at(0));
-  HWND control = d.Item(Number(Arg(a, 2, std::to_string(IDC_RECENT_GRID))));
+  HWND control = d.Item(Number(Arg(a, 1, "IDC_RECENT_GRID")));
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-  for (long i = Number(Arg(a, 1, "1")); i > 0; --i) {
-    Post(control, WM_KEYDOWN, key, down);
-    Post(control, WM_KEYUP, key, down | 0xC0000000);
-  }
+  Post(control, WM_KEYDOWN, key, down);
+  Post(control, WM_KEYUP, key, down | 0xC0000000);
 }
 // A click, or a double click, and its release at a point of the grid.
 void Click(Driver& d, UINT message, LPARAM at) {
@@ -447,23 +424,16 @@ void ClickBelowTheRows(Driver& d, const Args&) {
 // Characters typed in the grid after a pause, as an input method gives them.
 void Typed(Driver& d, const Args& a) {
   Sleep(1100);
-  wchar_t chars[64] = {};
-  MultiByteToWideChar(CP_ACP, 0, a.at(0).c_str(), -1, chars, 64);
-  for (const wchar_t* c = chars; *c; ++c) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, *c, 1));
+  for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
 // Files dropped onto the selector window, as the shell hands them over.
 void Drop(Driver& d, const Args& paths) {
-  DROPFILES header = {};
-  header.pFiles = sizeof header;
+  const DROPFILES header = {sizeof header, {}, FALSE, FALSE};
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
   for (const std::string& path : paths) block += path + '\0';
   block += '\0';
-  DWORD id = 0;
-  GetWindowThreadProcessId(d.windows.at(0), &id);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, id);
-  void* at = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
-  ASSERT_TRUE(at && WriteProcessMemory(process, at, block.data(), block.size(), nullptr));
-  CloseHandle(process);
+  void* at = VirtualAllocEx(d.Selector(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, block.data(), block.size(), nullptr));
   EXPECT_TRUE(GetWindowLongA(d.windows.at(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
@@ -524,9 +494,11 @@ void SecondStart(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) && SetForegroundWindow(other); }));
   EXPECT_EQ(d.Start("\"D:\\Some Project\\Site A.mbc\""), nullptr) << "a second selector window";
   EXPECT_FALSE(d.Running()) << "the second start still runs";
+  // The first is the latest again, the one in view.
+  std::rotate(d.processes.begin(), d.processes.end() - 1, d.processes.end());
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first && !IsIconic(first); }))
       << "the first Selector is not restored in front";
-  EXPECT_TRUE(d.Running(0));
+  EXPECT_TRUE(d.Running());
   DestroyWindow(other);
 }
 
@@ -538,9 +510,8 @@ void Centred(Driver& d, const Args&) {
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT r = RectOf(d.Top()), area = monitor.rcWork;
   const RECT over = d.windows.size() > 1 ? RectOf(d.windows[d.windows.size() - 2]) : area;
-  const LONG width = r.right - r.left, height = r.bottom - r.top;
-  const LONG left = (over.left + over.right) / 2 - width / 2,
-             top = (over.top + over.bottom) / 2 - height / 2;
+  const LONG width = r.right - r.left, left = (over.left + over.right) / 2 - width / 2;
+  const LONG height = r.bottom - r.top, top = (over.top + over.bottom) / 2 - height / 2;
   EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
@@ -580,11 +551,9 @@ void Cells(Driver& d, const Args& a) {
 // horizontal scroll bar; the grid's own tooltip without the list-view's info
 // tip beside it.
 void TheGridsLook(Driver& d, const Args&) {
-  LRESULT width[3];
-  for (int column = 0; column < 3; ++column)
-    width[column] = Send(d.Grid(), LVM_GETCOLUMNWIDTH, column);
-  EXPECT_TRUE(width[2] > width[0] && width[0] > width[1] && width[1] > 0)
-      << width[0] << " " << width[1] << " " << width[2];
+  const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
+  EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
+      << width(0) << " " << width(1) << " " << width(2);
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
   EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
 }
@@ -609,8 +578,7 @@ void Screenshot(Driver&, const Args& a) {
   if (folder.empty()) return;
   const std::string request = folder + "\\" + a.at(0) + (dpi.empty() ? "" : "_" + dpi) + ".request";
   ASSERT_TRUE(WriteFile(request, ""));
-  EXPECT_TRUE(
-      WaitUntil([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(request) == "(no file)"; }));
 }
 // A drag of any edge or corner stops at the size the window started with; a
 // larger window takes the grid, its frame and the buttons along.
@@ -621,15 +589,13 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
     const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
     const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
     const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT, bottom = edge >= WMSZ_BOTTOM;
-    // The last drag, by the top, is narrower as well, which only the top is to keep.
-    const bool narrower = edge > WMSZ_BOTTOMRIGHT;
-    RECT r = {start.left + left * 60 + narrower * 30, start.top + (top || narrower) * 40,
-              start.right - right * 60 - narrower * 30, start.bottom - (bottom && !narrower) * 40};
+    // The last drag, by the top, is narrower by 30 a side as well, which only the top is to keep.
+    const LONG narrower = edge > WMSZ_BOTTOMRIGHT ? 30 : 0;
+    RECT r = {start.left + left * 60 + narrower, start.top + (top || narrower) * 40,
+              start.right - right * 60 - narrower, start.bottom - (bottom && !narrower) * 40};
     // The system copies a WM_SIZING rectangle to the other process and back.
-    SendMessageTimeoutA(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r), 0,
-                        kTimeoutMs, nullptr);
-    const RECT kept = {start.left + narrower * 30, start.top, start.right - narrower * 30,
-                       start.bottom};
+    Send(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r));
+    const RECT kept = {start.left + narrower, start.top, start.right - narrower, start.bottom};
     EXPECT_TRUE(EqualRect(&r, &kept)) << "a drag of edge " << edge;
   }
   ASSERT_TRUE(SetWindowPos(w, nullptr, 0, 0, start.right - start.left + 200,
@@ -639,9 +605,8 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   EXPECT_EQ(g.bottom, grid.bottom + 150);
   RECT client = {};
   GetClientRect(w, &client);
-  POINT clientBottom = {0, client.bottom};
-  ClientToScreen(w, &clientBottom);
-  EXPECT_LT(frame.bottom, clientBottom.y) << "the frame ends inside the window";
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_LT(frame.bottom, client.bottom) << "the frame ends inside the window";
   for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
     EXPECT_EQ(RectOf(w, id).right, g.right);
   for (int id : {IDC_DELETE_HISTORY, IDC_SELECT_APPLICATION, IDC_LAST_APPLICATION}) {
@@ -658,18 +623,14 @@ void PressKey(BYTE key) {
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
 // The grid's context menu, opened by a right-click on an item or from the
-// keyboard; the item at `choice` is chosen (-1: Escape closes it).
+// keyboard; the item at `choice` is chosen.
 void Menu(Driver& d, const Args& a) {
   const long item = Number(a.at(0)), choice = Number(a.at(1));
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
   ASSERT_TRUE(WaitUntil([&] {
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof thread;
-    return GetForegroundWindow() == d.windows.at(0) &&
-           GetGUIThreadInfo(GetWindowThreadProcessId(d.Grid(), nullptr), &thread) &&
-           (item >= 0 || thread.hwndFocus == d.Grid());
+    return GetForegroundWindow() == d.windows.at(0) && (item >= 0 || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
   if (item >= 0) {
@@ -694,26 +655,21 @@ void Menu(Driver& d, const Args& a) {
   // that opened it: a release of F10 left for the window after the menu has
   // gone would put that window in menu mode.
   for (long i = 0; i <= choice; ++i) PressKey(VK_DOWN);
-  PressKey(choice < 0 ? VK_ESCAPE : VK_RETURN);
+  PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 // The clipboard holds the text as ANSI and as Unicode text.
 void Clipboard(Driver&, const Args& a) {
-  const std::string& expected = a.at(0);
-  wchar_t wide[1024] = {};
-  MultiByteToWideChar(CP_ACP, 0, expected.c_str(), -1, wide, 1024);
-  std::string ansi;
-  std::wstring unicode;
-  WaitUntil([&] {
-    if (!OpenClipboard(nullptr)) return false;
-    HANDLE text = GetClipboardData(CF_TEXT), w = GetClipboardData(CF_UNICODETEXT);
-    ansi = text ? static_cast<const char*>(GlobalLock(text)) : "";
-    unicode = w ? static_cast<const wchar_t*>(GlobalLock(w)) : L"";
+  const auto texts = [] {
+    std::pair<std::string, std::wstring> both;
+    if (!OpenClipboard(nullptr)) return both;
+    HANDLE ansi = GetClipboardData(CF_TEXT), unicode = GetClipboardData(CF_UNICODETEXT);
+    both.first = ansi ? static_cast<const char*>(GlobalLock(ansi)) : "";
+    both.second = unicode ? static_cast<const wchar_t*>(GlobalLock(unicode)) : L"";
     CloseClipboard();
-    return ansi == expected;
-  });
-  EXPECT_EQ(ansi, expected);
-  EXPECT_TRUE(unicode == wide) << "the Unicode text differs";
+    return both;
+  };
+  ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
 }
 // An item's text drawn in the grey of a gone project ("grey") or not: the
 // darkest pixel across the middle of its label on the screen.
@@ -741,13 +697,10 @@ void NothingClipped(Driver& d, const Args&) {
                            0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
   HGDIOBJ old = SelectObject(dc, font);
   for (HWND c = GetWindow(d.Top(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    char name[32] = {};
-    GetClassNameA(c, name, sizeof name);
     const std::string text = TextOf(c);
-    if (!IsWindowVisible(c) || text.empty() ||
-        (lstrcmpiA(name, "Button") && lstrcmpiA(name, "Static")))
-      continue;
-    const LONG type = lstrcmpiA(name, "Button") ? -1 : GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK;
+    const bool button = IsClass(c, "Button");
+    if (!IsWindowVisible(c) || text.empty() || !(button || IsClass(c, "Static"))) continue;
+    const LONG type = button ? GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK : -1;
     // Room beside a check box's or radio button's mark, or a button's edges.
     const int room =
         type > BS_DEFPUSHBUTTON && type != BS_GROUPBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
@@ -791,12 +744,11 @@ const std::map<std::string, StepFunction> kSteps = {
 
 // The journeys of journeys.txt, with their lets put in and their parts taken
 // in; a mistake in the file ends the run before any journey starts.
-std::vector<Journey> LoadJourneys() {
-  std::vector<std::pair<std::string, std::string>> lets;
-  std::map<std::string, std::vector<Step>> blocks;
+std::vector<std::string> LoadJourneys() {
+  Names lets;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
-  const std::string text = Source("tests\\e2e\\journeys.txt");
+  const std::string text = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt");
   std::istringstream file(text);
   int number = 0;
   const auto fail = [&](const std::string& why) {
@@ -807,46 +759,38 @@ std::vector<Journey> LoadJourneys() {
   if (GetACP() != 932) fail("the journeys need code page 932");
   for (std::string line; std::getline(file, line);) {
     ++number;
-    for (const auto& [name, value] : lets) {
-      for (size_t at; (at = line.find(name)) != std::string::npos;)
-        line.replace(at, name.size(), value);
-    }
-    std::istringstream words(line);
+    std::istringstream words(Replaced(line, lets));
     std::string word, rest;
-    words >> word;
-    std::getline(words >> std::ws, rest);
+    std::getline(words >> word >> std::ws, rest);
     rest.erase(rest.find_last_not_of(" \r") + 1);
     if (word.empty() || word[0] == '#') continue;
     if (word == "let") {
       const size_t is = rest.find(" = ");
       lets.emplace_back("{" + rest.substr(0, is) + "}", rest.substr(is + 3));
     } else if (word == "journey" || word == "part") {
-      steps = &blocks[rest];
+      steps = &stepsOf[rest];
       if (word == "journey") journeys.push_back(rest);
-    } else if (steps == nullptr || (word == "Part" ? !blocks.count(rest) : !kSteps.count(word))) {
+    } else if (steps == nullptr || (word == "Part" ? !stepsOf.count(rest) : !kSteps.count(word))) {
       fail("no such step here: " + line);
     } else if (word == "Part") {
-      steps->insert(steps->end(), blocks[rest].begin(), blocks[rest].end());
+      steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
     } else {
       Step& step = steps->emplace_back(Step{word, {}, number});
       std::istringstream fields(rest);
-      for (std::string field; std::getline(fields, field, '|');) {
-        field.erase(0, field.find_first_not_of(' '));
+      for (std::string field; std::getline(fields >> std::ws, field, '|');) {
         field.erase(field.find_last_not_of(' ') + 1);
         step.args.push_back(Ansi(field));
       }
     }
   }
   if (journeys.empty()) fail("no journeys");
-  std::vector<Journey> loaded;
-  for (const std::string& name : journeys) loaded.push_back({name, blocks[name]});
-  return loaded;
+  return journeys;
 }
 
 using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
-  for (const Step& step : GetParam().steps) {
+  for (const Step& step : stepsOf.at(GetParam())) {
     SCOPED_TRACE("journeys.txt:" + std::to_string(step.line) + ": " + step.name);
     Args args;
     for (const std::string& arg : step.args) args.push_back(Expand(arg));
@@ -856,7 +800,7 @@ TEST_P(Journeys, Run) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Selector, Journeys, ::testing::ValuesIn(LoadJourneys()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace e2e

@@ -343,7 +343,8 @@ struct Driver : ::testing::TestWithParam<std::string> {
     return FindOf(Top(), "#32770", title, visible);
   }
 
-  // Returns once the top window is in front (or gone) and the Selector has
+  // Returns once the top window, or one it owns, is in front (or the top
+  // window is gone) and the Selector has
   // handled what was posted to it and what the X server told it of the
   // change: a late "focus lost" would cancel the next menu or click. Reading
   // a pixel of the screen is a round trip to the X server, after which its
@@ -351,7 +352,10 @@ struct Driver : ::testing::TestWithParam<std::string> {
   // and after the reports that came, so the second waits for the first
   // posted message to be taken, the third for the next.
   void Settle() const {
-    WaitUntil([&] { return GetForegroundWindow() == Top() || !IsWindowVisible(Top()); });
+    WaitUntil([&] {
+      HWND front = GetForegroundWindow();
+      return front == Top() || GetWindow(front, GW_OWNER) == Top() || !IsWindowVisible(Top());
+    });
     HDC screen = GetDC(nullptr);
     GetPixel(screen, 0, 0);
     ReleaseDC(nullptr, screen);
@@ -387,6 +391,7 @@ void Member(Driver& d, const Args& a) {
 void Start(Driver& d, const Args& a) {
   d.windows = {d.Start(Arg(a, 0))};
   ASSERT_TRUE(IsWindowVisible(d.Top())) << "no selector window";
+  d.Settle();
 }
 void Press(Driver& d, const Args& a) { Post(d.Item(Number(a.at(0))), BM_CLICK); }
 void Type(Driver& d, const Args& a) {

@@ -22,9 +22,9 @@ shift
 selector="$build_dir/ORVENTLancher.exe"
 e2e_bin="$build_dir/tests/e2e"
 driver="$e2e_bin/orvent_e2e.exe"
-for f in "$selector" "$driver" "$e2e_bin/fake_member.exe"; do
+for f in "$selector" "$driver" "$build_dir/demo/orvent_member.exe"; do
   if [[ ! -f $f ]]; then
-    echo "e2e: missing $f (build the ORVENTLancher, orvent_e2e and fake_member targets)" >&2
+    echo "e2e: missing $f (build the ORVENTLancher, orvent_e2e and orvent_member targets)" >&2
     exit 2
   fi
 done
@@ -57,7 +57,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 
 export ORVENT_E2E_SELECTOR=$(winepath -w "$selector")
-export ORVENT_E2E_MEMBER=$(winepath -w "$e2e_bin/fake_member.exe")
+export ORVENT_E2E_MEMBER=$(winepath -w "$build_dir/demo/orvent_member.exe")
 export ORVENT_E2E_SCRATCH=$(winepath -w "$scratch")
 export ORVENT_E2E_SOURCE=$(winepath -w "$here/..")
 

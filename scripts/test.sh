@@ -126,7 +126,7 @@ tier fuzz "fuzzing the readers" fuzz
 tier windows32 "building the 32-bit program and its tests (a first build takes minutes)" windows32
 tier windows64 "building the 64-bit program and its tests" windows64
 tier msvc "checking the Visual Studio build with LLVM's tools" bash scripts/msvc-check.sh
-echo "Starting wine (a first start makes its prefix, about 30 s)..."
+echo "Starting wine..."
 (ORVENT_FORCE_XVFB=1 orvent_start_display && orvent_wine_env "$ORVENT_WINEPREFIX"; orvent_stop_wine)
 tier wine-unit-64 "the unit and Win32 tests of the 64-bit build under wine" wine_unit win64
 wine32_tier wine-unit-32 "the unit and Win32 tests of the 32-bit build under wine" wine_unit win32

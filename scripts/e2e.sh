@@ -8,8 +8,8 @@
 # ORVENT_WINEPREFIX, or BUILD_DIR/wineprefix, and is reused once initialised. A whole run
 # (no gtest options) runs the journeys at 96 DPI, then those named "...Dpi"
 # again at 120, 144 and 192 DPI. When
-# ORVENT_SCREENSHOTS names a folder, screenshots of the display are saved
-# there at the moments the tests ask for them.
+# ORVENT_SCREENSHOTS names a folder, pictures of the Selector's windows are
+# saved there at the moments the tests ask for them.
 set -euo pipefail
 
 if [[ $# -lt 1 ]]; then
@@ -22,9 +22,9 @@ shift
 selector="$build_dir/ORVENTLancher.exe"
 e2e_bin="$build_dir/tests/e2e"
 driver="$e2e_bin/orvent_e2e.exe"
-for f in "$selector" "$driver" "$e2e_bin/fake_member.exe"; do
+for f in "$selector" "$driver" "$build_dir/demo/orvent_member.exe"; do
   if [[ ! -f $f ]]; then
-    echo "e2e: missing $f (build the ORVENTLancher, orvent_e2e and fake_member targets)" >&2
+    echo "e2e: missing $f (build the ORVENTLancher, orvent_e2e and orvent_member targets)" >&2
     exit 2
   fi
 done
@@ -57,7 +57,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 
 export ORVENT_E2E_SELECTOR=$(winepath -w "$selector")
-export ORVENT_E2E_MEMBER=$(winepath -w "$e2e_bin/fake_member.exe")
+export ORVENT_E2E_MEMBER=$(winepath -w "$build_dir/demo/orvent_member.exe")
 export ORVENT_E2E_SCRATCH=$(winepath -w "$scratch")
 export ORVENT_E2E_SOURCE=$(winepath -w "$here/..")
 
@@ -71,9 +71,8 @@ if [[ -n ${ORVENT_SCREENSHOTS:-} ]]; then
     while true; do
       for request in "$shots"/*.request; do
         [[ -e $request ]] || continue
-        # The screen is large; the picture keeps only what is on it.
-        import -display "$DISPLAY" -window root -trim +repage "${request%.request}.png" \
-          2>/dev/null || true
+        # The Selector's windows: the window with its open menu or dialog.
+        orvent_screenshot "${request%.request}.png" 2>/dev/null || true
         rm -f "$request"
       done
       sleep 0.1

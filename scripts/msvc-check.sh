@@ -70,7 +70,7 @@ check "llvm-rc compiles res/orvent.rc (version and manifest in the .res)" $?
 includes=(-I"$build/generated")
 for root in "$build"/include/*; do includes+=(-I"$root"); done
 git ls-files 'namelist/*.cpp' 'platform/*.cpp' 'project/*.cpp' 'history/*.cpp' 'launch/*.cpp' \
-  'ui/*.cpp' 'app/*.cpp' |
+  'ui/*.cpp' 'app/*.cpp' 'demo/*.cpp' |
   xargs -P2 -n4 "$cl" --target=i686-pc-windows-msvc /clang:-fsyntax-only /clang:-ferror-limit=0 \
     /clang:-fgnuc-version=12 -D_X86_=1 -D__MINGW_MSVC_COMPAT_WARNINGS \
     "-D__MINGW_IMPORT=extern __declspec(dllimport)" /std:c++17 /W4 /EHsc /utf-8 \

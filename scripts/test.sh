@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test tier from a clean clone (Debian 12, as root):
+# Runs every test tier from a clean clone (Debian 12; a first run installs
+# what is missing, which takes root, as scripts/install-deps.sh says):
 #   1. native unit tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. bounded fuzzing of the readers (when clang is present)
 #   3. the 32-bit build: ORVENTLancher.exe as it ships, checked, and the tests
@@ -7,8 +8,11 @@
 #      checked with LLVM's MSVC-compatible tools
 #   5. for each build, the unit tests and the Win32 tests under wine
 #   6. for each build, end-to-end journeys of the real program under wine
+#   7. the demonstration (scripts/run.sh without a display), which makes the
+#      README's pictures in build/screenshots
 # and closes with one line "N passed, N failed, N skipped" over all of them.
 # Without wine32 (no i386 packages) the 32-bit wine tiers are skipped.
+# Each tier says what it does before it starts; its output goes to build/logs.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -42,11 +46,12 @@ count() {
   failed=$((failed + f))
 }
 
+# tier NAME WHAT COMMAND...
 tier() {
-  local name=$1
-  shift
+  local name=$1 what=$2
+  shift 2
   local start=$SECONDS
-  echo "== $name"
+  echo "== $name: $what..."
   if "$@" > "$logs/$name.log" 2>&1; then
     echo "   ok ($((SECONDS - start)) s)"
   else
@@ -99,6 +104,13 @@ end_to_end() {
   scripts/e2e.sh "$root/build/$1"
 }
 
+# The demonstration as run.sh gives it without a display, with every picture;
+# each picture is a step of it that worked.
+demonstration() {
+  env -u DISPLAY bash scripts/run.sh --pictures "$root/build/screenshots" || return 1
+  echo "demonstration: $(grep -c ': /' "$logs/demonstration.log") passed, 0 failed"
+}
+
 # A tier of the 32-bit build under wine, or one line saying why it cannot run.
 wine32_tier() {
   if orvent_have_wine32; then
@@ -109,15 +121,20 @@ wine32_tier() {
   fi
 }
 
-tier native native
-tier fuzz fuzz
-tier windows32 windows32
-tier windows64 windows64
-tier msvc bash scripts/msvc-check.sh
-tier wine-unit-64 wine_unit win64
-wine32_tier wine-unit-32 wine_unit win32
-ORVENT_SCREENSHOTS="$root/build/screenshots" tier end-to-end-64 end_to_end win64
-wine32_tier end-to-end-32 end_to_end win32
+tier native "building and running the native unit tests (ASan, UBSan)" native
+tier fuzz "fuzzing the readers" fuzz
+tier windows32 "building the 32-bit program and its tests (a first build takes minutes)" windows32
+tier windows64 "building the 64-bit program and its tests" windows64
+tier msvc "checking the Visual Studio build with LLVM's tools" bash scripts/msvc-check.sh
+echo "Starting wine..."
+(ORVENT_FORCE_XVFB=1 orvent_start_display && orvent_wine_env "$ORVENT_WINEPREFIX"; orvent_stop_wine)
+tier wine-unit-64 "the unit and Win32 tests of the 64-bit build under wine" wine_unit win64
+wine32_tier wine-unit-32 "the unit and Win32 tests of the 32-bit build under wine" wine_unit win32
+# The journeys' own pictures, at each DPI, beside the README's.
+ORVENT_SCREENSHOTS="$root/build/screenshots/journeys" tier end-to-end-64 \
+  "the journeys of the 64-bit program under wine, at four DPIs (several minutes)" end_to_end win64
+wine32_tier end-to-end-32 "the journeys of the 32-bit program under wine, at four DPIs" end_to_end win32
+tier demonstration "the demonstration without a display, and the README's pictures" demonstration
 
 echo "$passed passed, $failed failed, $skipped skipped"
 exit $status

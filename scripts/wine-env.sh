@@ -7,6 +7,10 @@
 #   orvent_start_display     starts a private Xvfb (unless a display is set
 #                            and ORVENT_FORCE_XVFB is empty)
 #   orvent_stop_wine         ends this prefix's wineserver and the Xvfb
+#   orvent_window_id TITLE   the X window of the visible window with the title
+#   orvent_visible_windows   the place and size of each visible window
+#   orvent_screenshot FILE   a picture of the visible windows (a window with
+#                            its open menu or dialog), not of the whole screen
 
 orvent_have_wine32() {
   dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
@@ -35,7 +39,7 @@ orvent_wine_env() {
   if [ "$(cat "$WINEPREFIX/.orvent-ready" 2>/dev/null)" != "$installation" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    echo "creating wine prefix $WINEPREFIX"
+    echo "Making the wine prefix $WINEPREFIX (a first start of wine, about 30 s)..."
     wineboot -i >/dev/null 2>&1 || true
     # Without a window manager, wine waits about 2 s on every hidden or
     # destroyed window unless its windows are unmanaged.
@@ -54,6 +58,21 @@ orvent_wine_env() {
     wineserver -w
     touch "$WINEPREFIX/.orvent-fonts"
   fi
+  # Wine looks for its own fonts in a folder that Debian's packages do not
+  # use (its data folder is reckoned from /usr/lib/wine), so it never finds
+  # Marlett, with which it draws the caption buttons: another face then draws
+  # the letters 0, 1 and r that stand for minimise, maximise and close.
+  # In the prefix's font folder wine finds it.
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp "$marlett" "$fonts/"
+  fi
+  # The user's Documents, Desktop and the like are links to the home folder;
+  # folders in the prefix instead keep what the programs write there in it.
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/{Desktop,Documents,Downloads,Music,Pictures,Videos}; do
+    if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
+  done
   # Wine finds \\server\share under dosdevices/unc: a share of drive C's
   # root lets the tests try network paths.
   mkdir -p "$WINEPREFIX/dosdevices/unc/orventsrv"
@@ -66,10 +85,11 @@ orvent_start_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${ORVENT_FORCE_XVFB:-}" ]; then
     return 0
   fi
-  # Xvfb picks a free display number itself and reports it on fd 3.
+  # Xvfb picks a free display number itself and reports it on fd 3; it
+  # keeps its state (the pointer among it) when its last client leaves.
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${ORVENT_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${ORVENT_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
   ORVENT_XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$display_file" ] && break
@@ -91,4 +111,34 @@ orvent_stop_wine() {
     kill "$ORVENT_XVFB_PID" 2>/dev/null || true
     ORVENT_XVFB_PID=""
   fi
+}
+
+orvent_window_id() {
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | awk -v t="\"$1\":" 'index($0, t) {print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+# Each top-level window, menu and dialog under wine is an X window of its
+# own: "x y width height" of each visible one, a line each.
+orvent_visible_windows() {
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    xwininfo -id "$id" 2>/dev/null
+  done | awk -F': *' '/Absolute upper-left X/ {x = $2} /Absolute upper-left Y/ {y = $2}
+    /Width:/ {w = $2} /Height:/ {h = $2}
+    /Map State:/ && $2 == "IsViewable" && w > 1 && h > 1 {print x, y, w, h}'
+}
+
+# The picture is the rectangle around the visible windows, cut from the
+# screen so that a menu or dialog over its window is in it.
+orvent_screenshot() {
+  local box
+  box=$(orvent_visible_windows | awk '
+    !n++ || $1 < l {l = $1} n == 1 || $2 < t {t = $2}
+    $1 + $3 > r {r = $1 + $3} $2 + $4 > b {b = $2 + $4}
+    END { if (n) { l = l < 0 ? 0 : l; t = t < 0 ? 0 : t; printf "%dx%d+%d+%d", r - l, b - t, l, t } }')
+  [ -n "$box" ] && import -display "$DISPLAY" -window root -crop "$box" +repage "$1"
 }

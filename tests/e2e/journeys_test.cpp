@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "demo/member/launch_record_format.h"
 #include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
@@ -29,7 +30,6 @@
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
-#include "tests/e2e/fake_member/launch_record_format.h"
 #include "version.h"
 
 namespace e2e {
@@ -241,6 +241,8 @@ struct Driver : ::testing::TestWithParam<std::string> {
 
   void SetUp() override {
     const std::string selector = Env("ORVENT_E2E_SELECTOR"), member = Env("ORVENT_E2E_MEMBER");
+    // The members the Selector starts record how, and end without a window.
+    SetEnvironmentVariableA("ORVENT_MEMBER_NO_WINDOW", "1");
     char appData[MAX_PATH] = {}, common[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
@@ -567,7 +569,7 @@ void Exits(Driver& d, const Args&) {
 }
 void FileHolds(Driver&, const Args& a) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
 void Settings(Driver& d, const Args& rows) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(rows)}); }
-std::string Launches(Driver& d) { return d.Expand("{F}") + fake_member::kLaunchRecordFile; }
+std::string Launches(Driver& d) { return d.Expand("{F}") + member::kLaunchRecordFile; }
 void NoLaunch(Driver& d, const Args&) { FileHolds(d, {Launches(d), "(no file)"}); }
 // The one member application started, its command line and working folder.
 void Launched(Driver& d, const Args& a) {

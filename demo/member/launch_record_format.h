@@ -1,7 +1,7 @@
-// Every start of fake_member.exe appends one line to this file beside it:
+// Every start of the member program appends one line to this file beside it:
 // "module|command line|working folder", the system's ANSI bytes unchanged.
 #pragma once
 
-namespace fake_member {
+namespace member {
 constexpr char kLaunchRecordFile[] = "launch_record.txt";
 }

@@ -98,6 +98,23 @@ TEST(Framework, TheWaitCursorShowsWhileAWaitLasts) {
     ui::App()->RestoreWaitCursor();
     EXPECT_NE(GetCursor(), wait);
   });
+  EXPECT_EQ(ui::App(), nullptr) << "an application outlives its end";
+}
+
+// A quit asked for while a dialog runs ends it and is left for the loop that
+// owns the thread.
+TEST(Framework, AQuitEndsTheDialogAndStaysForTheOuterLoop) {
+  struct Quitting : ui::Dialog {
+    Quitting() : ui::Dialog(IDD_ABOUTBOX, nullptr) {}
+    BOOL OnInitDialog() override {
+      PostQuitMessage(3);
+      return TRUE;
+    }
+  };
+  WithApp([] { EXPECT_EQ(Quitting().DoModal(), -1); });
+  MSG quit = {};
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 3u);
 }
 
 // The program's icon in both sizes, the about box in the system menu, the

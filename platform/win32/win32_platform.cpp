@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/on_demand.h"
 #include "platform/win32/quiet_drive_errors.h"
 
 // windows.h comes before the shell headers, which need its types.
@@ -129,6 +130,8 @@ bool Win32Platform::StartProcess(const ProcessRequest& request) {
 }
 
 bool Win32Platform::ShellOpen(const std::string& path) {
+  // A verb may run through a shell extension, which is a COM object.
+  StartOle();
   HINSTANCE result = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -1,6 +1,6 @@
 // What the first window does not need, made ready when something first needs
-// it rather than at start: the system DLLs of the choosers and of COM, and
-// OLE.
+// it rather than at start: the system DLLs of the choosers, of COM and of
+// the version resource, and OLE.
 #pragma once
 
 #include <windows.h>

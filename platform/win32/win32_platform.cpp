@@ -154,14 +154,20 @@ bool Win32Platform::QueryVersionValue(const std::string& subBlock,
   std::string path = ModuleFileName();
   std::string shortPath;
   if (IsLongPath(path) && ShortPathName(path, &shortPath)) path = shortPath;
+  const auto infoSize =
+      SystemFunction<decltype(GetFileVersionInfoSizeA)>("version.dll", "GetFileVersionInfoSizeA");
+  const auto readInfo =
+      SystemFunction<decltype(GetFileVersionInfoA)>("version.dll", "GetFileVersionInfoA");
+  const auto queryValue = SystemFunction<decltype(VerQueryValueA)>("version.dll", "VerQueryValueA");
+  if (infoSize == nullptr || readInfo == nullptr || queryValue == nullptr) return false;
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  DWORD size = infoSize(path.c_str(), &ignored);
   if (size == 0) return false;
   std::vector<unsigned char> info(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return false;
+  if (!readInfo(path.c_str(), 0, size, info.data())) return false;
   void* found = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||
+  if (!queryValue(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||
       length == 0) {
     return false;
   }

@@ -106,8 +106,8 @@ def main():
     check("GUI subsystem", pe.subsystem == 2)
     runtime = [n for n in pe.imports() if n.startswith(("libstdc++", "libgcc", "libwinpthread"))]
     check("C and C++ runtime linked in (imports: %s)" % ", ".join(pe.imports()), not runtime)
-    lazy = [n for n in pe.imports() if n.lower() in ("comdlg32.dll", "ole32.dll")]
-    check("comdlg32 and ole32 loaded when first used, not imported", not lazy)
+    lazy = [n for n in pe.imports() if n.lower() in ("comdlg32.dll", "ole32.dll", "version.dll")]
+    check("comdlg32, ole32 and version loaded when first used, not imported", not lazy)
 
     version = pe.resource(RT_VERSION, 1) or b""
     at = version.find(struct.pack("<I", 0xFEEF04BD))

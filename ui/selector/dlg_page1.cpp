@@ -212,7 +212,7 @@ bool CDlgPage1::PreTranslateMessage(MSG* message) {
 
 bool CDlgPage1::OnSysCommand(UINT command) {
   if ((command & 0xFFF0u) != IDM_ABOUTBOX) return false;
-  CAboutDlg about(this, version_);
+  CAboutDlg about(this, platform_, version_);
   about.DoModal();
   return true;
 }

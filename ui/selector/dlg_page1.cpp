@@ -91,12 +91,12 @@ void CDlgPage1::SetUpGrid() {
     grid.SetTextMatrix(0, col, orvent::kGridHeaders[col]);
   }
   grid.FitColumns(kColumnWidths, orvent::kGridColumns);
+}
+
+void CDlgPage1::SetUpOnceDrawn() {
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);
-}
-
-void CDlgPage1::StartPresenceChecks() {
   HWND window = hwnd_;
   orvent::Platform* platform = &platform_;
   presence_ = std::make_unique<orvent::ProjectPresence>(
@@ -155,8 +155,8 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
       return true;
     case ID_GRID_PRESENCE:
       // The first comes once the grid is drawn: the window shows without
-      // waiting for the checks to start.
-      if (presence_ == nullptr) StartPresenceChecks();
+      // waiting for what it does not need yet.
+      if (presence_ == nullptr) SetUpOnceDrawn();
       InvalidateRect(grid.Handle(), nullptr, FALSE);
       return true;
     case IDOK:

@@ -67,8 +67,9 @@ class CDlgPage1 : public ui::Dialog {
 
  private:
   void SetUpGrid();
-  // Starts the checks of the rows' project files, once the grid is drawn.
-  void StartPresenceChecks();
+  // Once the grid is drawn: the tooltip, and the checks of the rows' project
+  // files.
+  void SetUpOnceDrawn();
   // The history index of the grid's current row, or -1 when it is no data row.
   int SelectedHistoryRow() const;
   // Whether the project file of a history row is known to be gone.

@@ -83,8 +83,7 @@ class ListViewGrid {
   bool FillDisplayInfo(const NMHDR* header) const;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   int ItemCount() const { return static_cast<int>(items_.size()); }
   void FollowClientWidth();
   std::string CellText(int item, int col) const;
@@ -92,6 +91,7 @@ class ListViewGrid {
   void HitTest(int* row, int* col) const;
 
   HWND listView_ = nullptr;
+  WNDPROC listViewProc_ = nullptr;
   std::vector<std::vector<std::string>> items_;  // data rows' cell texts
   HFONT font_ = nullptr;
   int cols_ = 0;

@@ -60,7 +60,6 @@ VersionInfo ReadVersionInfo(Platform& platform) {
   // A file version that cannot be read is recorded as 0.0.0.
   static_cast<void>(ReadVersionRecord(platform, kFileVersionOffset, &info.fileVersion));
   info.hasProductVersion = ReadVersionRecord(platform, kProductVersionOffset, &info.productVersion);
-  info.hasCopyright = ReadVersionString(platform, "LegalCopyright", &info.copyright);
   return info;
 }
 

@@ -32,13 +32,12 @@ constexpr std::size_t kProductVersionOffset = 16;
                                      std::string* value);
 
 // What the program shows and records of its version, read once at start-up
-// and handed to the dialogs. A piece that could not be read is missing.
+// from the resource itself and handed to the dialogs. A piece that could not
+// be read is missing. The about box reads the copyright string when it opens.
 struct VersionInfo {
   VersionNumbers fileVersion;  // all 0 when missing
   bool hasProductVersion = false;
   VersionNumbers productVersion;
-  bool hasCopyright = false;
-  std::string copyright;
 };
 
 VersionInfo ReadVersionInfo(Platform& platform);

@@ -1,20 +1,24 @@
 // How long the Selector takes from process start to a visible window, with
 // an empty history, with a full one of 999 rows, and with 999 rows on a
 // network server that does not exist (whose project files the window asks
-// after), measured in one run.
+// after), against two empty dialogs: a bare one, and one that first loads
+// the DLLs the Selector has mapped by the time its window shows. All are
+// measured in one run, by the same bitness as the Selector's.
 //
 //   orvent_startup_bench.exe SELECTOR_EXE [RUNS]
 //
-// Each run writes the user's settings file, starts the Selector, waits until
-// its window is visible, and closes it with Exit. Prints the median of each
-// case and their ratio. The user's settings file is restored afterwards.
+// Each run writes the user's settings file, starts each program, waits until
+// its window is visible, and closes it. Prints the median of each case and
+// their ratios. The user's settings file is restored afterwards.
 #include <windows.h>
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,16 +64,17 @@ std::string History(int rows, const char* at = "D:\\") {
 
 struct Search {
   DWORD processId;
+  const char* windowClass;
   HWND found;
 };
 
-BOOL CALLBACK FindVisibleSelector(HWND hwnd, LPARAM param) {
+BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(hwnd, &owner);
   char cls[64] = {};
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (owner == search->processId && lstrcmpA(cls, ORVENT_WINDOW_CLASS) == 0 &&
+  if (owner == search->processId && lstrcmpA(cls, search->windowClass) == 0 &&
       IsWindowVisible(hwnd)) {
     search->found = hwnd;
     return FALSE;
@@ -77,9 +82,27 @@ BOOL CALLBACK FindVisibleSelector(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
-// Milliseconds from CreateProcess to a visible selector window; -1 on failure.
-double TimeOneStart(const std::string& selector) {
-  std::string commandLine = "\"" + selector + "\"";
+// The full paths of the DLLs a process has mapped.
+std::vector<std::string> DllsOf(DWORD processId) {
+  std::vector<std::string> dlls;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return dlls;
+  MODULEENTRY32 module = {};
+  module.dwSize = sizeof module;
+  for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+    const std::string path = module.szExePath;
+    if (path.size() < 4 || lstrcmpiA(path.c_str() + path.size() - 4, ".exe") != 0) {
+      dlls.push_back(path);
+    }
+  }
+  CloseHandle(snapshot);
+  return dlls;
+}
+
+// Milliseconds from CreateProcess to a visible window of the class; -1 on
+// failure. `dlls`, when given, receives what the process had mapped by then.
+double TimeOneStart(std::string commandLine, const char* windowClass,
+                    std::vector<std::string>* dlls) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
@@ -90,17 +113,18 @@ double TimeOneStart(const std::string& selector) {
                       &startup, &process)) {
     return -1;
   }
-  Search search = {process.dwProcessId, nullptr};
+  Search search = {process.dwProcessId, windowClass, nullptr};
   double elapsed = -1;
   for (int i = 0; i < 20000 && search.found == nullptr; ++i) {
-    EnumWindows(FindVisibleSelector, reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) Sleep(1);
   }
   if (search.found != nullptr) {
     QueryPerformanceCounter(&now);
     elapsed = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) /
               static_cast<double>(frequency.QuadPart);
-    PostMessageA(GetDlgItem(search.found, IDC_EXIT), BM_CLICK, 0, 0);
+    if (dlls != nullptr) *dlls = DllsOf(process.dwProcessId);
+    PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
@@ -116,6 +140,21 @@ double Median(std::vector<double> values) {
   return values.empty() ? -1 : values[values.size() / 2];
 }
 
+// A DLL's file name in lower case, as the list of those mapped shows it.
+std::string DllName(const std::string& path) {
+  std::string name = path.substr(path.rfind('\\') + 1);
+  CharLowerBuffA(&name[0], static_cast<DWORD>(name.size()));
+  return name;
+}
+
+// The empty dialog beside this program.
+std::string EmptyDialog() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dialog = path;
+  return dialog.substr(0, dialog.rfind('\\') + 1) + "orvent_empty_dialog.exe";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,36 +162,77 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s SELECTOR_EXE [RUNS]\n", argv[0]);
     return 2;
   }
-  const std::string selector = argv[1];
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
   const std::string settings = SettingsPath();
   const std::string saved = ReadFile(settings);
-  const std::string histories[3] = {History(0), History(999),
-                                    History(999, "\\\\orvent-nowhere\\share\\")};
-  std::vector<double> times[3];
-  // Alternate the two cases so that drift of the machine hits both alike;
-  // the first start of each is a warm-up and not counted.
+  struct Case {
+    const char* name;
+    std::string commandLine;
+    const char* windowClass;
+    std::string history;
+    std::vector<std::string> dlls;  // mapped at the warm-up's window
+    std::vector<double> times;
+  };
+  const std::string selector = "\"" + std::string(argv[1]) + "\"";
+  const std::string dialog = "\"" + EmptyDialog() + "\"";
+  // The program's cases first: the same-DLL dialog loads what they mapped.
+  Case cases[] = {
+      {"empty history", selector, ORVENT_WINDOW_CLASS, History(0), {}, {}},
+      {"999-row history", selector, ORVENT_WINDOW_CLASS, History(999), {}, {}},
+      {"999 rows on no server",
+       selector,
+       ORVENT_WINDOW_CLASS,
+       History(999, "\\\\orvent-nowhere\\share\\"),
+       {},
+       {}},
+      {"bare empty dialog", dialog, "#32770", History(0), {}, {}},
+      {"same-DLL empty dialog", dialog, "#32770", History(0), {}, {}},
+  };
+  enum { kEmpty, kFull, kNoServer, kBare, kSameDlls, kCases };
+  // Alternate the cases so that drift of the machine hits all alike; the
+  // first start of each is a warm-up and not counted.
   for (int run = 0; run <= runs; ++run) {
-    for (int which = 0; which < 3; ++which) {
-      WriteFile(settings, histories[which]);
-      const double ms = TimeOneStart(selector);
+    for (Case& c : cases) {
+      WriteFile(settings, c.history);
+      const double ms = TimeOneStart(c.commandLine, c.windowClass, run == 0 ? &c.dlls : nullptr);
       if (ms < 0) {
-        std::fprintf(stderr, "the Selector did not show its window\n");
+        std::fprintf(stderr, "%s did not show its window\n", c.commandLine.c_str());
         WriteFile(settings, saved);
         return 1;
       }
-      if (run > 0) times[which].push_back(ms);
+      if (run > 0) c.times.push_back(ms);
+      if (run == 0 && &c == &cases[kNoServer]) {
+        std::string loads = " ";
+        for (int which = kEmpty; which <= kNoServer; ++which) {
+          for (const std::string& dll : cases[which].dlls) loads += dll + "|";
+        }
+        cases[kSameDlls].commandLine = dialog + loads;
+      }
     }
   }
   WriteFile(settings, saved);
-  const double empty = Median(times[0]);
-  std::printf("start to visible window, median of %d runs:\n", runs);
-  std::printf("  empty history               %8.1f ms   (baseline)\n", empty);
-  const char* names[3] = {"", "999-row history", "999 rows on no server"};
-  for (int which = 1; which < 3; ++which) {
-    const double full = Median(times[which]);
-    std::printf("  %-27s %8.1f ms   %.2fx of the baseline, %+.1f%%\n", names[which], full,
-                full / empty, 100.0 * (full - empty) / empty);
+  double median[kCases];
+  for (int which = 0; which < kCases; ++which) median[which] = Median(cases[which].times);
+  std::printf("start to visible window, %d-bit, median of %d runs:\n",
+              static_cast<int>(8 * sizeof(void*)), runs);
+  std::printf("  %-23s %8.1f ms\n", cases[kBare].name, median[kBare]);
+  std::printf("  %-23s %8.1f ms   %.2fx bare\n", cases[kSameDlls].name, median[kSameDlls],
+              median[kSameDlls] / median[kBare]);
+  for (int which = kEmpty; which <= kNoServer; ++which) {
+    std::printf("  %-23s %8.1f ms   %.2fx bare, %.2fx same-DLL", cases[which].name, median[which],
+                median[which] / median[kBare], median[which] / median[kSameDlls]);
+    if (which != kEmpty) std::printf(", %.2fx empty history", median[which] / median[kEmpty]);
+    std::printf("\n");
   }
+  // What the program maps, by its window, beyond the bare dialog.
+  std::printf("  DLLs the program maps beyond the bare dialog:");
+  std::set<std::string> seen;
+  for (const std::string& dll : cases[kBare].dlls) seen.insert(DllName(dll));
+  for (int which = kEmpty; which <= kNoServer; ++which) {
+    for (const std::string& dll : cases[which].dlls) {
+      if (seen.insert(DllName(dll)).second) std::printf(" %s", DllName(dll).c_str());
+    }
+  }
+  std::printf("\n");
   return 0;
 }

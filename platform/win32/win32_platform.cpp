@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/on_demand.h"
 #include "platform/win32/quiet_drive_errors.h"
 
 // windows.h comes before the shell headers, which need its types.
@@ -129,6 +130,8 @@ bool Win32Platform::StartProcess(const ProcessRequest& request) {
 }
 
 bool Win32Platform::ShellOpen(const std::string& path) {
+  // A verb may run through a shell extension, which is a COM object.
+  StartOle();
   HINSTANCE result = ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
@@ -151,14 +154,20 @@ bool Win32Platform::QueryVersionValue(const std::string& subBlock,
   std::string path = ModuleFileName();
   std::string shortPath;
   if (IsLongPath(path) && ShortPathName(path, &shortPath)) path = shortPath;
+  const auto infoSize =
+      SystemFunction<decltype(GetFileVersionInfoSizeA)>("version.dll", "GetFileVersionInfoSizeA");
+  const auto readInfo =
+      SystemFunction<decltype(GetFileVersionInfoA)>("version.dll", "GetFileVersionInfoA");
+  const auto queryValue = SystemFunction<decltype(VerQueryValueA)>("version.dll", "VerQueryValueA");
+  if (infoSize == nullptr || readInfo == nullptr || queryValue == nullptr) return false;
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  DWORD size = infoSize(path.c_str(), &ignored);
   if (size == 0) return false;
   std::vector<unsigned char> info(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return false;
+  if (!readInfo(path.c_str(), 0, size, info.data())) return false;
   void* found = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||
+  if (!queryValue(info.data(), subBlock.c_str(), &found, &length) || found == nullptr ||
       length == 0) {
     return false;
   }

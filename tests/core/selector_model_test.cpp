@@ -39,9 +39,10 @@ TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
   EXPECT_EQ(VersionLine("x", info.fileVersion), "6.1c (6.1.3.2)");
   EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
             "ORVENT Version 6.1  (6.1.0.2)");
-  EXPECT_EQ(info.copyright, "(C)");
+  std::string copyright;
+  EXPECT_TRUE(ReadVersionString(platform, "LegalCopyright", &copyright) && copyright == "(C)");
   platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
-  EXPECT_FALSE(ReadVersionInfo(platform).hasCopyright);
+  EXPECT_FALSE(ReadVersionString(platform, "LegalCopyright", &copyright));
   platform.version[""].resize(8 + 51);  // the whole record must fit
   EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
   // Without a version resource the about box says 0.0.

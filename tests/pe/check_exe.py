@@ -2,9 +2,10 @@
 """Checks a built ORVENTLancher.exe without running it: machine, GUI
 subsystem, stripped and under 1 MiB, its symbols beside it (EXE's name with
 .debug) with the lines of the program's own code, no runtime DLLs beside the
-system's, the version resource (the build's version, translation 0411/04B0,
-the string values), the embedded manifest with the Windows versions it
-supports, and the icon group 128.
+system's, none of the system DLLs it loads when first used, the version
+resource (the build's version, translation 0411/04B0, the string values), the
+embedded manifest with the Windows versions it supports, and the icon group
+128.
 
 Usage: check_exe.py EXE MACHINE VERSION   (MACHINE: i386 or amd64;
 VERSION: the build's, as its version.txt holds it)
@@ -105,6 +106,8 @@ def main():
     check("GUI subsystem", pe.subsystem == 2)
     runtime = [n for n in pe.imports() if n.startswith(("libstdc++", "libgcc", "libwinpthread"))]
     check("C and C++ runtime linked in (imports: %s)" % ", ".join(pe.imports()), not runtime)
+    lazy = [n for n in pe.imports() if n.lower() in ("comdlg32.dll", "ole32.dll", "version.dll")]
+    check("comdlg32, ole32 and version loaded when first used, not imported", not lazy)
 
     version = pe.resource(RT_VERSION, 1) or b""
     at = version.find(struct.pack("<I", 0xFEEF04BD))

@@ -118,7 +118,8 @@ TEST(Framework, AQuitEndsTheDialogAndStaysForTheOuterLoop) {
 }
 
 // The program's icon in both sizes, the about box in the system menu, the
-// grid's own font, and a tooltip with the trimmed cell text, none over the header.
+// grid's own font, a tooltip with the trimmed cell text, none over the header,
+// and the columns as wide as the grid.
 CDlgPage1* g_selector = nullptr;
 // The grid's tip with the pointer in the row's label, at its middle or at y.
 std::string TipAt(HWND grid, int row, LONG y = -1) {
@@ -161,6 +162,16 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   EXPECT_EQ(RoundPointSize(9.0), 9);
   EXPECT_EQ(TipAt(grid, 0), "Site A [TD]");
   EXPECT_EQ(TipAt(grid, 0, 2), "") << "a tip over the header";
+  // The columns end at the grid's edge (no sliver beside them, no horizontal
+  // scroll bar), without and with a vertical scroll bar.
+  for (size_t rows : {2, 999}) {
+    g_selector->history.resize(rows, g_selector->history[0]);
+    g_selector->FillRecentGrid(0);
+    RECT beyond = {};
+    GetClientRect(grid, &beyond);
+    for (int col = 0; col < 3; ++col) beyond.right -= ListView_GetColumnWidth(grid, col);
+    EXPECT_EQ(beyond.right, 0) << rows << " rows";
+  }
   SetTimer(nullptr, 0, 50, LookAtTheGoneRow);
 }
 

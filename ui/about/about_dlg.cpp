@@ -16,8 +16,9 @@ const int kCopyrightLabel = 2;
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(ui::Dialog* parent, const orvent::VersionInfo& version)
-    : ui::Dialog(IDD_ABOUTBOX, parent), version_(version) {}
+CAboutDlg::CAboutDlg(ui::Dialog* parent, orvent::Platform& platform,
+                     const orvent::VersionInfo& version)
+    : ui::Dialog(IDD_ABOUTBOX, parent), platform_(platform), version_(version) {}
 
 BOOL CAboutDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
@@ -27,8 +28,9 @@ BOOL CAboutDlg::OnInitDialog() {
         orvent::VersionLine(ui::WindowText(versionLabel), version_.productVersion);
     SetWindowTextA(versionLabel, line.c_str());
   }
-  if (version_.hasCopyright) {
-    SetWindowTextA(Child(hwnd_, kCopyrightLabel), version_.copyright.c_str());
+  std::string copyright;
+  if (orvent::ReadVersionString(platform_, "LegalCopyright", &copyright)) {
+    SetWindowTextA(Child(hwnd_, kCopyrightLabel), copyright.c_str());
   }
   return TRUE;
 }

@@ -3,7 +3,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
+
+#include "platform/win32/on_demand.h"
 
 namespace ui {
 namespace {
@@ -27,13 +28,11 @@ int Application::Run(const std::string& exeName, const std::string& commandLine)
   exeName_ = exeName;
   commandLine_ = commandLine;
   // The grid is a list-view: the common controls must be ready before a
-  // template that holds one is realised. The folder chooser is a COM object
-  // that wants a single-threaded apartment.
+  // template that holds one is realised. OLE starts when first needed.
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
-  const bool ole = SUCCEEDED(OleInitialize(nullptr));
   int exitCode = 0;
   if (InitInstance()) {
     // Start-up asked for the framework's own message loop.
@@ -44,7 +43,7 @@ int Application::Run(const std::string& exeName, const std::string& commandLine)
     }
     exitCode = static_cast<int>(message.wParam);
   }
-  if (ole) OleUninitialize();
+  orvent::EndOle();
   return exitCode;
 }
 

@@ -9,13 +9,25 @@
 #include <vector>
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/on_demand.h"
 
 namespace ui {
+namespace {
+
+// Spelled out: the SDK adds a template of the same name for C++.
+using CreateInstance = HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+
+}  // namespace
 
 Chosen ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
+  orvent::StartOle();
+  const auto create = orvent::SystemFunction<CreateInstance>("ole32.dll", "CoCreateInstance");
+  const auto freeMemory =
+      orvent::SystemFunction<decltype(CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
   IFileOpenDialog* dialog = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
+  if (create == nullptr || freeMemory == nullptr ||
+      FAILED(create(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
+                    reinterpret_cast<void**>(&dialog)))) {
     return Chosen::kCancelled;
   }
   DWORD options = 0;
@@ -35,7 +47,7 @@ Chosen ChooseFolder(HWND owner, const std::string& start, std::string* chosen) {
     PWSTR path = nullptr;
     if (SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
       outcome = orvent::WideToAnsiExact(path, chosen) ? Chosen::kChosen : Chosen::kUnusableName;
-      CoTaskMemFree(path);
+      freeMemory(path);
     }
     result->Release();
   }
@@ -80,7 +92,10 @@ Chosen ChooseFile(HWND owner, const FileChooser& request, std::string* path) {
   char saved[MAX_PATH + 1] = {};
   const DWORD savedLength = GetCurrentDirectoryA(sizeof(saved), saved);
   SetCurrentDirectoryA(request.initialFolder.c_str());
-  const BOOL ok = request.open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+  orvent::StartOle();
+  const auto show = orvent::SystemFunction<decltype(GetOpenFileNameW)>(
+      "comdlg32.dll", request.open ? "GetOpenFileNameW" : "GetSaveFileNameW");
+  const BOOL ok = show != nullptr && show(&ofn);
   if (savedLength > 0 && savedLength < sizeof(saved)) SetCurrentDirectoryA(saved);
   if (!ok) return Chosen::kCancelled;
   return orvent::WideToAnsiExact(file.data(), path) ? Chosen::kChosen : Chosen::kUnusableName;

@@ -24,7 +24,12 @@ void ListViewGrid::Attach(HWND listView) {
   // No info tip: the grid shows a tooltip of its own.
   ListView_SetExtendedListViewStyle(listView_,
                                     LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
-  SetWindowSubclass(listView_, SubclassProc, 1, 0);
+  // The grid's procedure in front of the list-view's, with the grid in the
+  // window's user data: the common controls' subclassing looks up a window
+  // property for every message, a round trip to the server under wine.
+  SetWindowLongPtrW(listView_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listViewProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(listView_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GridProc)));
 }
 
 ListViewGrid::~ListViewGrid() {
@@ -38,8 +43,8 @@ ListViewGrid::~ListViewGrid() {
 // what is sent from here run under its dialog procedure, which reports their
 // failures, and an exception thrown beyond a SendMessage could not unwind
 // through the system's frames back to here in the 32-bit program anyway.
-LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR) {
+LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* grid = reinterpret_cast<ListViewGrid*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_MOUSEMOVE) {
     GridMouseMove move = {Header(hwnd, kGridMouseMove), 0.0f, 0.0f};
     move.x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
@@ -56,10 +61,9 @@ LRESULT CALLBACK ListViewGrid::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
     }
     SendMessageA(GetParent(hwnd), WM_NOTIFY, typed.header.idFrom, reinterpret_cast<LPARAM>(&typed));
     return 0;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, SubclassProc, id);
   }
-  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(grid->listViewProc_, hwnd, message, wParam, lParam);
+  if (message == WM_SIZE) grid->FollowClientWidth();
   // The current row is always the highlighted one: a click on no row, or a
   // key that takes the highlight away, leaves it where it was.
   if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
@@ -248,10 +252,7 @@ void ListViewGrid::SetFont(const std::string& face, float points) {
 void ListViewGrid::FitColumns(const int* weights, int count) {
   RECT client = {};
   GetClientRect(listView_, &client);
-  int width = client.right - client.left;
-  if ((GetWindowLongA(listView_, GWL_STYLE) & WS_VSCROLL) == 0) {
-    width -= GetSystemMetrics(SM_CXVSCROLL);
-  }
+  const int width = client.right;
   int total = 0;
   for (int col = 0; col < count; ++col) total += weights[col];
   if (width <= 0 || total <= 0) return;
@@ -262,6 +263,18 @@ void ListViewGrid::FitColumns(const int* weights, int count) {
     ListView_SetColumnWidth(listView_, col, share);
     left -= share;
   }
+  clientWidth_ = width;
+}
+
+void ListViewGrid::FollowClientWidth() {
+  if (clientWidth_ <= 0 || cols_ == 0) return;  // not fitted yet
+  RECT client = {};
+  GetClientRect(listView_, &client);
+  const int last = ListView_GetColumnWidth(listView_, cols_ - 1) + client.right - clientWidth_;
+  // A minimised window's grid has no width: the columns stay for its return.
+  if (client.right <= 0 || last <= 0) return;
+  ListView_SetColumnWidth(listView_, cols_ - 1, last);
+  clientWidth_ = client.right;
 }
 
 }  // namespace ui

@@ -71,9 +71,11 @@ class ListViewGrid {
   int MouseRow() const;
   int MouseCol() const;
   void SetFont(const std::string& face, float points);
-  // Shares the grid's width among the columns in proportion to `weights`,
-  // leaving room for a vertical scroll bar, so that no horizontal one shows
-  // at any screen resolution until the user widens a column.
+  // Shares the grid's width among the columns in proportion to `weights`, so
+  // that no horizontal scroll bar shows at any screen resolution until the
+  // user widens a column. From then on the last column takes what the grid's
+  // client width gains or loses, as when the vertical scroll bar comes or
+  // goes, and so ends at the grid's edge.
   void FitColumns(const int* weights, int count);
 
   // Answers the list-view's request for an item's text; true when the
@@ -81,14 +83,15 @@ class ListViewGrid {
   bool FillDisplayInfo(const NMHDR* header) const;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   int ItemCount() const { return static_cast<int>(items_.size()); }
+  void FollowClientWidth();
   std::string CellText(int item, int col) const;
   // The cell under the pointer: row and column, -1 for none.
   void HitTest(int* row, int* col) const;
 
   HWND listView_ = nullptr;
+  WNDPROC listViewProc_ = nullptr;
   std::vector<std::vector<std::string>> items_;  // data rows' cell texts
   HFONT font_ = nullptr;
   int cols_ = 0;
@@ -96,6 +99,7 @@ class ListViewGrid {
   int fixedCols_ = 0;
   int col_ = 0;
   bool redraw_ = true;
+  int clientWidth_ = 0;  // the client width the columns were last fitted to
 };
 
 }  // namespace ui

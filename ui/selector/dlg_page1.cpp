@@ -69,11 +69,6 @@ BOOL CDlgPage1::OnInitDialog() {
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
   settingsPath = orvent::LocateSettingsFile(platform_, programFolder_, &history);
-  HWND window = hwnd_;
-  orvent::Platform* platform = &platform_;
-  presence_ = std::make_unique<orvent::ProjectPresence>(
-      [platform](const std::string& path) { return platform->Exists(path); },
-      [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
   SetUpGrid();
   FillRecentGrid(0);
   UpdateData(false);
@@ -96,9 +91,17 @@ void CDlgPage1::SetUpGrid() {
     grid.SetTextMatrix(0, col, orvent::kGridHeaders[col]);
   }
   grid.FitColumns(kColumnWidths, orvent::kGridColumns);
+}
+
+void CDlgPage1::SetUpOnceDrawn() {
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);
+  HWND window = hwnd_;
+  orvent::Platform* platform = &platform_;
+  presence_ = std::make_unique<orvent::ProjectPresence>(
+      [platform](const std::string& path) { return platform->Exists(path); },
+      [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
 }
 
 void CDlgPage1::FillRecentGrid(int) {
@@ -151,6 +154,9 @@ bool CDlgPage1::OnCommand(int id, int notifyCode) {
       OnCopyPath();
       return true;
     case ID_GRID_PRESENCE:
+      // The first comes once the grid is drawn: the window shows without
+      // waiting for what it does not need yet.
+      if (presence_ == nullptr) SetUpOnceDrawn();
       InvalidateRect(grid.Handle(), nullptr, FALSE);
       return true;
     case IDOK:
@@ -173,7 +179,9 @@ bool CDlgPage1::OnNotify(const NMHDR* header) {
       // A row whose project file is gone is drawn in grey.
       auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header));
       if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
-        SetMessageResult(CDRF_NOTIFYITEMDRAW);
+        SetMessageResult(CDRF_NOTIFYITEMDRAW | (presence_ == nullptr ? CDRF_NOTIFYPOSTPAINT : 0));
+      } else if (draw->nmcd.dwDrawStage == CDDS_POSTPAINT) {
+        PostCommand(ID_GRID_PRESENCE);
       } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
         if (ProjectMissing(static_cast<int>(draw->nmcd.dwItemSpec))) {
           draw->clrText = GetSysColor(COLOR_GRAYTEXT);
@@ -212,7 +220,7 @@ bool CDlgPage1::PreTranslateMessage(MSG* message) {
 
 bool CDlgPage1::OnSysCommand(UINT command) {
   if ((command & 0xFFF0u) != IDM_ABOUTBOX) return false;
-  CAboutDlg about(this, version_);
+  CAboutDlg about(this, platform_, version_);
   about.DoModal();
   return true;
 }

@@ -67,6 +67,9 @@ class CDlgPage1 : public ui::Dialog {
 
  private:
   void SetUpGrid();
+  // Once the grid is drawn: the tooltip, and the checks of the rows' project
+  // files.
+  void SetUpOnceDrawn();
   // The history index of the grid's current row, or -1 when it is no data row.
   int SelectedHistoryRow() const;
   // Whether the project file of a history row is known to be gone.
@@ -97,7 +100,8 @@ class CDlgPage1 : public ui::Dialog {
   // Whether the history, as last changed, is in the settings file.
   bool historySaved_ = true;
   orvent::TypeAhead typeAhead_;
-  // Whether the rows' project files exist, asked as the rows come into view.
+  // Whether the rows' project files exist, asked as the rows come into view;
+  // null until the grid is first drawn.
   std::unique_ptr<orvent::ProjectPresence> presence_;
   // The data row of the last right-click in the grid, -1 when it hit none.
   int rightClickItem_ = -1;

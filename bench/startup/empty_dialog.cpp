@@ -1,0 +1,46 @@
+// The yardstick of the start-up benchmark: an empty dialog with the style,
+// size and font of the Selector's window, closed by WM_CLOSE. Before it
+// shows, it loads the DLLs whose full paths its command line lists,
+// separated by '|'; with none it is the bare dialog.
+//
+//   orvent_empty_dialog.exe [DLL|DLL|...]
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_CLOSE) {
+    EndDialog(hwnd, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  const std::string dlls = commandLine != nullptr ? commandLine : "";
+  for (std::size_t begin = 0; begin < dlls.size();) {
+    const std::size_t end = std::min(dlls.find('|', begin), dlls.size());
+    if (end > begin) LoadLibraryA(dlls.substr(begin, end - begin).c_str());
+    begin = end + 1;
+  }
+  // The Selector window's style, size and font, without its controls: no
+  // menu, the system's dialog class and no title (zero words), then the
+  // font. The template lies on a DWORD boundary.
+  struct alignas(4) Template {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title, pointSize;
+    wchar_t face[13];
+  } empty = {{}, 0, 0, 0, 8, L"MS Shell Dlg"};
+  empty.header.style = DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU |
+                       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  empty.header.dwExtendedStyle = WS_EX_APPWINDOW;
+  empty.header.cx = 521;
+  empty.header.cy = 343;
+  return static_cast<int>(DialogBoxIndirectParamA(instance, &empty.header, nullptr, DialogProc, 0));
+}

@@ -555,14 +555,17 @@ void Cells(Driver& d, const Args& a) {
   }
 }
 // The location column widest, then the name, then the application, and no
-// horizontal scroll bar; the grid's own tooltip without the list-view's info
-// tip beside it.
+// horizontal scroll bar, the columns ending at the grid's edge; the grid's
+// own tooltip without the list-view's info tip beside it.
 void TheGridsLook(Driver& d, const Args&) {
   const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
   EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
       << width(0) << " " << width(1) << " " << width(2);
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
   EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
+  RECT client = {};
+  GetClientRect(d.Grid(), &client);
+  EXPECT_EQ(width(0) + width(1) + width(2), client.right) << "the columns end at the grid's edge";
 }
 void Exits(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return !d.Running(); }));

@@ -534,7 +534,8 @@ void Is(Driver& d, const Args& a) {
   const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
   ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
-// The rows, and the current row, which is the highlighted one and no other.
+// The rows, and the current row, which is the highlighted one and no other,
+// and in view.
 void Rows(Driver& d, const Args& a) {
   const LRESULT count = Number(a.at(0)), current = Number(a.at(1));
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, count, "rows");
@@ -542,6 +543,9 @@ void Rows(Driver& d, const Args& a) {
              "current row");
   EXPECT_EQ(Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_SELECTED), current) << "the highlighted row";
   EXPECT_EQ(Send(d.Grid(), LVM_GETSELECTEDCOUNT), current < 0 ? 0 : 1);
+  const LRESULT top = Send(d.Grid(), LVM_GETTOPINDEX), rows = Send(d.Grid(), LVM_GETCOUNTPERPAGE);
+  EXPECT_TRUE(current < 0 || (current >= top && current < top + rows))
+      << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
 // The texts of a row's first columns.
 void Cells(Driver& d, const Args& a) {

@@ -160,6 +160,16 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   EXPECT_EQ(RoundPointSize(8.25), 9);
   EXPECT_EQ(RoundPointSize(9.0), 9);
+  const char* const headers[] = {"Project Name [GS]", "Recent App.", "Location"};
+  for (int i = 0; i < 3; ++i) {
+    char text[32] = {};
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = sizeof text;
+    SendMessageA(grid, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ(text, headers[i]);
+  }
   EXPECT_EQ(TipAt(grid, 0), "Site A [TD]");
   EXPECT_EQ(TipAt(grid, 0, 2), "") << "a tip over the header";
   // The columns end at the grid's edge (no sliver beside them, no horizontal

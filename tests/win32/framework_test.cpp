@@ -129,7 +129,17 @@ std::string TipAt(HWND grid, int row, LONG y = -1) {
   ClientToScreen(grid, &screen);
   SetCursorPos(screen.x, screen.y);
   SendMessageA(grid, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-  return g_selector->tipText;
+  // What the tooltip window itself holds for the grid.
+  char text[256] = {};
+  TOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = grid;
+  tool.uId = reinterpret_cast<UINT_PTR>(grid);
+  tool.lpszText = text;
+  for (HWND tip = nullptr; (tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr));) {
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  }
+  return text;
 }
 // The pointer on a row whose project file is gone: its tip says so, once known.
 void CALLBACK LookAtTheGoneRow(HWND, UINT, UINT_PTR timer, DWORD) {

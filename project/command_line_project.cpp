@@ -9,7 +9,7 @@ namespace {
 
 // The application a project file's extension stands for; -1 for none.
 int ApplicationForExtension(const std::string& extension, int projectType) {
-  if (EqualsNoCase(extension, ".mbc")) return 0;
+  if (EqualsNoCase(extension, kProjectFileExtension)) return 0;
   if (EqualsNoCase(extension, ".meg")) return projectType == 2 || projectType == 3 ? 2 : 1;
   return -1;
 }

@@ -10,7 +10,6 @@
 namespace orvent {
 namespace {
 
-const char kProjectExtension[] = ".mbc";
 const int kFolderWaitSeconds = 60;
 
 // The first enabled radio of a group when the chosen one is missing or
@@ -62,7 +61,8 @@ void EnsureLocationLevels(Platform& platform, const std::string& location) {
 // files and folders named like one do not.
 bool HoldsProjectFile(Platform& platform, const std::string& projectFolder) {
   std::vector<DirEntry> entries;
-  if (!platform.FindEntries(projectFolder + "*" + kProjectExtension, &entries) || entries.empty()) {
+  if (!platform.FindEntries(projectFolder + "*" + kProjectFileExtension, &entries) ||
+      entries.empty()) {
     return false;
   }
   const unsigned attributes = entries.front().attributes & ~unsigned(kAttrArchive);
@@ -79,7 +79,7 @@ void ProjectDialogModel::Initialise(Platform& platform) {
     locationText = WithTrailingBackslash(locationText);
     startFolder = locationText;
     // In open mode the edit names the project file itself.
-    if (!createMode && !nameText.empty()) locationText += nameText + kProjectExtension;
+    if (!createMode && !nameText.empty()) locationText += nameText + kProjectFileExtension;
   }
   if (!locationText.empty()) {
     // A file that cannot be read leaves the defaults, and the dialog goes on with them.
@@ -224,7 +224,7 @@ OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbe
   }
   projectFile.fileVersion = ThreePartVersionText(fileVersion);
   projectFile.projectType = projectTypeChoice;
-  if (!WriteProjectFile(folder + nameText + kProjectExtension, projectFile)) {
+  if (!WriteProjectFile(folder + nameText + kProjectFileExtension, projectFile)) {
     return Refuse(kMsgFileFailed, Field::kNone);
   }
   locationText = folder;

@@ -26,11 +26,17 @@ bool HasHeader(const std::string& line) {
 
 }  // namespace
 
+std::string ProjectFilePath(const RecentEntry& entry) {
+  const std::string location = Trim(entry.location);
+  const std::string folder = location.empty() ? std::string() : WithTrailingBackslash(location);
+  return folder + Trim(entry.projectName) + kProjectFileExtension;
+}
+
 bool ReadProjectFile(const std::string& path, ProjectFile* record) {
   std::string drive, directory, baseName;
   SplitFilePath(path, &drive, &directory, &baseName, nullptr);
   TextFile file;
-  if (!file.OpenRead(drive + directory + baseName + ".mbc")) return false;
+  if (!file.OpenRead(drive + directory + baseName + kProjectFileExtension)) return false;
   *record = ProjectFile();
   record->projectName = baseName;
   std::string first;

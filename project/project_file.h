@@ -4,8 +4,15 @@
 #include <string>
 
 #include "namelist/text_file.h"
+#include "project/recent_entry.h"
 
 namespace orvent {
+
+inline constexpr char kProjectFileExtension[] = ".mbc";
+
+// location\name.mbc from the trimmed location (one backslash before the
+// name) and the trimmed name; just name.mbc for an empty location.
+std::string ProjectFilePath(const RecentEntry& entry);
 
 inline constexpr int kGeodeticNameCount = 6;
 

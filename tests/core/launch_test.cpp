@@ -10,8 +10,9 @@
 #include "history/recent_grid.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
-#include "launch/run_process.h"
 #include "launch/start_application.h"
+#include "launch/start_process.h"
+#include "project/project_file.h"
 #include "tests/support/fake_platform.h"
 
 namespace orvent {
@@ -50,7 +51,7 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
     const RecentEntry entry{
         7, " Site A ", "D:\\Wind Work\\Site A\\\\ ", std::stoi(f[1]), std::stoi(f[2]), "WGS"};
     EXPECT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
-    EXPECT_TRUE(RunStart(platform, plan));
+    EXPECT_TRUE(StartApplication(platform, plan));
     return platform.started.back().commandLine + "|" +
            std::to_string(plan.project.appIndex * 10 + plan.project.projectType);
   });
@@ -59,8 +60,8 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   // A missing program is left to the command line; no folder is the current one.
   EXPECT_EQ(request.applicationName + "|" + request.workingFolder, "|.");
   platform.AddFile("C:\\T\\E.exe");
-  ASSERT_TRUE(RunProcess(platform, " C:\\T\\E.exe ", {"/weng", "  ", "/nofm"}, " D:\\\x83\x5C\\\\ ",
-                         kShowNormalWindow, kNormalPriority));
+  ASSERT_TRUE(StartProcess(platform, " C:\\T\\E.exe ", {"/weng", "  ", "/nofm"},
+                           " D:\\\x83\x5C\\\\ ", kShowNormalWindow, kNormalPriority));
   const ProcessRequest& started = platform.started.back();
   // ソ (0x83 0x5C) at the end of the folder keeps its trail byte.
   EXPECT_EQ(started.applicationName + "|" + started.commandLine + "|" + started.workingFolder,
@@ -86,7 +87,7 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
   for (const char* location : {"D:\\Gone\\", " "})
     EXPECT_EQ(OpenProjectFolder(platform, {-1, "P", location, 0, 0, ""}), FolderOpen::kNotFound);
   platform.succeeds = false;
-  EXPECT_FALSE(RunStart(platform, plan));
+  EXPECT_FALSE(StartApplication(platform, plan));
   EXPECT_FALSE(OpenManual(platform, "C:\\P\\"));
   EXPECT_EQ(OpenProjectFolder(platform, here), FolderOpen::kNotOpened);
   const std::string manual = "C:\\P\\OL_Manual.pdf", folder = "D:\\" + test::kHyoji + "\\";

@@ -179,9 +179,11 @@ void CDlgPage2::OnReferenceClicked() {
     TakeFolder(folder);
   } else {
     ui::FileChooser request;
-    request.filters = {{"ORVENT project files(*.mbc)", "*.mbc"}, {"all files(*.*)", "*.*"}};
+    const std::string pattern = std::string("*") + orvent::kProjectFileExtension;
+    request.filters = {{"ORVENT project files(" + pattern + ")", pattern},
+                       {"all files(*.*)", "*.*"}};
     request.title = orvent::kProjectFileChooserTitle;
-    request.defaultExtension = ".mbc";
+    request.defaultExtension = orvent::kProjectFileExtension;
     request.initialFolder = start.folder;
     request.fileName = start.fileName;
     std::string path;

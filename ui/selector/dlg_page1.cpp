@@ -7,7 +7,6 @@
 #include "history/history_file.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
-#include "launch/launch_plan.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
 #include "launch/start_application.h"
@@ -429,7 +428,7 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
       break;
   }
   ui::WaitCursor waitCursor;
-  if (!orvent::RunStart(platform_, plan)) {
+  if (!orvent::StartApplication(platform_, plan)) {
     ShowMessage(orvent::kMsgNotStarted);
     return;
   }

@@ -10,18 +10,18 @@ namespace orvent {
 namespace {
 
 void NormaliseApplication(RecentEntry* entry) {
-  if (entry->appIndex != 2) return;
-  if (entry->projectType == 2) entry->appIndex = 3;
-  entry->projectType = 0;
+  if (entry->app != App::kWindClimate) return;
+  if (entry->projectType == kTypeDesignWindSpeed) entry->app = App::kDesignWindSpeed;
+  entry->projectType = kTypeMeasurement;
 }
 
 void PlanCommand(const std::string& programFolder, StartPlan* plan) {
   const RecentEntry& entry = plan->project;
-  const bool known = entry.appIndex >= 0 && entry.appIndex < kAppCatalogueSize;
-  std::string executable = known ? AppCatalogue[entry.appIndex].executable : "";
-  if (entry.appIndex == 0 && entry.projectType == 3) executable = kBasicExtremeWindExecutable;
-  plan->executablePath = Trim(programFolder + executable);
-  const std::string option = Trim(known ? AppCatalogue[entry.appIndex].option : "");
+  const AppCatalogueRow& application = CatalogueRow(entry.app);
+  const bool extremeWindBasic = entry.app == App::kBasic && entry.projectType == kTypeExtremeWind;
+  plan->executablePath = Trim(
+      programFolder + (extremeWindBasic ? kBasicExtremeWindExecutable : application.executable));
+  const std::string option = Trim(application.option);
   plan->arguments.clear();
   if (!option.empty()) plan->arguments.push_back(option);
   plan->arguments.push_back(kNoFmOption);

@@ -11,9 +11,6 @@
 
 namespace orvent {
 
-inline constexpr char kMsgProjectNotFound[] = "The project file is not exist.";
-inline constexpr char kMsgNotStarted[] = "The application is not started.";
-
 enum class StartCheck {
   kNoProject,           // no entry and no such history row: nothing happens
   kProjectFileMissing,  // the user is told, nothing changes

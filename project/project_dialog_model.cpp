@@ -82,7 +82,8 @@ void ProjectDialogModel::Initialise(Platform& platform) {
     state_.location = WithTrailingBackslash(state_.location);
     startFolder_ = state_.location;
     // In open mode the edit names the project file itself.
-    if (!CreateMode() && !state_.name.empty()) state_.location += state_.name + kProjectFileExtension;
+    if (!CreateMode() && !state_.name.empty())
+      state_.location += state_.name + kProjectFileExtension;
   }
   if (!state_.location.empty()) {
     // A file that cannot be read leaves the defaults, and the dialog goes on with them.

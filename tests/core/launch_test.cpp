@@ -30,12 +30,8 @@ class LaunchTest : public ::testing::Test {
   }
   // Site A planned to start with that application, on a project of that type.
   StartPlan Planned(const std::string& application, const std::string& type) {
-    RecentEntry entry{7,
-                      " Site A ",
-                      "D:\\Wind Work\\Site A\\\\ ",
-                      App::kBasic,
-                      test::Index(test::kProjectTypes, type),
-                      "WGS"};
+    RecentEntry entry{7, " Site A ", "D:\\Wind Work\\Site A\\\\ "};
+    entry.projectType = test::Index(test::kProjectTypes, type);
     EXPECT_TRUE(FindAppByDisplayName(application, &entry.app)) << application;
     StartPlan plan;
     EXPECT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);

@@ -40,9 +40,7 @@ std::string Choices(const ProjectDialogModel& m) {
 }
 
 ProjectDialogMode ModeNamed(const std::string& name) {
-  return name == "create"               ? ProjectDialogMode::kCreate
-         : name == "select application" ? ProjectDialogMode::kSelectApplication
-                                        : ProjectDialogMode::kOpen;
+  return ProjectDialogMode(test::Index({"open", "create", "select application"}, name));
 }
 
 // The dialog in that mode with these texts and choices.
@@ -50,10 +48,8 @@ ProjectDialogModel Model(const std::string& mode, const std::string& name,
                          const std::string& location, const std::string& application,
                          const std::string& projectType) {
   ProjectDialogModel m(ModeNamed(mode));
-  m.State().name = name;
-  m.State().location = location;
-  m.State().application = test::Index(test::kApplicationRadios, application);
-  m.State().projectType = test::Index(test::kProjectTypes, projectType);
+  m.State() = {name, location, test::Index(test::kApplicationRadios, application),
+               test::Index(test::kProjectTypes, projectType)};
   return m;
 }
 

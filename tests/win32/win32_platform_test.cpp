@@ -59,7 +59,7 @@ std::string Echoed(Win32Platform& platform, const std::string& folder,
   command.insert(command.begin(), "/c");
   command.insert(command.end(), {">", record});
   if (!StartProcess(platform, std::string(system) + "\\cmd.exe", command, folder, kShowNormalWindow,
-                  kNormalPriority)) {
+                    kNormalPriority)) {
     return "(not started)";
   }
   std::string echoed;

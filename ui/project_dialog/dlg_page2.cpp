@@ -158,7 +158,8 @@ void CDlgPage2::UpdateRadioStates(const orvent::RadioEnables& enables) {
   EnableGroup(*this, IDC_TYPE_MEASUREMENT, enables.projectType);
   EnableGroup(*this, IDC_GEO_TOKYO, enables.geodetic);
   // The project is fixed; there is nothing to look for.
-  if (model_.Mode() == orvent::ProjectDialogMode::kSelectApplication) EnableItem(IDC_REFERENCE, false);
+  if (model_.Mode() == orvent::ProjectDialogMode::kSelectApplication)
+    EnableItem(IDC_REFERENCE, false);
 }
 
 void CDlgPage2::OnApplicationClicked() {

@@ -82,8 +82,9 @@ void ProjectDialogModel::Initialise(Platform& platform) {
     state_.location = WithTrailingBackslash(state_.location);
     startFolder_ = state_.location;
     // In open mode the edit names the project file itself.
-    if (!CreateMode() && !state_.name.empty())
+    if (!CreateMode() && !state_.name.empty()) {
       state_.location += state_.name + kProjectFileExtension;
+    }
   }
   if (!state_.location.empty()) {
     // A file that cannot be read leaves the defaults, and the dialog goes on with them.

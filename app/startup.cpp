@@ -6,7 +6,7 @@
 
 #include "history/settings_file.h"
 #include "launch/manual.h"
-#include "launch/run_process.h"
+#include "launch/start_process.h"
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"
 #include "project/app_catalogue.h"

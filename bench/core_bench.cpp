@@ -32,7 +32,7 @@ RecentHistory FullHistory() {
     row.projectName = "Site " + std::to_string(i);
     row.location =
         "D:\\Wind Work\\Projects " + std::to_string(i % 37) + "\\Site " + std::to_string(i) + "\\";
-    row.appIndex = i % 6;
+    row.app = static_cast<App>(i % kAppCatalogueSize);
     row.projectType = i % 5;
     row.geodeticCode = i % 2 ? "WGS" : "JGD";
     list.push_back(row);
@@ -64,7 +64,7 @@ const std::string& ProjectPath() {
     const std::string p = ScratchPath("project.mbc");
     ProjectFile record;
     record.projectName = "Site1";
-    record.geodeticIndex = 5;
+    record.geodeticSystem = GeodeticSystem::kJgd2011;
     record.geodeticName = "JGD2011";
     WriteProjectFile(p, record);
     return p;

@@ -28,7 +28,7 @@ static std::string ScratchPath(const std::string& suffix) {
 
 static std::string Text(const RecentEntry& e) {
   return std::to_string(e.number) + "|" + e.projectName + "|" + e.location + "|" +
-         std::to_string(e.appIndex) + "|" + std::to_string(e.projectType) + "|" + e.geodeticCode;
+         AppDisplayName(e.app) + "|" + std::to_string(e.projectType) + "|" + e.geodeticCode;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -72,7 +72,7 @@ std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
     out.Put(" = \"");
     out.Put(row.projectName);
     out.Put("\", \"");
-    out.Put(AppDisplayName(row.appIndex));
+    out.Put(AppDisplayName(row.app));
     out.Put("\", ");
     out.PutInt(row.projectType, 1);
     out.Put(", \"");
@@ -114,10 +114,6 @@ bool LoadHistory(const std::string& path, RecentHistory* list) {
     std::stable_sort(list->begin(), list->end(), byNumber);
   }
   return true;
-}
-
-std::string HistoryNotSavedMessage(const std::string& settingsPath) {
-  return "The recent-project history could not be saved to " + settingsPath + ".";
 }
 
 std::string FormatHistory(const RecentHistory& list) { return FormatWithLineEnd(list, "\n"); }

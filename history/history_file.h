@@ -17,10 +17,6 @@ namespace orvent {
 // exactly when the new content is in place.
 [[nodiscard]] bool SaveHistory(const std::string& path, const RecentHistory& list);
 
-// What the user is told before the Selector ends when the history, as last
-// changed, could not be saved.
-std::string HistoryNotSavedMessage(const std::string& settingsPath);
-
 // The file's bytes as SaveHistory writes them, line ends as LF.
 std::string FormatHistory(const RecentHistory& list);
 

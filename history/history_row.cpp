@@ -42,8 +42,7 @@ bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, Recent
   }
   entry->number = number;
   entry->projectName = Trim(field[0]);
-  const int app = FindAppByDisplayName(field[1]);
-  entry->appIndex = app >= 0 ? app : RecentEntry().appIndex;
+  if (!FindAppByDisplayName(field[1], &entry->app)) entry->app = RecentEntry().app;
   entry->projectType = AsciiToInt(field[2]);
   const std::string location = Trim(field[3]);
   entry->location = location.empty() ? location : WithTrailingBackslash(location);

@@ -11,7 +11,7 @@ std::string GridCellText(const RecentEntry& entry, int column) {
     case 0:
       return entry.projectName + " [" + entry.geodeticCode + "]";
     case 1:
-      return AppDisplayName(entry.appIndex);
+      return AppDisplayName(entry.app);
     case 2:
       return entry.location;
     default:

@@ -167,7 +167,7 @@ bool ParseSavedRow(const std::string& text, RecentEntry* entry) {
   entry->number = number;
   AssignTrimmed(name, nameAscii, &entry->projectName);
   const int index = FindAsciiApp(app);
-  entry->appIndex = index >= 0 ? index : RecentEntry().appIndex;
+  entry->app = index >= 0 ? static_cast<App>(index) : RecentEntry().app;
   entry->projectType = AsciiToInt(type);
   AssignLocation(location, locationAscii, &entry->location);
   entry->geodeticCode.assign(code.data(), code.size());

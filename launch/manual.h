@@ -7,10 +7,6 @@
 
 namespace orvent {
 
-// What the user is told whenever the shell cannot open the manual, a missing
-// manual included.
-inline constexpr char kMsgNoManual[] = "Acrobat reader is not installed or not found.";
-
 inline constexpr char kManualFileName[] = "OL_Manual.pdf";  // in the program folder
 
 [[nodiscard]] bool OpenManual(Platform& platform, const std::string& programFolder);

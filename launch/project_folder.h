@@ -9,8 +9,6 @@
 
 namespace orvent {
 
-inline constexpr char kMsgFolderNotFound[] = "The folder is not found.";
-
 enum class FolderOpen {
   kOpened,
   kNotFound,   // the user is told

@@ -1,9 +1,35 @@
 #include "launch/start_application.h"
 
 #include "history/history_file.h"
-#include "launch/run_process.h"
+#include "launch/start_process.h"
+#include "namelist/mbcs.h"
+#include "project/app_catalogue.h"
+#include "project/project_file.h"
 
 namespace orvent {
+namespace {
+
+void NormaliseApplication(RecentEntry* entry) {
+  if (entry->app != App::kWindClimate) return;
+  if (entry->projectType == kTypeDesignWindSpeed) entry->app = App::kDesignWindSpeed;
+  entry->projectType = kTypeMeasurement;
+}
+
+void PlanCommand(const std::string& programFolder, StartPlan* plan) {
+  const RecentEntry& entry = plan->project;
+  const AppCatalogueRow& application = CatalogueRow(entry.app);
+  const bool extremeWindBasic = entry.app == App::kBasic && entry.projectType == kTypeExtremeWind;
+  plan->executablePath = Trim(
+      programFolder + (extremeWindBasic ? kBasicExtremeWindExecutable : application.executable));
+  const std::string option = Trim(application.option);
+  plan->arguments.clear();
+  if (!option.empty()) plan->arguments.push_back(option);
+  plan->arguments.push_back(kNoFmOption);
+  plan->arguments.push_back(ProjectFilePath(entry));
+  plan->workingFolder = Trim(entry.location);
+}
+
+}  // namespace
 
 StartCheck PlanStart(Platform& platform, const RecentHistory& history, const RecentEntry* entry,
                      int row, const std::string& programFolder, StartPlan* plan) {
@@ -13,15 +39,15 @@ StartCheck PlanStart(Platform& platform, const RecentHistory& history, const Rec
   plan->project = entry != nullptr ? *entry : history[static_cast<std::size_t>(row)];
   if (!platform.Exists(ProjectFilePath(plan->project))) return StartCheck::kProjectFileMissing;
   NormaliseApplication(&plan->project);
-  plan->launch = PlanLaunch(plan->project, programFolder);
+  PlanCommand(programFolder, plan);
   return StartCheck::kReady;
 }
 
-bool RunStart(Platform& platform, const StartPlan& plan) {
+bool StartApplication(Platform& platform, const StartPlan& plan) {
   // The folder stays current afterwards, whatever the start gave.
-  static_cast<void>(platform.SetCurrentFolder(plan.launch.workingFolder));
-  return RunProcess(platform, plan.launch.executablePath, plan.launch.arguments,
-                    plan.launch.workingFolder, kShowNormalWindow, kNormalPriority);
+  static_cast<void>(platform.SetCurrentFolder(plan.workingFolder));
+  return StartProcess(platform, plan.executablePath, plan.arguments, plan.workingFolder,
+                      kShowNormalWindow, kNormalPriority);
 }
 
 bool RecordStart(RecentHistory* history, const StartPlan& plan, int row,

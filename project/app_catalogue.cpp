@@ -6,17 +6,15 @@
 
 namespace orvent {
 
-int FindAppByDisplayName(const std::string& name) {
+bool FindAppByDisplayName(const std::string& name, App* app) {
   for (int i = 0; i < kAppCatalogueSize; ++i) {
     const char* displayName = AppCatalogue[i].displayName;
-    if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) return i;
+    if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) {
+      *app = static_cast<App>(i);
+      return true;
+    }
   }
-  return -1;
-}
-
-const char* AppDisplayName(int index) {
-  if (index < 0 || index >= kAppCatalogueSize) return "";
-  return AppCatalogue[index].displayName;
+  return false;
 }
 
 }  // namespace orvent

@@ -1,9 +1,12 @@
-// The member applications of the suite, indexed by a history row's appIndex.
+// The member applications of the suite, as a history row records them.
 #pragma once
 
 #include <string>
 
 namespace orvent {
+
+// In the catalogue's order.
+enum class App { kBasic, kEnergy, kWindClimate, kDesignWindSpeed, kExtremeWind, kWindFarm };
 
 struct AppCatalogueRow {
   const char* displayName;  // stored in the settings file and shown in the grid
@@ -22,15 +25,17 @@ inline constexpr AppCatalogueRow AppCatalogue[kAppCatalogueSize] = {
     {"Wind Farm", "ORVENTWindFarm.exe", "/windpower"},
 };
 
-// Started instead of row 0's executable for extreme-wind projects.
+// Started instead of Basic's executable for extreme-wind projects.
 inline constexpr const char* kBasicExtremeWindExecutable = "ORVENTBasicEW.exe";
-// Carried by every start, after the row's option.
+// Carried by every start, after the application's option.
 inline constexpr const char* kNoFmOption = "/nofm";
 
-// Index of the first row whose display name equals `name` ignoring case, or -1.
-int FindAppByDisplayName(const std::string& name);
+inline const AppCatalogueRow& CatalogueRow(App app) { return AppCatalogue[static_cast<int>(app)]; }
 
-// Display name of a row; "" for an index outside the table.
-const char* AppDisplayName(int index);
+// The first application whose display name equals `name` ignoring case;
+// false, with `app` left alone, when there is none.
+[[nodiscard]] bool FindAppByDisplayName(const std::string& name, App* app);
+
+inline const char* AppDisplayName(App app) { return CatalogueRow(app).displayName; }
 
 }  // namespace orvent

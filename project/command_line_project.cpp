@@ -7,11 +7,17 @@
 namespace orvent {
 namespace {
 
-// The application a project file's extension stands for; -1 for none.
-int ApplicationForExtension(const std::string& extension, int projectType) {
-  if (EqualsNoCase(extension, ".mbc")) return 0;
-  if (EqualsNoCase(extension, ".meg")) return projectType == 2 || projectType == 3 ? 2 : 1;
-  return -1;
+// The application a project file's extension stands for; false for none.
+bool ApplicationForExtension(const std::string& extension, int projectType, App* app) {
+  if (EqualsNoCase(extension, kProjectFileExtension)) {
+    *app = App::kBasic;
+  } else if (EqualsNoCase(extension, ".meg")) {
+    const bool engineering = projectType == kTypeDesignWindSpeed || projectType == kTypeExtremeWind;
+    *app = engineering ? App::kWindClimate : App::kEnergy;
+  } else {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -26,9 +32,9 @@ bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentE
   // What the reader leaves in the record is used whether it succeeded or not.
   static_cast<void>(ReadProjectFile(path, file));
   entry->projectType = file->projectType;
-  const int application = ApplicationForExtension(extension, entry->projectType);
-  if (application >= 0) entry->appIndex = application;
-  entry->geodeticCode = GeodeticCodeForIndex(file->geodeticIndex);
+  // Any other file leaves the entry's application.
+  static_cast<void>(ApplicationForExtension(extension, entry->projectType, &entry->app));
+  entry->geodeticCode = GeodeticCodeFor(file->geodeticSystem);
   return true;
 }
 
@@ -38,7 +44,8 @@ bool IsDroppedProject(Platform& platform, const std::vector<std::string>& paths)
   }
   std::string drive, directory, baseName, extension;
   SplitFilePath(paths[0], &drive, &directory, &baseName, &extension);
-  return ApplicationForExtension(extension, 0) >= 0;
+  App app = App::kBasic;
+  return ApplicationForExtension(extension, kTypeMeasurement, &app);
 }
 
 }  // namespace orvent

@@ -2,12 +2,12 @@
 
 namespace orvent {
 
-const char* GeodeticCodeForIndex(int geodeticIndex) {
-  switch (geodeticIndex) {
-    case 3:
+const char* GeodeticCodeFor(GeodeticSystem system) {
+  switch (system) {
+    case GeodeticSystem::kWgs84:
       return GeodeticCodes[2];
-    case 4:
-    case 5:
+    case GeodeticSystem::kJgd2000:
+    case GeodeticSystem::kJgd2011:
       return GeodeticCodes[1];
     default:
       return GeodeticCodes[0];

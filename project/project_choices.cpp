@@ -2,37 +2,53 @@
 
 namespace orvent {
 
-int AppIndexForChoices(const Choices& choices) {
-  if (choices.application == kAppEngineering && choices.projectType == kTypeExtremeWind) return 4;
-  if (choices.application == kAppEnergy && choices.projectType == kTypeWindPower) return 5;
-  return choices.application;
-}
-
-Choices ChoicesForAppIndex(int appIndex, int fileProjectType) {
-  switch (appIndex) {
-    case 3:
-      return Choices{kAppEngineering, kTypeDesignWindSpeed};
-    case 4:
-      return Choices{kAppEngineering, kTypeExtremeWind};
-    case 5:
-      return Choices{kAppEnergy, kTypeWindPower};
+App AppForChoices(const Choices& choices) {
+  if (choices.application == kAppEngineering && choices.projectType == kTypeExtremeWind) {
+    return App::kExtremeWind;
+  }
+  if (choices.application == kAppEnergy && choices.projectType == kTypeWindPower) {
+    return App::kWindFarm;
+  }
+  switch (choices.application) {
+    case kAppEnergy:
+      return App::kEnergy;
+    case kAppEngineering:
+      return App::kWindClimate;
     default:
-      return Choices{appIndex, fileProjectType};
+      return App::kBasic;
   }
 }
 
-int GeodeticRadioForIndex(int geodeticIndex) {
-  return geodeticIndex == 4 || geodeticIndex == 5 ? kGeoJgd2011 : kGeoTokyo;
+Choices ChoicesForApp(App app, int fileProjectType) {
+  switch (app) {
+    case App::kEnergy:
+      return Choices{kAppEnergy, fileProjectType};
+    case App::kWindClimate:
+      return Choices{kAppEngineering, fileProjectType};
+    case App::kDesignWindSpeed:
+      return Choices{kAppEngineering, kTypeDesignWindSpeed};
+    case App::kExtremeWind:
+      return Choices{kAppEngineering, kTypeExtremeWind};
+    case App::kWindFarm:
+      return Choices{kAppEnergy, kTypeWindPower};
+    default:
+      return Choices{kAppBasic, fileProjectType};
+  }
 }
 
-int GeodeticIndexForRadio(int radio) {
+int GeodeticRadioFor(GeodeticSystem system) {
+  return system == GeodeticSystem::kJgd2000 || system == GeodeticSystem::kJgd2011 ? kGeoJgd2011
+                                                                                  : kGeoTokyo;
+}
+
+GeodeticSystem GeodeticSystemForRadio(int radio) {
   switch (radio) {
     case kGeoJgd2011:
-      return 5;
+      return GeodeticSystem::kJgd2011;
     case kGeoWgs84:
-      return 3;
+      return GeodeticSystem::kWgs84;
     default:
-      return 0;
+      return GeodeticSystem::kZvMeridance;
   }
 }
 

@@ -2,6 +2,9 @@
 // project file. Choices are indexes within their radio groups.
 #pragma once
 
+#include "project/app_catalogue.h"
+#include "project/geodetic_codes.h"
+
 namespace orvent {
 
 // Application radios.
@@ -29,19 +32,20 @@ struct Choices {
   int projectType = kTypeMeasurement;
 };
 
-// The AppCatalogue row the choices start: Engineering with Extreme wind is
-// row 4, Energy with Wind power row 5, any other pair the application itself.
-int AppIndexForChoices(const Choices& choices);
+// The application the choices start: Engineering with Extreme wind is Extreme
+// Wind, Energy with Wind power is Wind Farm; otherwise Basic, Energy, or for
+// Engineering Wind Climate.
+App AppForChoices(const Choices& choices);
 
 // The choices that show a history row's application for an existing project
 // whose file reads as `fileProjectType`.
-Choices ChoicesForAppIndex(int appIndex, int fileProjectType);
+Choices ChoicesForApp(App app, int fileProjectType);
 
-// The geodetic radio a project file's GeodeticNames index is shown with: the
-// JGD systems as JGD2011, everything else (WGS84 too) as Tokyo datum.
-int GeodeticRadioForIndex(int geodeticIndex);
+// The geodetic radio a project file's system is shown with: the JGD systems
+// as JGD2011, everything else (WGS84 too) as Tokyo datum.
+int GeodeticRadioFor(GeodeticSystem system);
 
-// The GeodeticNames index written for a geodetic radio (-1 for none).
-int GeodeticIndexForRadio(int radio);
+// The system written for a geodetic radio (none: ZV_MERIDANCE).
+GeodeticSystem GeodeticSystemForRadio(int radio);
 
 }  // namespace orvent

@@ -10,7 +10,6 @@
 namespace orvent {
 namespace {
 
-const char kProjectExtension[] = ".mbc";
 const int kFolderWaitSeconds = 60;
 
 // The first enabled radio of a group when the chosen one is missing or
@@ -62,7 +61,8 @@ void EnsureLocationLevels(Platform& platform, const std::string& location) {
 // files and folders named like one do not.
 bool HoldsProjectFile(Platform& platform, const std::string& projectFolder) {
   std::vector<DirEntry> entries;
-  if (!platform.FindEntries(projectFolder + "*" + kProjectExtension, &entries) || entries.empty()) {
+  if (!platform.FindEntries(projectFolder + "*" + kProjectFileExtension, &entries) ||
+      entries.empty()) {
     return false;
   }
   const unsigned attributes = entries.front().attributes & ~unsigned(kAttrArchive);
@@ -71,57 +71,62 @@ bool HoldsProjectFile(Platform& platform, const std::string& projectFolder) {
 
 }  // namespace
 
+ProjectDialogModel::ProjectDialogModel(ProjectDialogMode mode, const RecentEntry& preset)
+    : mode_(mode), entry_(preset) {}
+
 void ProjectDialogModel::Initialise(Platform& platform) {
-  startFolder = platform.GetSpecialFolder(SpecialFolder::kDocuments);
-  nameText = Trim(entry.projectName);
-  locationText = Trim(entry.location);
-  if (!locationText.empty()) {
-    locationText = WithTrailingBackslash(locationText);
-    startFolder = locationText;
+  startFolder_ = platform.GetSpecialFolder(SpecialFolder::kDocuments);
+  state_.name = Trim(entry_.projectName);
+  state_.location = Trim(entry_.location);
+  if (!state_.location.empty()) {
+    state_.location = WithTrailingBackslash(state_.location);
+    startFolder_ = state_.location;
     // In open mode the edit names the project file itself.
-    if (!createMode && !nameText.empty()) locationText += nameText + kProjectExtension;
+    if (!CreateMode() && !state_.name.empty()) {
+      state_.location += state_.name + kProjectFileExtension;
+    }
   }
-  if (!locationText.empty()) {
+  if (!state_.location.empty()) {
     // A file that cannot be read leaves the defaults, and the dialog goes on with them.
-    static_cast<void>(ReadProjectFile(locationText, &projectFile));
-    initialProjectType = projectFile.projectType;
+    static_cast<void>(ReadProjectFile(state_.location, &projectFile_));
+    state_.initialProjectType = projectFile_.projectType;
   } else {
-    initialProjectType = projectTypeChoice;
+    state_.initialProjectType = state_.projectType;
   }
 
-  if (createMode) {
-    applicationChoice = kAppBasic;
-    projectTypeChoice = kTypeMeasurement;
+  if (CreateMode()) {
+    state_.application = kAppBasic;
+    state_.projectType = kTypeMeasurement;
   } else {
-    if (projectFile.projectType == kTypeExtremeWind) showExtremeWind = true;
-    const Choices choices = ChoicesForAppIndex(entry.appIndex, projectFile.projectType);
-    applicationChoice = choices.application;
-    projectTypeChoice = choices.projectType;
+    if (projectFile_.projectType == kTypeExtremeWind) state_.showExtremeWind = true;
+    const Choices choices = ChoicesForApp(entry_.app, projectFile_.projectType);
+    state_.application = choices.application;
+    state_.projectType = choices.projectType;
   }
-  geodeticRadio = GeodeticRadioForIndex(projectFile.geodeticIndex);
+  state_.geodeticRadio = GeodeticRadioFor(projectFile_.geodeticSystem);
 }
 
 RadioEnables ProjectDialogModel::ApplicationClicked() {
   const RadioEnables enables = Enables();
-  applicationChoice = PickEnabled(enables.application, applicationChoice);
-  projectTypeChoice = PickEnabled(enables.projectType, projectTypeChoice);
+  state_.application = PickEnabled(enables.application, state_.application);
+  state_.projectType = PickEnabled(enables.projectType, state_.projectType);
   return enables;
 }
 
 RadioEnables ProjectDialogModel::ProjectTypeClicked() {
   // Only the application follows; the project type the user clicked stays.
   const RadioEnables enables = Enables();
-  applicationChoice = PickEnabled(enables.application, applicationChoice);
+  state_.application = PickEnabled(enables.application, state_.application);
   return enables;
 }
 
 ChooserStart ProjectDialogModel::BeginReference(Platform& platform) {
-  nameText = Trim(nameText);
-  locationText = Trim(locationText);
+  state_.name = Trim(state_.name);
+  state_.location = Trim(state_.location);
   const std::string start =
-      !locationText.empty() && platform.Exists(locationText) ? locationText : startFolder;
+      !state_.location.empty() && platform.Exists(state_.location) ? state_.location : startFolder_;
   ChooserStart chooser;
-  if (createMode) {
+  if (CreateMode()) {
     // Older folder choosers open in the current folder.
     static_cast<void>(platform.SetCurrentFolder(start));
     chooser.folder = start;
@@ -139,59 +144,59 @@ ChooserStart ProjectDialogModel::BeginReference(Platform& platform) {
 void ProjectDialogModel::TakeFolder(const std::string& folder) {
   std::string location = Trim(StripTrailingBackslashes(Trim(folder)));
   if (!location.empty()) location += '\\';
-  locationText = location;
-  startFolder = locationText;
-  applicationChoice = kAppBasic;
+  state_.location = location;
+  startFolder_ = state_.location;
+  state_.application = kAppBasic;
 }
 
 void ProjectDialogModel::TakeProjectFile(const std::string& path) {
-  locationText = path;
+  state_.location = path;
   std::string drive;
   std::string directory;
-  SplitFilePath(path, &drive, &directory, &nameText, nullptr);
-  startFolder = drive + directory;
-  static_cast<void>(ReadProjectFile(path, &projectFile));
-  projectTypeChoice = projectFile.projectType;
-  applicationChoice = kAppBasic;
-  showExtremeWind = true;
-  showWindPower = projectTypeChoice == kTypeWindPower;
-  geodeticRadio = GeodeticRadioForIndex(projectFile.geodeticIndex);
+  SplitFilePath(path, &drive, &directory, &state_.name, nullptr);
+  startFolder_ = drive + directory;
+  static_cast<void>(ReadProjectFile(path, &projectFile_));
+  state_.projectType = projectFile_.projectType;
+  state_.application = kAppBasic;
+  state_.showExtremeWind = true;
+  state_.showWindPower = state_.projectType == kTypeWindPower;
+  state_.geodeticRadio = GeodeticRadioFor(projectFile_.geodeticSystem);
 }
 
 void ProjectDialogModel::PrepareOk() {
-  nameText = Trim(nameText);
-  locationText = Trim(locationText);
-  if (createMode) locationText = WithTrailingBackslash(locationText);
+  state_.name = Trim(state_.name);
+  state_.location = Trim(state_.location);
+  if (CreateMode()) state_.location = WithTrailingBackslash(state_.location);
 }
 
 OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers& fileVersion) {
-  OkOutcome outcome = createMode ? CheckCreateInput(platform) : CheckOpenInput(platform);
+  OkOutcome outcome = CreateMode() ? CheckCreateInput(platform) : CheckOpenInput(platform);
   if (!outcome.message.empty()) return outcome;
-  if (applicationChoice < 0) return Refuse(kMsgNoApplication, Field::kApplication);
-  if (projectTypeChoice < 0) return Refuse(kMsgNoProjectType, Field::kProjectType);
+  if (state_.application < 0) return Refuse(kMsgNoApplication, Field::kApplication);
+  if (state_.projectType < 0) return Refuse(kMsgNoProjectType, Field::kProjectType);
 
-  projectFile.geodeticIndex = GeodeticIndexForRadio(geodeticRadio);
-  projectFile.geodeticName = GeodeticNames[projectFile.geodeticIndex];
-  if (createMode) {
+  projectFile_.geodeticSystem = GeodeticSystemForRadio(state_.geodeticRadio);
+  projectFile_.geodeticName = GeodeticSystemName(projectFile_.geodeticSystem);
+  if (CreateMode()) {
     outcome = MakeProject(platform, fileVersion);
     if (!outcome.message.empty()) return outcome;
   } else {
-    locationText = FolderOf(locationText);
+    state_.location = FolderOf(state_.location);
   }
 
-  entry.projectName = nameText;
-  entry.location = locationText;
-  entry.appIndex = AppIndexForChoices(Choices{applicationChoice, projectTypeChoice});
-  entry.projectType = projectTypeChoice;
-  entry.geodeticCode = GeodeticCodeForIndex(projectFile.geodeticIndex);
+  entry_.projectName = state_.name;
+  entry_.location = state_.location;
+  entry_.app = AppForChoices(Choices{state_.application, state_.projectType});
+  entry_.projectType = state_.projectType;
+  entry_.geodeticCode = GeodeticCodeFor(projectFile_.geodeticSystem);
   outcome.accepted = true;
   return outcome;
 }
 
 OkOutcome ProjectDialogModel::CheckCreateInput(Platform& platform) const {
-  if (nameText.empty()) return Refuse(kMsgNameInvalid, Field::kName);
-  if (HoldsForbiddenNameCharacter(nameText)) return Refuse(kMsgNameForbidden, Field::kName);
-  const std::string folder = StripTrailingBackslashes(locationText);
+  if (state_.name.empty()) return Refuse(kMsgNameInvalid, Field::kName);
+  if (HoldsForbiddenNameCharacter(state_.name)) return Refuse(kMsgNameForbidden, Field::kName);
+  const std::string folder = StripTrailingBackslashes(state_.location);
   if (folder.empty() || !platform.Exists(folder)) {
     return Refuse(kMsgLocationInvalid, Field::kLocation);
   }
@@ -199,22 +204,22 @@ OkOutcome ProjectDialogModel::CheckCreateInput(Platform& platform) const {
 }
 
 OkOutcome ProjectDialogModel::CheckOpenInput(Platform& platform) const {
-  // The name is not looked at: it comes from the file or the preset entry.
-  if (locationText.empty() || !platform.Exists(locationText)) {
+  // The name is not looked at: it comes from the file or the preset entry_.
+  if (state_.location.empty() || !platform.Exists(state_.location)) {
     return Refuse(kMsgProjectFileMissing, Field::kLocation);
   }
   return OkOutcome();
 }
 
 OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbers& fileVersion) {
-  EnsureLocationLevels(platform, locationText);
-  const std::string folder = locationText + nameText + "\\";
+  EnsureLocationLevels(platform, state_.location);
+  const std::string folder = state_.location + state_.name + "\\";
   bool folderWasThere = platform.Exists(folder);
   if (!folderWasThere) {
     MakeFolderResult failure = MakeFolderResult::kFailed;
     if (!EnsureFolderPathRetry(platform, folder, kFolderWaitSeconds, &failure)) {
       if (failure != MakeFolderResult::kAlreadyExists) {
-        return Refuse(kMsgFolderFailed + folder + "]", Field::kNone);
+        return Refuse(FolderFailedMessage(folder), Field::kNone);
       }
       folderWasThere = true;
     }
@@ -222,12 +227,12 @@ OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbe
   if (folderWasThere && HoldsProjectFile(platform, folder)) {
     return Refuse(kMsgProjectExists, Field::kNone);
   }
-  projectFile.fileVersion = ThreePartVersionText(fileVersion);
-  projectFile.projectType = projectTypeChoice;
-  if (!WriteProjectFile(folder + nameText + kProjectExtension, projectFile)) {
+  projectFile_.fileVersion = ThreePartVersionText(fileVersion);
+  projectFile_.projectType = state_.projectType;
+  if (!WriteProjectFile(folder + state_.name + kProjectFileExtension, projectFile_)) {
     return Refuse(kMsgFileFailed, Field::kNone);
   }
-  locationText = folder;
+  state_.location = folder;
   return OkOutcome();
 }
 

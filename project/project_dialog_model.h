@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/version_info.h"
+#include "project/messages.h"
 #include "project/project_file.h"
 #include "project/radio_rules.h"
 #include "project/recent_entry.h"
@@ -28,29 +29,6 @@ inline constexpr ModeTexts kOpenModeTexts = {"ORVENT Project Selector - Select O
                                              "&Open", "Project file :", "&Reference..."};
 inline constexpr char kProjectFileChooserTitle[] = "Select the ORVENT project file";
 
-// The OK button's refusals.
-inline constexpr char kMsgNameInvalid[] = "The project name is invalid.";
-inline constexpr char kMsgNameForbidden[] =
-    "The following character cannot be used for a project name.\n\t\\/:,;*?\"<>|";
-inline constexpr char kMsgLocationInvalid[] = "The location is invalid.";
-inline constexpr char kMsgProjectFileMissing[] = "The project file is not exist.";
-inline constexpr char kMsgNoApplication[] = "The application is no selected.";
-inline constexpr char kMsgNoProjectType[] = "The project type is no selected.";
-inline constexpr char kMsgFolderFailed[] = "Creation of a project location went wrong.\n[";
-inline constexpr char kMsgProjectExists[] =
-    "A project already exists in the specified folder.\nPlease choose another location or "
-    "another project name.";
-inline constexpr char kMsgFileFailed[] = "Creation of a project file went wrong.";
-
-// The Reference button's refusals: a chosen name that the ANSI code page
-// cannot hold exactly.
-inline constexpr char kMsgFolderNameUnusable[] =
-    "The path of the selected folder holds characters that cannot be used.\nPlease choose a "
-    "folder without such characters.";
-inline constexpr char kMsgFileNameUnusable[] =
-    "The path of the selected file holds characters that cannot be used.\nPlease choose a file "
-    "without such characters.";
-
 // Where a refusal puts the keyboard focus.
 enum class Field { kNone, kName, kLocation, kApplication, kProjectType };
 
@@ -66,12 +44,40 @@ struct ChooserStart {
   std::string fileName;  // open mode: the file name it shows first
 };
 
+enum class ProjectDialogMode {
+  kOpen,               // an existing project file is chosen
+  kCreate,             // a new project is made
+  kSelectApplication,  // the project is the preset one; only the application is chosen
+};
+
+// What the dialog shows, and what its radio rules look at.
+struct ProjectDialogState {
+  std::string name;  // the edits
+  std::string location;
+  int application = kAppBasic;  // the radio choices
+  int projectType = kTypeMeasurement;
+  int initialProjectType = kTypeMeasurement;  // as the project file was read
+  // The hidden geodetic group's selection: never shown, still in force.
+  int geodeticRadio = kGeoTokyo;
+  bool showExtremeWind = true;
+  bool showWindPower = false;
+};
+
 class ProjectDialogModel {
  public:
-  // The preset project; all six fields are taken.
-  void SetEntry(const RecentEntry& preset) { entry = preset; }
+  // The dialog in a mode, preset with a project (all six fields are taken).
+  explicit ProjectDialogModel(ProjectDialogMode mode, const RecentEntry& preset = RecentEntry());
+
+  ProjectDialogMode Mode() const { return mode_; }
+  bool CreateMode() const { return mode_ == ProjectDialogMode::kCreate; }
+  // What the dialog shows; it moves the edits and choices to and from its
+  // controls here.
+  ProjectDialogState& State() { return state_; }
+  const ProjectDialogState& State() const { return state_; }
+  // Where the Reference button's chooser opens when the location is no help.
+  const std::string& StartFolder() const { return startFolder_; }
   // The result after OK: the project and the chosen application.
-  RecentEntry GetEntry() const { return entry; }
+  const RecentEntry& Result() const { return entry_; }
 
   // The preset project, its file and the choices the dialog opens with.
   void Initialise(Platform& platform);
@@ -98,27 +104,16 @@ class ProjectDialogModel {
   // made on disk with `fileVersion` recorded, and the result filled.
   OkOutcome ConfirmOk(Platform& platform, const VersionNumbers& fileVersion);
 
-  // The dialog's members.
-  std::string nameText;
-  std::string locationText;
-  int applicationChoice = kAppBasic;
-  int projectTypeChoice = kTypeMeasurement;
-  bool createMode = false;
-  // The project is fixed by the preset entry; only the application is chosen.
-  bool selectApplicationMode = false;
-  bool showExtremeWind = true;
-  bool showWindPower = false;
-  RecentEntry entry;
-  ProjectFile projectFile;
-  std::string startFolder;
-  int initialProjectType = kTypeMeasurement;
-  // The hidden geodetic group's selection: never shown, still in force.
-  int geodeticRadio = kGeoTokyo;
-
  private:
   OkOutcome CheckCreateInput(Platform& platform) const;
   OkOutcome CheckOpenInput(Platform& platform) const;
   OkOutcome MakeProject(Platform& platform, const VersionNumbers& fileVersion);
+
+  const ProjectDialogMode mode_;
+  ProjectDialogState state_;
+  RecentEntry entry_;
+  ProjectFile projectFile_;
+  std::string startFolder_;
 };
 
 // Folder (drive and directory) and file name of a path, both trimmed; false

@@ -26,11 +26,17 @@ bool HasHeader(const std::string& line) {
 
 }  // namespace
 
+std::string ProjectFilePath(const RecentEntry& entry) {
+  const std::string location = Trim(entry.location);
+  const std::string folder = location.empty() ? std::string() : WithTrailingBackslash(location);
+  return folder + Trim(entry.projectName) + kProjectFileExtension;
+}
+
 bool ReadProjectFile(const std::string& path, ProjectFile* record) {
   std::string drive, directory, baseName;
   SplitFilePath(path, &drive, &directory, &baseName, nullptr);
   TextFile file;
-  if (!file.OpenRead(drive + directory + baseName + ".mbc")) return false;
+  if (!file.OpenRead(drive + directory + baseName + kProjectFileExtension)) return false;
   *record = ProjectFile();
   record->projectName = baseName;
   std::string first;
@@ -54,7 +60,7 @@ bool ParseGeneralParameters(TextFile* file, ProjectFile* record) {
 
   bool atlas = false;
   if (!ReadNamelistLogical(file, kGroup, "AtlasMode", &atlas).empty()) {
-    record->projectType = atlas ? 1 : 0;
+    record->projectType = atlas ? kTypeMesoScale : kTypeMeasurement;
   }
   const std::string projectType = ReadNamelistValue(file, kGroup, "ProjectType");
   if (!projectType.empty()) record->projectType = AsciiToInt(projectType);
@@ -62,10 +68,10 @@ bool ParseGeneralParameters(TextFile* file, ProjectFile* record) {
   const std::string geodetic = ReadNamelistValue(file, kGroup, "GeodeticSystem");
   if (!geodetic.empty()) {
     record->geodeticName = geodetic;
-    record->geodeticIndex = 0;
+    record->geodeticSystem = GeodeticSystem::kZvMeridance;
     for (int i = 0; i < kGeodeticNameCount; ++i) {
       if (EqualsNoCase(geodetic, GeodeticNames[i])) {
-        record->geodeticIndex = i;
+        record->geodeticSystem = static_cast<GeodeticSystem>(i);
         break;
       }
     }
@@ -79,7 +85,9 @@ void WriteGeneralParameters(TextFile* file, const ProjectFile& record) {
   WriteNamelistString(file, "FileVersion", record.fileVersion, nullptr, false);
   WriteNamelistInt(file, "ProjectType", record.projectType, kProjectTypeComment);
   WriteNamelistString(file, "ProjectLabel", record.projectName, nullptr, false);
-  if (record.geodeticIndex >= 3 && record.geodeticIndex <= 5) {
+  const GeodeticSystem system = record.geodeticSystem;
+  if (system == GeodeticSystem::kWgs84 || system == GeodeticSystem::kJgd2000 ||
+      system == GeodeticSystem::kJgd2011) {
     WriteNamelistString(file, "GeodeticSystem", record.geodeticName, kGeodeticComment, true);
   }
   WriteNamelistGroupEnd(file);

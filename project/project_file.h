@@ -4,22 +4,24 @@
 #include <string>
 
 #include "namelist/text_file.h"
+#include "project/geodetic_codes.h"
+#include "project/project_choices.h"
+#include "project/recent_entry.h"
 
 namespace orvent {
 
-inline constexpr int kGeodeticNameCount = 6;
+inline constexpr char kProjectFileExtension[] = ".mbc";
 
-// Geodetic system names, matched ignoring case; only 3 to 5 are ever written.
-inline constexpr const char* GeodeticNames[kGeodeticNameCount] = {
-    "ZV_MERIDANCE", "TD", "GRS80", "WGS84", "JGD2000", "JGD2011",
-};
+// location\name.mbc from the trimmed location (one backslash before the
+// name) and the trimmed name; just name.mbc for an empty location.
+std::string ProjectFilePath(const RecentEntry& entry);
 
 struct ProjectFile {
-  int projectType = 0;  // 0 measurement .. 4 wind power
+  int projectType = kTypeMeasurement;  // as the project type radios
   std::string fileVersion = "1.0.0.0";
-  int geodeticIndex = 0;  // into GeodeticNames
-  std::string geodeticName = GeodeticNames[0];
-  std::string projectName;  // base name of the file
+  GeodeticSystem geodeticSystem = GeodeticSystem::kZvMeridance;
+  std::string geodeticName = GeodeticNames[0];  // as the file spells it
+  std::string projectName;                      // base name of the file
 };
 
 // Reads the ".mbc" file beside `path` (whatever its extension). When the file

@@ -8,14 +8,14 @@ void Enable(bool (&flags)[N], int index) {
   if (index >= 0 && index < N) flags[index] = true;
 }
 
-void ApplicationRules(const ProjectDialogModel& in, bool projectKnown, RadioEnables* out) {
-  if (in.createMode) {
+void ApplicationRules(const ProjectDialogModel& model, bool projectKnown, RadioEnables* out) {
+  if (model.CreateMode()) {
     // A new project is always started with Basic.
     Enable(out->application, kAppBasic);
     return;
   }
   if (!projectKnown) return;
-  switch (in.projectTypeChoice) {
+  switch (model.State().projectType) {
     case kTypeMeasurement:
     case kTypeMesoScale:
       Enable(out->application, kAppBasic);
@@ -36,8 +36,8 @@ void ApplicationRules(const ProjectDialogModel& in, bool projectKnown, RadioEnab
   }
 }
 
-void ProjectTypeRules(const ProjectDialogModel& in, bool projectKnown, RadioEnables* out) {
-  if (in.createMode) {
+void ProjectTypeRules(const ProjectDialogModel& model, bool projectKnown, RadioEnables* out) {
+  if (model.CreateMode()) {
     // Wind power projects are made by the Energy application, not here.
     for (int type = kTypeMeasurement; type <= kTypeExtremeWind; ++type) {
       Enable(out->projectType, type);
@@ -45,21 +45,21 @@ void ProjectTypeRules(const ProjectDialogModel& in, bool projectKnown, RadioEnab
     return;
   }
   if (!projectKnown) return;
-  if (in.showExtremeWind && in.projectTypeChoice == kTypeExtremeWind) {
+  if (model.State().showExtremeWind && model.State().projectType == kTypeExtremeWind) {
     Enable(out->projectType, kTypeExtremeWind);
-  } else if (in.showWindPower) {
-    Enable(out->projectType, in.initialProjectType);
-    if (in.applicationChoice == kAppEnergy) Enable(out->projectType, kTypeWindPower);
+  } else if (model.State().showWindPower) {
+    Enable(out->projectType, model.State().initialProjectType);
+    if (model.State().application == kAppEnergy) Enable(out->projectType, kTypeWindPower);
   } else {
-    Enable(out->projectType, in.projectTypeChoice);
+    Enable(out->projectType, model.State().projectType);
   }
 }
 
-void GeodeticRules(const ProjectDialogModel& in, bool haveProject, RadioEnables* out) {
-  if (in.createMode) {
+void GeodeticRules(const ProjectDialogModel& model, bool haveProject, RadioEnables* out) {
+  if (model.CreateMode()) {
     for (int radio = 0; radio < kGeodeticRadioCount; ++radio) Enable(out->geodetic, radio);
   } else if (haveProject) {
-    Enable(out->geodetic, in.geodeticRadio);
+    Enable(out->geodetic, model.State().geodeticRadio);
   }
 }
 
@@ -68,9 +68,9 @@ void GeodeticRules(const ProjectDialogModel& in, bool haveProject, RadioEnables*
 // An index outside its group (no choice, or a project type the file made up)
 // enables nothing.
 RadioEnables ProjectDialogModel::Enables() const {
-  const bool haveProject = !nameText.empty() && !locationText.empty();
+  const bool haveProject = !state_.name.empty() && !state_.location.empty();
   // In select-application mode the project is given even without a name.
-  const bool projectKnown = selectApplicationMode || haveProject;
+  const bool projectKnown = mode_ == ProjectDialogMode::kSelectApplication || haveProject;
   RadioEnables enables;
   ApplicationRules(*this, projectKnown, &enables);
   ProjectTypeRules(*this, projectKnown, &enables);

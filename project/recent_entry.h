@@ -5,14 +5,16 @@
 
 #include <string>
 
+#include "project/project_choices.h"
+
 namespace orvent {
 
 struct RecentEntry {
   int number = -1;  // key number the row was read from (Recent001 gives 1)
   std::string projectName;
   std::string location;  // folder of the project file
-  int appIndex = 0;      // into AppCatalogue
-  int projectType = 3;
+  App app = App::kBasic;
+  int projectType = kTypeExtremeWind;
   std::string geodeticCode = "JGD";
 };
 

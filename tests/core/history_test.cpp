@@ -29,7 +29,7 @@ std::string Describe(const RecentHistory& list) {
   std::string text;
   for (const RecentEntry& e : list) {
     text += std::to_string(e.number) + "|" + e.projectName + "|" + e.location + "|" +
-            std::to_string(e.appIndex) + "|" + std::to_string(e.projectType) + "|" +
+            std::to_string(int(e.app)) + "|" + std::to_string(e.projectType) + "|" +
             e.geodeticCode + "\n";
   }
   return text;
@@ -37,7 +37,7 @@ std::string Describe(const RecentHistory& list) {
 
 RecentHistory Named(const std::vector<std::string>& names) {
   RecentHistory list;
-  for (const std::string& name : names) list.push_back({-1, name, name + "\\", 0, 0, ""});
+  for (const std::string& name : names) list.push_back({-1, name, name + "\\", App::kBasic, 0, ""});
   return list;
 }
 
@@ -46,7 +46,7 @@ RecentHistory Named(const std::vector<std::string>& names) {
 TEST(History, AStartedProjectComesFirstOnce) {
   test::ExpectTable("history_record.tsv", [](const std::vector<std::string>& f) {
     RecentHistory list = Named({"P", "a", "b", "c", "P"});
-    RecordProject(&list, {-1, f[0], f[1], 0, 0, ""}, std::stoi(f[2]));
+    RecordProject(&list, {-1, f[0], f[1], App::kBasic, 0, ""}, std::stoi(f[2]));
     std::string names;
     for (const RecentEntry& e : list) names += e.projectName + "@" + e.location + ",";
     return names;
@@ -104,7 +104,8 @@ TEST(History, RowsThatBreakARuleAreSkipped) {
     const int number = 999 - (i * 7) % 999;
     bytes += "Recent" + std::to_string(number) + " = \"P" + std::to_string(i) +
              "\", \"Energy\", 1, \"D:\\\",\r\n" + (i % 10 ? "" : "Recent001 = \"bad\", \"B\",\r\n");
-    if (i < 999) expected[number - 1] = {number, "P" + std::to_string(i), "D:\\", 1, 1, "JGD"};
+    if (i < 999)
+      expected[number - 1] = {number, "P" + std::to_string(i), "D:\\", App::kEnergy, 1, "JGD"};
   }
   test::ScratchFolder folder;
   ASSERT_TRUE(test::WriteBytes(folder.File("orvent.ini"), bytes));

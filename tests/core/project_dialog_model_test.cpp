@@ -9,43 +9,47 @@
 #include <vector>
 
 #include "tests/support/fake_platform.h"
+#include "tests/support/project_names.h"
 
 namespace orvent {
 namespace {
 
 using test::kHyoji;
 
-// The enabled radios of the three groups, one digit each: "111/11110/100".
-std::string Flags(const RadioEnables& e) {
-  const auto digits = [](const auto& group) {
-    std::string s;
-    for (bool f : group) s += f ? '1' : '0';
-    return s;
-  };
-  return digits(e.application) + "/" + digits(e.projectType) + "/" + digits(e.geodetic);
+// The names of the radios enabled in a group, or "none".
+std::string Enabled(const bool* flags, const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (flags[i]) text += (text.empty() ? "" : ", ") + names[i];
+  }
+  return text.empty() ? "none" : text;
 }
 
-// Application, project type, initial project type and geodetic radio.
+std::string Enabled(const RadioEnables& e) {
+  return Enabled(e.application, test::kApplicationRadios) + " / " +
+         Enabled(e.projectType, test::kProjectTypes) + " / " +
+         Enabled(e.geodetic, test::kGeodeticRadios);
+}
+
 std::string Choices(const ProjectDialogModel& m) {
-  return std::to_string(m.applicationChoice) + std::to_string(m.projectTypeChoice) +
-         std::to_string(m.initialProjectType) + std::to_string(m.geodeticRadio);
+  const ProjectDialogState& s = m.State();
+  return test::Name(test::kApplicationRadios, s.application) + "|" +
+         test::Name(test::kProjectTypes, s.projectType) + "|" +
+         test::Name(test::kProjectTypes, s.initialProjectType) + "|" +
+         test::Name(test::kGeodeticRadios, s.geodeticRadio);
 }
 
-// The dialog in open mode, or in create mode ('c'), select-application mode
-// ('s') or showing wind power ('w'), with these texts and radios.
-ProjectDialogModel Model(const std::string& modes, const std::string& name,
-                         const std::string& location, int application = 0, int projectType = 0,
-                         int initialType = 0, int geodetic = 0) {
-  ProjectDialogModel m;
-  m.createMode = modes.find('c') != std::string::npos;
-  m.selectApplicationMode = modes.find('s') != std::string::npos;
-  m.showWindPower = modes.find('w') != std::string::npos;
-  m.nameText = name;
-  m.locationText = location;
-  m.applicationChoice = application;
-  m.projectTypeChoice = projectType;
-  m.initialProjectType = initialType;
-  m.geodeticRadio = geodetic;
+ProjectDialogMode ModeNamed(const std::string& name) {
+  return ProjectDialogMode(test::Index({"open", "create", "select application"}, name));
+}
+
+// The dialog in that mode with these texts and choices.
+ProjectDialogModel Model(const std::string& mode, const std::string& name,
+                         const std::string& location, const std::string& application,
+                         const std::string& projectType) {
+  ProjectDialogModel m(ModeNamed(mode));
+  m.State() = {name, location, test::Index(test::kApplicationRadios, application),
+               test::Index(test::kProjectTypes, projectType)};
   return m;
 }
 
@@ -56,16 +60,18 @@ class ProjectDialogModelTest : public ::testing::Test {
     platform.AddFolder(work);
   }
   // A project file of that type and geodetic system in work.
-  std::string AddProject(const std::string& name, int type, int geodeticIndex = 0) {
+  std::string AddProject(const std::string& name, int type,
+                         GeodeticSystem system = GeodeticSystem::kZvMeridance) {
     EXPECT_TRUE(WriteProjectFile(work + name + ".mbc",
-                                 {type, "1", geodeticIndex, GeodeticNames[geodeticIndex], name}));
+                                 {type, "1", system, GeodeticSystemName(system), name}));
     return work + name + ".mbc";
   }
   // The dialog as it opens, preset with a project in work (none for "").
-  ProjectDialogModel Opened(bool create, const std::string& name, int appIndex = 0) {
-    ProjectDialogModel model;
-    model.createMode = create;
-    if (!name.empty()) model.SetEntry({-1, " " + name, " " + work + "\\\\ ", appIndex, 3, "TD"});
+  ProjectDialogModel Opened(const std::string& mode, const std::string& name,
+                            App app = App::kBasic) {
+    RecentEntry preset;
+    if (!name.empty()) preset = {-1, " " + name, " " + work + "\\\\ ", app, 3, "TD"};
+    ProjectDialogModel model(ModeNamed(mode), preset);
     model.Initialise(platform);
     return model;
   }
@@ -84,64 +90,71 @@ class ProjectDialogModelTest : public ::testing::Test {
   const std::string work = platform.Root() + "Work\\";
 };
 
-// dialog_open.tsv: the mode ('c': create), the preset project and its
-// application; the choices the dialog opens with, its location and start
-// folder ({W}: the work folder), and in open mode whether OK is taken and the
-// project, application, project type and geodetic code then started.
 TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
-  AddProject("Site1", 3, 5);
-  AddProject("Power", 4, 3);  // WGS84 is shown, and so taken, as Tokyo datum
+  AddProject("Site1", kTypeExtremeWind, GeodeticSystem::kJgd2011);
+  AddProject("Power", kTypeWindPower, GeodeticSystem::kWgs84);
   test::ExpectTable("dialog_open.tsv", [&](const std::vector<std::string>& f) {
-    ProjectDialogModel model = Opened(f[0] == "c", f[1], std::stoi(f[2]));
-    std::string text = Choices(model) + "|" + model.locationText + "|" + model.startFolder;
-    if (f[0] == "c") return Shown(text);
-    text += "|" + std::to_string(Ok(model).accepted) + "|";
-    const RecentEntry e = model.GetEntry();
-    return Shown(text + e.location + e.projectName + "|" + std::to_string(e.appIndex) +
-                 std::to_string(e.projectType) + e.geodeticCode);
+    App app = App::kBasic;
+    EXPECT_TRUE(FindAppByDisplayName(f[2], &app)) << f[2];
+    ProjectDialogModel model = Opened(f[0], f[1], app);
+    std::string text = Choices(model) + "|" + model.State().location + "|" + model.StartFolder();
+    if (model.CreateMode()) return Shown(text);
+    text += Ok(model).accepted ? "|accepted|" : "|refused|";
+    const RecentEntry e = model.Result();
+    return Shown(text + e.location + e.projectName + "|" + AppDisplayName(e.app) + "|" +
+                 test::Name(test::kProjectTypes, e.projectType) + "|" + e.geodeticCode);
   });
 }
 
-// dialog_radios.tsv: the modes, name, location, application, project type,
-// initial type and geodetic radio, and a click on an application or project
-// type radio, or none; the radios enabled, and after a click the choices it
-// left: a click repairs what may not be picked, by the radios enabled when it
-// came, and leaves the choice when nothing may be picked.
+// The dialog of a radio table's first eight columns.
+ProjectDialogModel Configured(const std::vector<std::string>& f) {
+  ProjectDialogModel m = Model(f[0], f[2], f[3], f[4], f[5]);
+  m.State().showWindPower = f[1] == "yes";
+  m.State().initialProjectType = test::Index(test::kProjectTypes, f[6]);
+  m.State().geodeticRadio = test::Index(test::kGeodeticRadios, f[7]);
+  return m;
+}
+
 TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
   test::ExpectTable("dialog_radios.tsv", [](const std::vector<std::string>& f) {
-    ProjectDialogModel m =
-        Model(f[0], f[1], f[2], std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5]), std::stoi(f[6]));
-    if (f[7] == "none") return Flags(m.Enables());
-    const std::string flags =
-        Flags(f[7] == "application" ? m.ApplicationClicked() : m.ProjectTypeClicked());
-    return flags + "|" + Choices(m);
+    return Enabled(Configured(f).Enables());
+  });
+}
+
+TEST_F(ProjectDialogModelTest, AClickRepairsWhatMayNotBePicked) {
+  test::ExpectTable("dialog_clicks.tsv", [](const std::vector<std::string>& f) {
+    ProjectDialogModel m = Configured(f);
+    const RadioEnables e = f[8] == "application" ? m.ApplicationClicked() : m.ProjectTypeClicked();
+    return Enabled(e) + "|" + test::Name(test::kApplicationRadios, m.State().application) + "|" +
+           test::Name(test::kProjectTypes, m.State().projectType);
   });
 }
 
 TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
-  const std::string file = AddProject("Power", 4, 4);
-  ProjectDialogModel create = Model("c", "", " " + work + " ", 2, 0);
+  const std::string file = AddProject("Power", kTypeWindPower, GeodeticSystem::kJgd2000);
+  ProjectDialogModel create = Model("create", "", " " + work + " ", "Engineering", "measurement");
   // The folder chooser opens in the current folder too.
   EXPECT_EQ(create.BeginReference(platform).folder + "|" + platform.currentFolder,
             work + "|" + work);
   create.TakeFolder(" C:\\New\\\\ ");
-  EXPECT_EQ(create.locationText + create.startFolder + std::to_string(create.applicationChoice),
-            "C:\\New\\C:\\New\\0");
+  EXPECT_EQ(create.State().location + "|" + create.StartFolder() + "|" + Choices(create),
+            "C:\\New\\|C:\\New\\|Basic|measurement|measurement|Tokyo datum");
 
-  ProjectDialogModel open = Opened(false, "");
+  ProjectDialogModel open = Opened("open", "");
   ChooserStart start = open.BeginReference(platform);
   EXPECT_EQ(start.folder + "|" + start.fileName, "C:\\|Docs");
-  open.locationText = file;
+  open.State().location = file;
   start = open.BeginReference(platform);
   EXPECT_EQ(start.folder + "|" + start.fileName, work + "|Power.mbc");
   open.TakeProjectFile(file);
-  EXPECT_EQ(open.nameText + "|" + open.startFolder, "Power|" + work);
-  EXPECT_EQ(Choices(open), "0401") << "Basic stays until a click repairs it";
-  EXPECT_TRUE(open.showWindPower);
+  EXPECT_EQ(open.State().name + "|" + open.StartFolder(), "Power|" + work);
+  EXPECT_EQ(Choices(open), "Basic|wind power|measurement|JGD2011")
+      << "Basic stays until a click repairs it";
+  EXPECT_TRUE(open.State().showWindPower);
 }
 
 TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfItsOwn) {
-  const std::string site1 = AddProject("Site1", 0);
+  const std::string site1 = AddProject("Site1", kTypeMeasurement);
   for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
   platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
   platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
@@ -149,34 +162,31 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
   platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
   platform.AddFile(work + "Raced\\Raced.mbc");
   platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
-  // dialog_ok.tsv: the modes, name, location ({W}: the work folder),
-  // application and project type at OK; the refusal, the location shown
-  // then, where the focus goes, how long it waited for a folder, whether it
-  // was accepted and the project it made.
   test::ExpectTable("dialog_ok.tsv", [&](const std::vector<std::string>& f) {
     std::string location = f[2];
     if (location.compare(0, 3, "{W}") == 0) location.replace(0, 3, work);
-    ProjectDialogModel model = Model(f[0], f[1], location, std::stoi(f[3]), std::stoi(f[4]));
+    ProjectDialogModel model = Model(f[0], f[1], location, f[3], f[4]);
     platform.sleptMilliseconds = 0;
     const OkOutcome outcome = Ok(model);
-    const RecentEntry entry = model.GetEntry();
-    return Shown(outcome.message + "|" + model.locationText + "|" +
-                 std::to_string(int(outcome.focus)) + "|" +
-                 std::to_string(platform.sleptMilliseconds) + "|" +
-                 std::to_string(outcome.accepted) + "|" + entry.location + entry.projectName);
+    const char* focus[] = {"no field", "name", "location", "application", "project type"};
+    return Shown(outcome.message + "|" + model.State().location + "|" + focus[int(outcome.focus)] +
+                 "|" + std::to_string(platform.sleptMilliseconds) + " ms|" +
+                 (outcome.accepted ? "accepted|" : "refused|") + model.Result().location +
+                 model.Result().projectName);
   });
   // Each character the message lists is refused.
   for (const char* forbidden = std::strchr(kMsgNameForbidden, '\t') + 1; *forbidden; ++forbidden) {
-    ProjectDialogModel model = Model("c", std::string("a") + *forbidden, work, 0, 0);
+    ProjectDialogModel model =
+        Model("create", std::string("a") + *forbidden, work, "Basic", "measurement");
     EXPECT_EQ(Ok(model).message, kMsgNameForbidden) << *forbidden;
   }
   const std::string folder = work + kHyoji + "\\";
   EXPECT_EQ(platform.madeFolders, std::vector<std::string>{folder});
   ProjectFile written;
   ASSERT_TRUE(ReadProjectFile(folder + kHyoji + ".mbc", &written));
-  EXPECT_EQ(written.fileVersion + "|" + std::to_string(written.projectType) +
-                std::to_string(written.geodeticIndex),
-            "6.0.0|30");
+  EXPECT_EQ(written.fileVersion + "|" + test::Name(test::kProjectTypes, written.projectType) + "|" +
+                GeodeticSystemName(written.geodeticSystem),
+            "6.0.0|extreme wind|ZV_MERIDANCE");
 }
 
 }  // namespace

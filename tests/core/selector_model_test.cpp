@@ -110,7 +110,7 @@ TEST(Selector, Table) {
   platform.AddFolder(r + "e.mbc");
   RecentHistory history;
   for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41"}) {
-    history.push_back({-1, name, "D:\\", 0, 0, "TD"});
+    history.push_back({-1, name, "D:\\", App::kBasic, 0, "TD"});
   }
   TypeAhead typed;
   test::ExpectTable("selector_cases.tsv", [&](const std::vector<std::string>& f) -> std::string {
@@ -126,19 +126,19 @@ TEST(Selector, Table) {
     if (f[0] == "find") return std::to_string(FindRecentRow(history, n(1), f[2], f[3] == "1"));
     if (f[0] == "open") {
       platform.AddFile(folder + f[1]);
-      const ProjectFile written = {n(2), "1", n(3), GeodeticNames[n(3)], ""};
+      const ProjectFile written = {n(2), "1", GeodeticSystem(n(3)), GeodeticNames[n(3)], ""};
       EXPECT_TRUE(WriteProjectFile(folder + f[1][0] + ".mbc", written));
-      RecentEntry e{-1, "", "", 7, 3, "JGD"};
+      RecentEntry e{-1, "", "", App::kWindFarm, 3, "JGD"};
       ProjectFile file;
       EXPECT_TRUE(ReadCommandLineProject(platform, folder + f[1], &e, &file) &&
                   e.location == folder);
-      return e.projectName + "|" + std::to_string(e.appIndex) + std::to_string(e.projectType) +
+      return e.projectName + "|" + std::to_string(int(e.app)) + std::to_string(e.projectType) +
              e.geodeticCode;
     }
     const std::string text = typed.Add(f[1], std::uint32_t(std::stoul(f[2])));
     return text + "|" + std::to_string(typed.Extended());
   });
-  const RecentEntry row{1, kHyoji, "D:\\Work\\", 4, 3, "WGS"};
+  const RecentEntry row{1, kHyoji, "D:\\Work\\", App::kExtremeWind, 3, "WGS"};
   EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
             kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
   RecentEntry entry;

@@ -12,8 +12,8 @@
 #include "namelist/namelist_reader.h"
 #include "namelist/namelist_writer.h"
 #include "namelist/text_split.h"
-#include "project/app_catalogue.h"
 #include "project/project_file.h"
+#include "tests/support/project_names.h"
 #include "tests/support/test_support.h"
 
 namespace orvent {
@@ -27,8 +27,8 @@ std::string Joined(const std::vector<std::string>& pieces) {
 }
 
 std::string Describe(const ProjectFile& r) {
-  return std::to_string(r.projectType) + "|" + r.fileVersion + "|" +
-         std::to_string(r.geodeticIndex) + "|" + r.geodeticName + "|" + r.projectName;
+  return test::Name(test::kProjectTypes, r.projectType) + "|" + r.fileVersion + "|" +
+         GeodeticSystemName(r.geodeticSystem) + "|" + r.geodeticName + "|" + r.projectName;
 }
 
 // A file of these bytes in a scratch folder shared by the cases; its path.
@@ -38,54 +38,72 @@ std::string Scratch(const std::string& name, const std::string& bytes) {
   return folder.File(name);
 }
 
-// text_cases.tsv: path backslashes beside trail bytes 0x5C, numbers, path
-// parts (a part beyond 255 bytes empties all four), quote-aware splitting,
-// namelist lines, groups (where the file stands after "&R"), and the values
-// of keys in the first group of their name; each search starts from the top;
-// and whether the ".mbc" beside any path reads as a project file (the header
-// test), and the record then, reset before the file is read; a project file
-// written byte for byte as the golden file, and read back (the geodetic
-// system only from 3 to 5).
-TEST(Text, Table) {
+// What a case of the table of operation `op` gives.
+std::string Computed(const std::string& op, const std::vector<std::string>& f) {
+  std::vector<std::string> parts(4, "x"), pieces = {"left over"};
+  std::string line = f[0];
+  if (op == "strip") return StripTrailingBackslashes(f[0]) + "|" + WithTrailingBackslash(f[0]);
+  if (op == "int") return std::to_string(AsciiToInt(f[0].c_str()));
+  if (op == "path") SplitFilePath(f[0], &parts[0], &parts[1], &parts[2], &parts[3]);
+  if (op == "path") return Joined(parts);
+  if (op == "split") line = std::to_string(SplitText(f[0], f[1], f[2] == "yes", &pieces));
+  if (op == "split") return line + Joined(pieces);
+  if (op == "clean") return CleanNamelistLine(&line) ? "+" + line : "-";
+  if (op == "project" || op == "write") {
+    ProjectFile record = {4, "junk", GeodeticSystem::kJgd2011, "junk", "junk"};
+    const std::string mbc = op == "write" ? Scratch("w.mbc", "") : Scratch("S.mbc", f[0]);
+    if (op == "write") {
+      const int type = test::Index(test::kProjectTypes, f[0]);
+      EXPECT_TRUE(WriteProjectFile(
+          mbc,
+          {type, f[1],
+           GeodeticSystem(test::Index({std::begin(GeodeticNames), std::end(GeodeticNames)}, f[2])),
+           f[3], f[4]}));
+      EXPECT_EQ(test::ReadBytes(mbc), test::ReadBytes(test::DataPath(f[5]))) << f[5];
+    }
+    const bool read = ReadProjectFile(mbc.substr(0, mbc.size() - 3) + "meg", &record);
+    return (read ? "read|" : "not read|") + Describe(record);
+  }
+  TextFile file;
+  EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", f[0])));
+  if (op == "value")
+    return ReadNamelistValue(&file, "G", f[1]) + "|" + ReadNamelistValue(&file, "G", f[1]);
+  bool flag = op == "logical" && f[1] == "true";
+  if (op == "logical") line = ReadNamelistLogical(&file, "G", "L", &flag) + "|";
+  if (op == "logical") return line + (flag ? "true" : "false");
+  const std::int64_t at = FindNamelistGroup(&file, "R"), position = file.Position();
+  return std::to_string(at) + "," + std::to_string(at > 0 ? position : at) + "," +
+         std::to_string(FindNamelistGroup(&file, "R"));
+}
+
+void ExpectCases(const std::string& op, const std::string& table) {
+  test::ExpectTable(table, [&](const std::vector<std::string>& f) { return Computed(op, f); });
+}
+
+TEST(Text, TrailingBackslashesGoButNotTrailBytes) { ExpectCases("strip", "text_backslashes.tsv"); }
+TEST(Text, NumbersReadAsAtoiReadsThem) { ExpectCases("int", "text_numbers.tsv"); }
+TEST(Text, PathsSplitIntoDriveDirectoryNameAndExtension) { ExpectCases("path", "text_paths.tsv"); }
+TEST(Text, SplittingKeepsQuotedSeparators) { ExpectCases("split", "text_split.tsv"); }
+TEST(Namelist, LinesLoseCommentsBlanksAndCommas) { ExpectCases("clean", "namelist_lines.tsv"); }
+TEST(Namelist, GroupsAreFoundByName) { ExpectCases("group", "namelist_groups.tsv"); }
+TEST(Namelist, ValuesComeFromTheFirstGroupOfTheirName) {
+  ExpectCases("value", "namelist_values.tsv");
+}
+TEST(Namelist, LogicalsReadTrueOrFalse) { ExpectCases("logical", "namelist_logicals.tsv"); }
+TEST(ProjectFile, TheMbcBesideAnyPathIsRead) {
   // A ".meg" beside it is never read.
   Scratch("S.meg",
           "! === ORVENT Basic Environment File ===\r\n&General_Parameters\r\nFileVersion = 9,\r\n");
-  test::ExpectTable("text_cases.tsv", [](const std::vector<std::string>& f) -> std::string {
-    const std::string& op = f[0];
-    std::vector<std::string> parts(4, "x"), pieces = {"left over"};
-    std::string line = f[1];
-    if (op == "strip") return StripTrailingBackslashes(f[1]) + "|" + WithTrailingBackslash(f[1]);
-    if (op == "int") return std::to_string(AsciiToInt(f[1].c_str()));
-    if (op == "path") SplitFilePath(f[1], &parts[0], &parts[1], &parts[2], &parts[3]);
-    if (op == "path") return Joined(parts);
-    if (op == "split") line = std::to_string(SplitText(f[1], f[2], f[3] == "1", &pieces));
-    if (op == "split") return line + Joined(pieces);
-    if (op == "clean") return CleanNamelistLine(&line) ? "+" + line : "-";
-    if (op == "project" || op == "write") {
-      ProjectFile record = {4, "junk", 5, "junk", "junk"};
-      const std::string mbc = op == "write" ? Scratch("w.mbc", "") : Scratch("S.mbc", f[1]);
-      if (op == "write") {
-        EXPECT_TRUE(WriteProjectFile(mbc, {std::stoi(f[1]), f[2], std::stoi(f[3]), f[4], f[5]}));
-        EXPECT_EQ(test::ReadBytes(mbc), test::ReadBytes(test::DataPath(f[6]))) << f[6];
-      }
-      const bool read = ReadProjectFile(mbc.substr(0, mbc.size() - 3) + "meg", &record);
-      return std::to_string(read) + "|" + Describe(record);
-    }
-    TextFile file;
-    EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", f[1])));
-    if (op == "value")
-      return ReadNamelistValue(&file, "G", f[2]) + "|" + ReadNamelistValue(&file, "G", f[2]);
-    bool flag = op == "logical" && f[2] == "1";
-    if (op == "logical") line = ReadNamelistLogical(&file, "G", "L", &flag) + "|";
-    if (op == "logical") return line + std::to_string(flag);
-    const std::int64_t at = FindNamelistGroup(&file, "R"), position = file.Position();
-    return std::to_string(at) + "," + std::to_string(at > 0 ? position : at) + "," +
-           std::to_string(FindNamelistGroup(&file, "R"));
-  });
-  // ASCII case only is ignored: ア and ヂ differ in a trail byte.
-  EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
-  EXPECT_STREQ(AppDisplayName(6), "");
+  ExpectCases("project", "project_file_read.tsv");
 }
+TEST(ProjectFile, IsWrittenByteForByteAndReadsBack) {
+  ExpectCases("write", "project_file_write.tsv");
+}
+TEST(ProjectFile, PathWithoutLocationIsJustTheFileName) {
+  EXPECT_EQ(ProjectFilePath({-1, " A ", "  ", App::kBasic, 0, ""}), "A.mbc");
+}
+// ASCII case only is ignored: ア and ヂ differ in a trail byte.
+TEST(Text, CaseIsIgnoredForAsciiLettersOnly) { EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61")); }
 
 TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   test::ScratchFolder folder;
@@ -136,9 +154,9 @@ TEST(Namelist, WrittenLines) {
 TEST(ProjectFile, ThatCannotBeMadeOrOpenedFails) {
   test::ScratchFolder folder;
   EXPECT_FALSE(WriteProjectFile(folder.File("missing/p.mbc"), ProjectFile()));
-  ProjectFile record = {4, "junk", 5, "junk", "junk"};
+  ProjectFile record = {4, "junk", GeodeticSystem::kJgd2011, "junk", "junk"};
   EXPECT_FALSE(ReadProjectFile(folder.File("Other.mbc"), &record));
-  EXPECT_EQ(Describe(record), "4|junk|5|junk|junk");
+  EXPECT_EQ(Describe(record), "wind power|junk|JGD2011|junk|junk");
 }
 
 }  // namespace

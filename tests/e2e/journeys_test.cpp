@@ -22,9 +22,11 @@
 
 #include "demo/member/launch_record_format.h"
 #include "history/history_file.h"
+#include "history/messages.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "launch/manual.h"
+#include "launch/messages.h"
 #include "launch/project_folder.h"
 #include "launch/start_application.h"
 #include "platform/version_info.h"
@@ -260,7 +262,7 @@ struct Driver : ::testing::TestWithParam<std::string> {
              {"{OpenOk}", orvent::kOpenModeTexts.okButton},
              {"{kMsgNameInvalid}", orvent::kMsgNameInvalid},
              {"{kMsgDeleteQuestion}", orvent::kMsgDeleteQuestion},
-             {"{kMsgProjectNotFound}", orvent::kMsgProjectNotFound},
+             {"{kMsgProjectFileMissing}", orvent::kMsgProjectFileMissing},
              {"{kMsgNotStarted}", orvent::kMsgNotStarted},
              {"{kMsgNoManual}", orvent::kMsgNoManual},
              {"{kMsgFolderNotFound}", orvent::kMsgFolderNotFound},

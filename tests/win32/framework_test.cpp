@@ -200,9 +200,9 @@ TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
   platform.AddFolder(platform.Root() + "ORVENT V5_2");
   platform.AddFile("D:\\Site A.mbc");  // not drawn as gone, whenever that is known
-  ASSERT_TRUE(orvent::SaveHistory(
-      platform.Root() + "ORVENT V5_2\\orvent.ini",
-      {{1, " Site A ", "D:\\", 0, 0, "TD"}, {2, "Gone", "D:\\Gone\\", 0, 0, "TD"}}));
+  ASSERT_TRUE(orvent::SaveHistory(platform.Root() + "ORVENT V5_2\\orvent.ini",
+                                  {{1, " Site A ", "D:\\", orvent::App::kBasic, 0, "TD"},
+                                   {2, "Gone", "D:\\Gone\\", orvent::App::kBasic, 0, "TD"}}));
   WithApp([&] {
     CDlgPage1 selector(nullptr, platform, platform.Root(), {});
     g_selector = &selector;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "launch/run_process.h"
+#include "launch/start_process.h"
 #include "namelist/mbcs.h"
 #include "platform/win32/long_path.h"
 #include "tests/support/test_support.h"
@@ -50,7 +50,7 @@ TEST(Win32Platform, JapaneseNamesAndAttributes) {
     EXPECT_FALSE(WideToAnsiExact(name, &ansi)) << WideToAnsi(name);
 }
 
-// What cmd.exe, started by RunProcess in `folder`, echoes of `command`.
+// What cmd.exe, started by StartProcess in `folder`, echoes of `command`.
 std::string Echoed(Win32Platform& platform, const std::string& folder,
                    std::vector<std::string> command, const std::string& record) {
   char system[MAX_PATH] = {};
@@ -58,8 +58,8 @@ std::string Echoed(Win32Platform& platform, const std::string& folder,
   DeleteFileA(record.c_str());
   command.insert(command.begin(), "/c");
   command.insert(command.end(), {">", record});
-  if (!RunProcess(platform, std::string(system) + "\\cmd.exe", command, folder, kShowNormalWindow,
-                  kNormalPriority)) {
+  if (!StartProcess(platform, std::string(system) + "\\cmd.exe", command, folder, kShowNormalWindow,
+                    kNormalPriority)) {
     return "(not started)";
   }
   std::string echoed;

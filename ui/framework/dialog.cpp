@@ -3,11 +3,10 @@
 #include <shellapi.h>
 
 #include "ui/framework/application.h"
+#include "ui/framework/messages.h"
 
 namespace ui {
 namespace {
-
-const char kUnexpectedError[] = "An unexpected error occurred; the last action was not finished.";
 
 // Keeps the rectangle inside the area, the top left corner first in view.
 POINT Inside(POINT topLeft, int width, int height, const RECT& area) {
@@ -88,7 +87,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
   }
-  MessageBoxA(hwnd, kUnexpectedError, App() != nullptr ? App()->ExeName().c_str() : "",
+  MessageBoxA(hwnd, kMsgUnexpectedError, App() != nullptr ? App()->ExeName().c_str() : "",
               MB_OK | MB_ICONEXCLAMATION);
   return FALSE;
 }

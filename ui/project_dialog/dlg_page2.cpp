@@ -31,16 +31,21 @@ int FocusTarget(orvent::Field field) {
 }  // namespace
 
 CDlgPage2::CDlgPage2(ui::Dialog* parent, orvent::Platform& platform,
-                     orvent::VersionNumbers fileVersion)
-    : ui::Dialog(IDD_PROJECT, parent), platform_(platform), fileVersion_(fileVersion) {}
+                     orvent::VersionNumbers fileVersion, orvent::ProjectDialogMode mode,
+                     const orvent::RecentEntry& preset)
+    : ui::Dialog(IDD_PROJECT, parent),
+      model_(mode, preset),
+      platform_(platform),
+      fileVersion_(fileVersion) {}
 
 CDlgPage2::~CDlgPage2() = default;
 
 void CDlgPage2::DoDataExchange(ui::DataExchange& dx) {
-  dx.Text(IDC_PROJECT_NAME, nameText);
-  dx.Text(IDC_LOCATION, locationText);
-  dx.Radio(IDC_APP_BASIC, applicationChoice);
-  dx.Radio(IDC_TYPE_MEASUREMENT, projectTypeChoice);
+  orvent::ProjectDialogState& state = model_.State();
+  dx.Text(IDC_PROJECT_NAME, state.name);
+  dx.Text(IDC_LOCATION, state.location);
+  dx.Radio(IDC_APP_BASIC, state.application);
+  dx.Radio(IDC_TYPE_MEASUREMENT, state.projectType);
 }
 
 BOOL CDlgPage2::OnInitDialog() {
@@ -50,18 +55,18 @@ BOOL CDlgPage2::OnInitDialog() {
     GetClientRect(Item(IDC_PROJECT_TYPE_FRAME), &box);
     typeBoxBaseHeight = box.bottom - box.top;
   }
-  Initialise(platform_);
+  model_.Initialise(platform_);
   UpdateData(false);
-  if (showExtremeWind) ShowExtremeWindChoice(true);
-  if (showWindPower) ShowWindPowerChoice(true);
-  SetupMode(createMode);
+  if (model_.State().showExtremeWind) ShowExtremeWindChoice(true);
+  if (model_.State().showWindPower) ShowWindPowerChoice(true);
+  SetupMode(model_.CreateMode());
   MoveCaretToEnd(IDC_LOCATION);
   // The geodetic group is never shown, but its selection still counts.
   ShowGeodeticRadio();
   for (int id : {IDC_GEODETIC_FRAME, IDC_GEO_TOKYO, IDC_GEO_JGD2011, IDC_GEO_WGS84}) {
     ShowItem(id, false);
   }
-  UpdateRadioStates(Enables());
+  UpdateRadioStates(model_.Enables());
   return TRUE;
 }
 
@@ -144,7 +149,7 @@ void CDlgPage2::MoveCaretToEnd(int editId) {
 
 void CDlgPage2::ShowGeodeticRadio() {
   for (int index = 0; index < orvent::kGeodeticRadioCount; ++index) {
-    CheckItem(IDC_GEO_TOKYO + index, index == geodeticRadio);
+    CheckItem(IDC_GEO_TOKYO + index, index == model_.State().geodeticRadio);
   }
 }
 
@@ -153,60 +158,63 @@ void CDlgPage2::UpdateRadioStates(const orvent::RadioEnables& enables) {
   EnableGroup(*this, IDC_TYPE_MEASUREMENT, enables.projectType);
   EnableGroup(*this, IDC_GEO_TOKYO, enables.geodetic);
   // The project is fixed; there is nothing to look for.
-  if (selectApplicationMode) EnableItem(IDC_REFERENCE, false);
+  if (model_.Mode() == orvent::ProjectDialogMode::kSelectApplication)
+    EnableItem(IDC_REFERENCE, false);
 }
 
 void CDlgPage2::OnApplicationClicked() {
   if (!UpdateData(true)) return;
-  UpdateRadioStates(ApplicationClicked());
+  UpdateRadioStates(model_.ApplicationClicked());
   UpdateData(false);
 }
 
 void CDlgPage2::OnProjectTypeClicked() {
   if (!UpdateData(true)) return;
-  UpdateRadioStates(ProjectTypeClicked());
+  UpdateRadioStates(model_.ProjectTypeClicked());
   UpdateData(false);
 }
 
 void CDlgPage2::OnReferenceClicked() {
   if (!UpdateData(true)) return;
-  const orvent::ChooserStart start = BeginReference(platform_);
-  if (createMode) {
+  const orvent::ChooserStart start = model_.BeginReference(platform_);
+  if (model_.CreateMode()) {
     std::string folder;
     const ui::Chosen chosen = ui::ChooseFolder(hwnd_, start.folder, &folder);
     if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFolderNameUnusable);
     if (chosen != ui::Chosen::kChosen) return;
-    TakeFolder(folder);
+    model_.TakeFolder(folder);
   } else {
     ui::FileChooser request;
-    request.filters = {{"ORVENT project files(*.mbc)", "*.mbc"}, {"all files(*.*)", "*.*"}};
+    const std::string pattern = std::string("*") + orvent::kProjectFileExtension;
+    request.filters = {{"ORVENT project files(" + pattern + ")", pattern},
+                       {"all files(*.*)", "*.*"}};
     request.title = orvent::kProjectFileChooserTitle;
-    request.defaultExtension = ".mbc";
+    request.defaultExtension = orvent::kProjectFileExtension;
     request.initialFolder = start.folder;
     request.fileName = start.fileName;
     std::string path;
     const ui::Chosen chosen = ui::ChooseFile(hwnd_, request, &path);
     if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFileNameUnusable);
     if (chosen != ui::Chosen::kChosen) return;
-    TakeProjectFile(path);
+    model_.TakeProjectFile(path);
     ShowExtremeWindChoice(true);
-    if (showWindPower) ShowWindPowerChoice(true);
+    if (model_.State().showWindPower) ShowWindPowerChoice(true);
     ShowGeodeticRadio();
   }
   UpdateData(false);
   MoveCaretToEnd(IDC_LOCATION);
-  UpdateRadioStates(Enables());
+  UpdateRadioStates(model_.Enables());
 }
 
 void CDlgPage2::OnOkClicked() {
   if (!UpdateData(true)) return;
-  PrepareOk();
-  if (createMode) {
+  model_.PrepareOk();
+  if (model_.CreateMode()) {
     // The location is shown normalised even when it is refused.
     UpdateData(false);
     MoveCaretToEnd(IDC_LOCATION);
   }
-  const orvent::OkOutcome outcome = ConfirmOk(platform_, fileVersion_);
+  const orvent::OkOutcome outcome = model_.ConfirmOk(platform_, fileVersion_);
   if (outcome.accepted) {
     EndDialog(IDOK);
     return;

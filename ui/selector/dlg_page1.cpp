@@ -5,10 +5,11 @@
 #include <utility>
 
 #include "history/history_file.h"
+#include "history/messages.h"
 #include "history/recent_grid.h"
 #include "history/settings_file.h"
-#include "launch/launch_plan.h"
 #include "launch/manual.h"
+#include "launch/messages.h"
 #include "launch/project_folder.h"
 #include "launch/start_application.h"
 #include "namelist/mbcs.h"
@@ -267,23 +268,20 @@ void CDlgPage1::OnHelp() {
 }
 
 void CDlgPage1::OnCreateNewProject() {
-  CDlgPage2 dialog(this, platform_, version_.fileVersion);
-  dialog.createMode = true;
+  CDlgPage2 dialog(this, platform_, version_.fileVersion, orvent::ProjectDialogMode::kCreate);
   if (dialog.DoModal() != IDOK) return;
-  const orvent::RecentEntry entry = dialog.GetEntry();
+  const orvent::RecentEntry entry = dialog.Result();
   StartApplication(&entry, -1);
 }
 
 void CDlgPage1::OnSelectOpenProject() {
-  CDlgPage2 dialog(this, platform_, version_.fileVersion);
-  dialog.createMode = false;
-  dialog.selectApplicationMode = false;
-  if (!commandLineProject.empty()) dialog.SetEntry(currentEntry);
+  CDlgPage2 dialog(this, platform_, version_.fileVersion, orvent::ProjectDialogMode::kOpen,
+                   commandLineProject.empty() ? orvent::RecentEntry() : currentEntry);
   if (dialog.DoModal() != IDOK) {
     commandLineProject.clear();
     return;
   }
-  const orvent::RecentEntry entry = dialog.GetEntry();
+  const orvent::RecentEntry entry = dialog.Result();
   StartApplication(&entry, -1);
 }
 
@@ -297,11 +295,11 @@ void CDlgPage1::OnLastApplication() {
 void CDlgPage1::OnSelectApplication() {
   const int row = SelectedHistoryRow();
   if (row < 0) return;
-  CDlgPage2 dialog(this, platform_, version_.fileVersion);
-  dialog.SetEntry(history[static_cast<std::size_t>(row)]);
-  dialog.selectApplicationMode = true;
+  CDlgPage2 dialog(this, platform_, version_.fileVersion,
+                   orvent::ProjectDialogMode::kSelectApplication,
+                   history[static_cast<std::size_t>(row)]);
   if (dialog.DoModal() != IDOK) return;
-  const orvent::RecentEntry entry = dialog.GetEntry();
+  const orvent::RecentEntry entry = dialog.Result();
   StartApplication(&entry, row);
 }
 
@@ -423,13 +421,13 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
     case orvent::StartCheck::kNoProject:
       return;
     case orvent::StartCheck::kProjectFileMissing:
-      ShowMessage(orvent::kMsgProjectNotFound);
+      ShowMessage(orvent::kMsgProjectFileMissing);
       return;
     case orvent::StartCheck::kReady:
       break;
   }
   ui::WaitCursor waitCursor;
-  if (!orvent::RunStart(platform_, plan)) {
+  if (!orvent::StartApplication(platform_, plan)) {
     ShowMessage(orvent::kMsgNotStarted);
     return;
   }

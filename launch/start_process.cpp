@@ -1,4 +1,4 @@
-#include "launch/run_process.h"
+#include "launch/start_process.h"
 
 #include "namelist/mbcs.h"
 
@@ -80,9 +80,9 @@ bool BuildProcessRequest(Platform& platform, const std::string& executablePath,
   return true;
 }
 
-bool RunProcess(Platform& platform, const std::string& executablePath,
-                const std::vector<std::string>& arguments, const std::string& workingFolder,
-                int showMode, unsigned long creationFlags) {
+bool StartProcess(Platform& platform, const std::string& executablePath,
+                  const std::vector<std::string>& arguments, const std::string& workingFolder,
+                  int showMode, unsigned long creationFlags) {
   ProcessRequest request;
   return BuildProcessRequest(platform, executablePath, arguments, workingFolder, showMode,
                              creationFlags, &request) &&

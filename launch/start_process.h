@@ -14,7 +14,7 @@ constexpr unsigned long kNormalPriority = 0x20;          // NORMAL_PRIORITY_CLAS
 constexpr unsigned long kDefaultErrorMode = 0x04000000;  // CREATE_DEFAULT_ERROR_MODE
 constexpr std::size_t kMaxPath = 260;
 
-// What RunProcess hands to the system for these inputs; false when a path
+// What StartProcess hands to the system for these inputs; false when a path
 // argument or the working folder is too long for the ANSI calls and has no
 // short form that fits them.
 [[nodiscard]] bool BuildProcessRequest(Platform& platform, const std::string& executablePath,
@@ -24,9 +24,9 @@ constexpr std::size_t kMaxPath = 260;
 
 // Starts the process without waiting for it; true when it started, false
 // also when BuildProcessRequest refused it.
-[[nodiscard]] bool RunProcess(Platform& platform, const std::string& executablePath,
-                              const std::vector<std::string>& arguments,
-                              const std::string& workingFolder, int showMode,
-                              unsigned long creationFlags);
+[[nodiscard]] bool StartProcess(Platform& platform, const std::string& executablePath,
+                                const std::vector<std::string>& arguments,
+                                const std::string& workingFolder, int showMode,
+                                unsigned long creationFlags);
 
 }  // namespace orvent

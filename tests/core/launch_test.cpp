@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "history/history_file.h"
-#include "history/recent_grid.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
 #include "launch/run_process.h"
@@ -67,13 +66,12 @@ TEST(Launch, CommandLinesAndWhatIsRecordedAsStarted) {
             "C:\\T\\E.exe|\"C:\\T\\E.exe\" /weng /nofm|D:\\\x83\x5C");
   EXPECT_EQ(started.showMode, 5);
   EXPECT_EQ(started.creationFlags, 0x04000020u);
-  // The project heads the history, which is saved; a row deleted from the
-  // grid (Gone, now second) is gone from the file too.
+  // The project heads the history, which is saved.
   const std::string settings = platform.Root() + "orvent.ini";
   RecentHistory saved;
-  ASSERT_TRUE(RecordStart(&history, plan, 1, settings) && DeleteHistoryRow(&history, 1, settings));
+  ASSERT_TRUE(RecordStart(&history, plan, 1, settings));
   ASSERT_TRUE(LoadHistory(settings, &saved) && !saved.empty());
-  EXPECT_EQ(saved[0].projectName + std::to_string(saved.size() + history.size()), "Site A2");
+  EXPECT_EQ(saved[0].projectName + std::to_string(saved.size() + history.size()), "Site A4");
   EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
   // An empty location names the file in the current folder.
   EXPECT_EQ(ProjectFilePath({-1, " A ", "  ", 0, 0, ""}), "A.mbc");

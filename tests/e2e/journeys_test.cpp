@@ -22,7 +22,6 @@
 
 #include "demo/member/launch_record_format.h"
 #include "history/history_file.h"
-#include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
@@ -30,6 +29,7 @@
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
+#include "ui/selector/selector_texts.h"
 #include "version.h"
 
 namespace e2e {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "history/history_file.h"
-#include "history/recent_grid.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
 #include "launch/start_application.h"
@@ -103,9 +102,6 @@ TEST_F(LaunchTest, AStartedProjectHeadsTheSavedHistory) {
   EXPECT_EQ(saved.size() == 2 ? saved[0].projectName + "," + saved[1].projectName : "",
             "Site A,Gone");
   EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
-  // A row deleted from the grid is gone from the file too.
-  ASSERT_TRUE(DeleteHistoryRow(&history, 1, settings) && LoadHistory(settings, &saved));
-  EXPECT_EQ(saved.size() + history.size(), 2u);
 }
 
 TEST_F(LaunchTest, TheManualOpensInTheShell) {

@@ -10,6 +10,7 @@
 #include "launch/messages.h"
 #include "tests/support/test_support.h"
 #include "ui/framework/messages.h"
+#include "ui/selector/selector_texts.h"
 
 namespace orvent {
 namespace {
@@ -18,11 +19,11 @@ TEST(Messages, EachReadsExactlyAsTheTableWritesIt) {
 #define NAMED(message) \
   { #message, message }
   const std::map<std::string, std::string> fixed = {
-      NAMED(kMsgNameInvalid),        NAMED(kMsgNameForbidden),      NAMED(kMsgLocationInvalid),
-      NAMED(kMsgProjectFileMissing), NAMED(kMsgNoApplication),      NAMED(kMsgNoProjectType),
-      NAMED(kMsgProjectExists),      NAMED(kMsgFileFailed),         NAMED(kMsgFolderNameUnusable),
-      NAMED(kMsgFileNameUnusable),   NAMED(kMsgNotStarted),         NAMED(kMsgNoManual),
-      NAMED(kMsgFolderNotFound),     NAMED(ui::kMsgUnexpectedError)};
+      NAMED(kMsgNameInvalid),        NAMED(kMsgNameForbidden),  NAMED(kMsgLocationInvalid),
+      NAMED(kMsgProjectFileMissing), NAMED(kMsgNoApplication),  NAMED(kMsgNoProjectType),
+      NAMED(kMsgProjectExists),      NAMED(kMsgFileFailed),     NAMED(kMsgFolderNameUnusable),
+      NAMED(kMsgFileNameUnusable),   NAMED(kMsgNotStarted),     NAMED(kMsgNoManual),
+      NAMED(kMsgFolderNotFound),     NAMED(kMsgDeleteQuestion), NAMED(ui::kMsgUnexpectedError)};
 #undef NAMED
   std::map<std::string, int> looked;
   test::ExpectTable("messages.tsv", [&](const std::vector<std::string>& f) -> std::string {

@@ -1,7 +1,9 @@
 // What the selector window and start-up decide, against the fake platform:
 // the program's own path, command line and version, where the settings file
-// lies, the command-line project, the grid's rows and cells, finding a row by
-// typing, whether a project file exists, and a file dropped.
+// lies, and the selector's model: the grid's rows and their cells, grey rows
+// and tips, finding a row by typing, a delete, the context menu's row, a
+// file dropped or on the command line, a start; and whether project files
+// exist.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,10 +16,12 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "history/history_file.h"
 #include "history/project_presence.h"
-#include "history/recent_grid.h"
 #include "history/settings_file.h"
+#include "launch/selector_model.h"
 #include "platform/version_info.h"
+#include "project/app_catalogue.h"
 #include "project/command_line_project.h"
 #include "tests/support/fake_platform.h"
 
@@ -94,63 +98,168 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
   }
 }
 
-// selector_cases.tsv: the program's name and folder from its path; the
-// project a command line names (options "/x", "-x" skipped, the last other
-// token wins, a full-width space belongs to the path); the history index of
-// a grid row and the row current after a deletion; finding a row by typed
-// text (only whole characters compare: ア, 0x83 0x41, ends in the byte of
-// 'A'); the typed text as keys come at their times; whether the files
-// dropped are one project file; and the row a project on the command line
-// (its path, the project file's type and geodetic system) is opened as.
-TEST(Selector, Table) {
-  FakePlatform platform;
-  const std::string r = platform.Root(), folder = r + kHyoji + "\\";
-  platform.AddFolder(folder);
-  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"}) platform.AddFile(r + name);
-  platform.AddFolder(r + "e.mbc");
-  RecentHistory history;
-  for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41"}) {
-    history.push_back({-1, name, "D:\\", App::kBasic, 0, "TD"});
-  }
-  TypeAhead typed;
-  test::ExpectTable("selector_cases.tsv", [&](const std::vector<std::string>& f) -> std::string {
-    const auto n = [&](std::size_t i) { return std::stoi(f[i]); };
-    std::vector<std::string> paths;
-    for (std::size_t i = 1; i < f.size(); ++i) paths.push_back(r + f[i]);
-    if (f[0] == "exe") return ExeNameOf(f[1]);
-    if (f[0] == "folder") return ProgramFolderOf(f[1], f[2]);
-    if (f[0] == "command") return ProjectPathFromCommandLine(f[1]);
-    if (f[0] == "row") return std::to_string(HistoryIndexOfRow(n(1), n(2), n(3)));
-    if (f[0] == "after") return std::to_string(RowAfterDeletion(n(1), n(2), n(3)));
-    if (f[0] == "drop") return std::to_string(IsDroppedProject(platform, paths));
-    if (f[0] == "find") return std::to_string(FindRecentRow(history, n(1), f[2], f[3] == "1"));
-    if (f[0] == "open") {
-      platform.AddFile(folder + f[1]);
-      const ProjectFile written = {n(2), "1", GeodeticSystem(n(3)), GeodeticNames[n(3)], ""};
-      EXPECT_TRUE(WriteProjectFile(folder + f[1][0] + ".mbc", written));
-      RecentEntry e{-1, "", "", App::kWindFarm, 3, "JGD"};
-      ProjectFile file;
-      EXPECT_TRUE(ReadCommandLineProject(platform, folder + f[1], &e, &file) &&
-                  e.location == folder);
-      return e.projectName + "|" + std::to_string(int(e.app)) + std::to_string(e.projectType) +
-             e.geodeticCode;
-    }
-    const std::string text = typed.Add(f[1], std::uint32_t(std::stoul(f[2])));
-    return text + "|" + std::to_string(typed.Extended());
+// program_paths.tsv: the program's name, and its folder once that name and
+// ".exe" are cut from the end of its path.
+TEST(Startup, TheProgramsNameAndFolderFromItsPath) {
+  test::ExpectTable("program_paths.tsv", [](const std::vector<std::string>& f) {
+    const std::string folder = ProgramFolderOf(f[0], f[1]);
+    return ExeNameOf(f[0]) + " | " + (folder.empty() ? "none" : folder);
   });
-  const RecentEntry row{1, kHyoji, "D:\\Work\\", App::kExtremeWind, 3, "WGS"};
-  EXPECT_EQ(GridCellText(row, 0) + "|" + GridCellText(row, 1) + "|" + GridCellText(row, 2),
-            kHyoji + " [WGS]|Extreme Wind|D:\\Work\\");
-  RecentEntry entry;
-  ProjectFile file;
-  EXPECT_FALSE(ReadCommandLineProject(platform, folder + "None.mbc", &entry, &file));
+}
+
+// command_lines.tsv: options ("/x", "-x") are skipped, the last other token
+// wins, and a full-width space belongs to the path.
+TEST(Startup, TheProjectOnTheCommandLine) {
+  test::ExpectTable("command_lines.tsv", [](const std::vector<std::string>& f) {
+    const std::string path = ProjectPathFromCommandLine(f[0]);
+    return path.empty() ? "none" : path;
+  });
+}
+
+const char* const kProjectTypeWords[] = {"measurement", "meso-scale", "design wind speed",
+                                         "extreme wind", "wind power"};
+
+// The model over these projects, each in D:\ and started with Basic, its
+// history saved in the scratch folder, and every member application there.
+class SelectorModelTest : public ::testing::Test {
+ protected:
+  SelectorModelTest() : model(platform, "C:\\P\\") {
+    model.settingsPath = platform.Root() + "orvent.ini";
+    for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41", "Sand"})
+      model.history.push_back({-1, name, "D:\\", App::kBasic, 0, "TD"});
+    for (const auto& app : AppCatalogue) platform.AddFile(std::string("C:\\P\\") + app.executable);
+  }
+  // A row by the name of its project in a table, "none" for -1, and back.
+  int RowOf(const std::string& name) const {
+    int row = model.Rows() - 1;
+    while (row >= 0 && model.history[static_cast<std::size_t>(row)].projectName != name) --row;
+    return row;
+  }
+  std::string NameOf(int row) const {
+    return model.Entry(row) == nullptr ? "none" : model.Entry(row)->projectName;
+  }
+  // The first projects of the saved history.
+  std::string Saved() const {
+    RecentHistory saved;
+    std::string names = LoadHistory(model.settingsPath, &saved) ? "" : "not saved";
+    for (std::size_t i = 0; i < saved.size() && i < 3; ++i)
+      names += (i > 0 ? ", " : "") + saved[i].projectName;
+    return names.empty() ? "nothing" : names;
+  }
+
+  FakePlatform platform;
+  SelectorModel model;
+};
+
+TEST_F(SelectorModelTest, ShowsAProjectAsItsCells) {
+  test::ExpectTable("selector_cells.tsv", [&](const std::vector<std::string>& f) {
+    App app = App::kBasic;
+    EXPECT_TRUE(FindAppByDisplayName(f[2], &app));
+    model.history = {{-1, f[0], f[3], app, 0, f[1]}};
+    return model.CellText(0, 0) + " | " + model.CellText(0, 1) + " | " + model.CellText(0, 2);
+  });
+}
+
+TEST_F(SelectorModelTest, AGoneProjectIsGreyAndItsTipsSaySo) {
+  test::ExpectTable("selector_grey.tsv", [&](const std::vector<std::string>& f) {
+    SelectorModel shown = model;
+    shown.history = {{-1, f[0], f[1], App::kBasic, 0, "TD"}};
+    if (f[2] != "none")
+      shown.SetKnownMissing([gone = f[2]](const std::string& p) { return p == gone; });
+    return (shown.IsGrey(0) ? "grey; " : "as usual; ") + shown.TipText(0, 0) + " | " +
+           shown.TipText(0, 1) + " | " + shown.TipText(0, 2);
+  });
+}
+
+TEST_F(SelectorModelTest, TypingFindsTheNextProjectByTheStartOfItsName) {
+  test::ExpectTable("selector_find.tsv", [&](const std::vector<std::string>& f) {
+    SelectorModel typing = model;
+    int row = typing.Find(RowOf(f[0]), f[1], static_cast<std::uint32_t>(std::stoul(f[2])));
+    if (!f[3].empty()) row = typing.Find(row, f[3], static_cast<std::uint32_t>(std::stoul(f[4])));
+    return NameOf(row);
+  });
+}
+
+TEST_F(SelectorModelTest, ADeleteSavesTheHistoryAndLeavesTheNextOrLastRowCurrent) {
+  const RecentHistory all = model.history;
+  test::ExpectTable("selector_delete.tsv", [&](const std::vector<std::string>& f) {
+    model.history.assign(all.begin(), all.begin() + std::stoi(f[0]));
+    const int current = model.Delete(RowOf(f[1]));
+    return NameOf(current) + " current; saved " + Saved();
+  });
+}
+
+TEST_F(SelectorModelTest, AHistoryThatCannotBeSavedIsToldOnceAsTheWindowCloses) {
+  EXPECT_EQ(model.TakeUnsavedMessage(), "");
+  model.settingsPath = platform.Root() + "Missing/orvent.ini";
+  EXPECT_EQ(model.Delete(0), 0);
+  EXPECT_EQ(model.TakeUnsavedMessage(),
+            "The recent-project history could not be saved to " + model.settingsPath + ".");
+  EXPECT_EQ(model.TakeUnsavedMessage(), "");
+}
+
+TEST(SelectorModel, TheMenuIsForTheRowUnderThePointOrFromTheKeyboardForTheCurrentRow) {
+  EXPECT_EQ(SelectorModel::MenuRow(false, 2, 0), 2);
+  EXPECT_EQ(SelectorModel::MenuRow(false, -1, 0), -1) << "no menu off the rows";
+  EXPECT_EQ(SelectorModel::MenuRow(true, -1, 0), 0);
+}
+
+TEST_F(SelectorModelTest, ADroppedFileOpensTheProjectDialogWhenItIsOneProjectFile) {
+  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"})
+    platform.AddFile(platform.Root() + name);
+  platform.AddFolder(platform.Root() + "e.mbc");
+  test::ExpectTable("selector_drop.tsv", [&](const std::vector<std::string>& f) {
+    std::vector<std::string> paths;
+    for (const std::string& name : f)
+      if (name != "nothing") paths.push_back(platform.Root() + name);
+    SelectorModel dropped = model;
+    if (!dropped.TakeDropped(paths)) return std::string("beeps");
+    return "opens the project dialog on " + dropped.Preset()->projectName;
+  });
+}
+
+// selector_open.tsv: the project a command line names (written with that
+// project type and geodetic system) as the project dialog opens with it.
+TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
+  const std::string folder = platform.Root() + kHyoji + "\\";
+  platform.AddFolder(folder);
+  test::ExpectTable("selector_open.tsv", [&](const std::vector<std::string>& f) {
+    int type = 0, geodetic = 0;
+    while (f[1] != kProjectTypeWords[type]) ++type;
+    while (f[2] != GeodeticNames[geodetic]) ++geodetic;
+    platform.AddFile(folder + f[0]);
+    EXPECT_TRUE(
+        WriteProjectFile(folder + f[0].substr(0, f[0].find('.')) + ".mbc",
+                         {type, "1", GeodeticSystem(geodetic), GeodeticNames[geodetic], ""}));
+    SelectorModel opening = model;
+    EXPECT_TRUE(opening.TakeCommandLineProject(folder + f[0]) &&
+                opening.Preset()->location == folder);
+    const RecentEntry& e = *opening.Preset();
+    return e.projectName + ", " + AppDisplayName(e.app) + ", " + kProjectTypeWords[e.projectType] +
+           ", " + e.geodeticCode;
+  });
+  EXPECT_FALSE(model.TakeCommandLineProject(folder + "None.mbc") || model.Preset() != nullptr);
+}
+
+TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
+  test::ExpectTable("selector_start.tsv", [&](const std::vector<std::string>& f) {
+    SelectorModel starting = model;
+    const bool isNew = f[0].rfind("new project ", 0) == 0;
+    const std::string name = isNew ? f[0].substr(12) : f[0].substr(f[0].find(' ') + 1);
+    if (f[1] == "there") platform.AddFile("D:\\" + name + ".mbc");
+    platform.succeeds = f[2] == "starts";
+    const RecentEntry entry = {-1, name, "D:\\", App::kEnergy, 0, "TD"};
+    const StartOutcome outcome = starting.Start(isNew ? &entry : nullptr, RowOf(name));
+    if (!outcome.started) return outcome.message.empty() ? "nothing happens" : outcome.message;
+    return "started; saved " + Saved();
+  });
 }
 
 // Each path is asked once, on a few threads, one at a time per server or
 // drive: a server that does not answer within the bound is given up and holds
 // up no other; a check that throws is no answer, a report that throws harms
 // nothing; and no more threads ever ask, however many checks never return.
-TEST(Selector, PresenceAsksOnAFewThreadsAndGivesUpOnASilentServer) {
+TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
   using State = ProjectPresence::State;
   const auto kStep = std::chrono::milliseconds(10);
   std::promise<void> release;

@@ -23,7 +23,6 @@
 #include "demo/member/launch_record_format.h"
 #include "history/history_file.h"
 #include "history/messages.h"
-#include "history/recent_grid.h"
 #include "history/settings_file.h"
 #include "launch/manual.h"
 #include "launch/messages.h"
@@ -32,6 +31,7 @@
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
+#include "ui/selector/selector_texts.h"
 #include "version.h"
 
 namespace e2e {
@@ -638,9 +638,11 @@ void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
-// The grid's context menu, opened by a right-click on an item or from the
-// keyboard; the item at `choice` is chosen.
-void Menu(Driver& d, const Args& a) {
+// The grid's context menu, opened by a right-click on an item, by a request
+// at the item's point alone (`atPoint`: no click before it, as a pen's
+// press-and-hold or an accessibility tool asks) or from the keyboard; the
+// item at `choice` is chosen.
+void OpenMenu(Driver& d, const Args& a, bool atPoint) {
   const long item = Number(a.at(0)), choice = Number(a.at(1));
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
@@ -651,12 +653,17 @@ void Menu(Driver& d, const Args& a) {
   d.Settle();
   if (item >= 0) {
     const LPARAM at = Middle(ItemRect(d, item));
-    // Where the pointer is, lest the list-view take the click for a drag.
     POINT screen = {LOWORD(at), HIWORD(at)};
     ClientToScreen(d.Grid(), &screen);
-    SetCursorPos(screen.x, screen.y);
-    Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
-    Post(d.Grid(), WM_RBUTTONUP, 0, at);
+    if (atPoint) {
+      const LPARAM point = MAKELPARAM(screen.x, screen.y);
+      Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), point);
+    } else {
+      // Where the pointer is, lest the list-view take the click for a drag.
+      SetCursorPos(screen.x, screen.y);
+      Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+      Post(d.Grid(), WM_RBUTTONUP, 0, at);
+    }
   } else {
     // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it.
     if (item == -1) keybd_event(VK_SHIFT, 0, 0, 0);
@@ -674,6 +681,8 @@ void Menu(Driver& d, const Args& a) {
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
+void Menu(Driver& d, const Args& a) { OpenMenu(d, a, false); }
+void MenuAtPoint(Driver& d, const Args& a) { OpenMenu(d, a, true); }
 // The clipboard holds the text as ANSI and as Unicode text.
 void Clipboard(Driver&, const Args& a) {
   const auto texts = [] {
@@ -750,7 +759,7 @@ const std::map<std::string, StepFunction> kSteps = {
     {"DoubleClick", DoubleClick}, {"ClickBelowTheRows", ClickBelowTheRows}, {"Typed", Typed},
     {"Drop", Drop}, {"System", System}, {"ToTheCorner", ToTheCorner}, {"Opens", Opens},
     {"NothingOpens", NothingOpens}, {"Closes", Closes}, {"Message", Message}, {"Choose", Choose},
-    {"SecondStart", SecondStart}, {"Menu", Menu}, {"Centred", Centred}, {"Shows", Shows},
+    {"SecondStart", SecondStart}, {"Menu", Menu}, {"MenuAtPoint", MenuAtPoint}, {"Centred", Centred}, {"Shows", Shows},
     {"Is", Is}, {"Rows", Rows}, {"Cells", Cells}, {"TheGridsLook", TheGridsLook}, {"Exits", Exits},
     {"FileHolds", FileHolds}, {"Settings", Settings}, {"NoLaunch", NoLaunch},
     {"Launched", Launched}, {"Screenshot", Screenshot},

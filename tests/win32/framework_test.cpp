@@ -185,8 +185,8 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   // The columns end at the grid's edge (no sliver beside them, no horizontal
   // scroll bar), without and with a vertical scroll bar.
   for (size_t rows : {2, 999}) {
-    g_selector->history.resize(rows, g_selector->history[0]);
-    g_selector->FillRecentGrid(0);
+    g_selector->model.history.resize(rows, g_selector->model.history[0]);
+    g_selector->FillRecentGrid();
     RECT beyond = {};
     GetClientRect(grid, &beyond);
     for (int col = 0; col < 3; ++col) beyond.right -= ListView_GetColumnWidth(grid, col);

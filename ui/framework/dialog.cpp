@@ -113,15 +113,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZING:
       OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));
       return TRUE;
-    case WM_PAINT:
-      return OnPaint() ? TRUE : FALSE;
     case WM_SHOWWINDOW:
       OnShowWindow(wParam != 0, static_cast<UINT>(lParam));
       return FALSE;
     case WM_SYSCOMMAND:
       return OnSysCommand(static_cast<UINT>(wParam)) ? TRUE : FALSE;
-    case WM_QUERYDRAGICON:
-      return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
     case WM_HELP:
       OnHelp();
       return TRUE;
@@ -203,13 +199,9 @@ void Dialog::OnSize(UINT, int, int) {}
 
 void Dialog::OnSizing(UINT, RECT*) {}
 
-bool Dialog::OnPaint() { return false; }
-
 void Dialog::OnShowWindow(bool, UINT) {}
 
 bool Dialog::OnSysCommand(UINT) { return false; }
-
-HICON Dialog::OnQueryDragIcon() { return nullptr; }
 
 void Dialog::OnHelp() {}
 

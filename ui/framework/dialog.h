@@ -39,13 +39,9 @@ class Dialog : public Window {
   virtual void OnSize(UINT type, int width, int height);
   // May change the proposed window rectangle.
   virtual void OnSizing(UINT edge, RECT* windowRect);
-  // False leaves the painting to the dialog's default.
-  virtual bool OnPaint();
   virtual void OnShowWindow(bool show, UINT status);
   // False leaves the command to the default processing.
   virtual bool OnSysCommand(UINT command);
-  // The icon dragged for a minimised window; null for the default.
-  virtual HICON OnQueryDragIcon();
   // F1, anywhere in the dialog; nothing unless a dialog offers help.
   virtual void OnHelp();
   // Right-click, Shift+F10 or the menu key in `window`; x and y are screen

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -46,9 +47,8 @@ ListViewGrid::~ListViewGrid() {
 LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* grid = reinterpret_cast<ListViewGrid*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_MOUSEMOVE) {
-    GridMouseMove move = {Header(hwnd, kGridMouseMove), 0.0f, 0.0f};
-    move.x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
-    move.y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+    const GridMouseMove move = {Header(hwnd, kGridMouseMove), static_cast<short>(LOWORD(lParam)),
+                                static_cast<short>(HIWORD(lParam))};
     SendMessageA(GetParent(hwnd), WM_NOTIFY, move.header.idFrom, reinterpret_cast<LPARAM>(&move));
   } else if (message == WM_CHAR && wParam >= 0x20 && wParam != 0x7F) {
     GridChar typed = {Header(hwnd, kGridChar), {}, 0};
@@ -76,20 +76,15 @@ LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, 
   return result;
 }
 
-void ListViewGrid::SetRows(int rows) {
-  const int items = rows - fixedRows_ < 0 ? 0 : rows - fixedRows_;
-  items_.resize(static_cast<size_t>(items), std::vector<std::string>(static_cast<size_t>(cols_)));
-  ListView_SetItemCountEx(listView_, items, LVSICF_NOSCROLL);
-}
-
-void ListViewGrid::SetCols(int cols) {
-  for (auto& cells : items_) cells.resize(static_cast<size_t>(cols));
-  char empty[1] = {};
+void ListViewGrid::SetColumns(const std::vector<std::string>& headers, CellText cellText) {
+  cellText_ = std::move(cellText);
   LVCOLUMNA column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.pszText = empty;
   column.cx = 100;
-  while (cols_ < cols) {
+  for (const std::string& header : headers) {
+    std::vector<char> text(header.begin(), header.end());
+    text.push_back('\0');
+    column.pszText = text.data();
     column.iSubItem = cols_;
     SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(cols_),
                  reinterpret_cast<LPARAM>(&column));
@@ -97,69 +92,39 @@ void ListViewGrid::SetCols(int cols) {
   }
 }
 
-int ListViewGrid::Row() const {
-  const int focused = ListView_GetNextItem(listView_, -1, LVNI_FOCUSED);
-  return focused < 0 ? 0 : focused + fixedRows_;
+int ListViewGrid::Rows() const { return ListView_GetItemCount(listView_); }
+
+void ListViewGrid::SetRows(int rows) {
+  ListView_SetItemCountEx(listView_, rows, LVSICF_NOSCROLL);
+  InvalidateRect(listView_, nullptr, TRUE);
 }
+
+void ListViewGrid::RemoveRow(int row) {
+  if (row >= 0 && row < Rows()) ListView_DeleteItem(listView_, row);
+}
+
+int ListViewGrid::Row() const { return ListView_GetNextItem(listView_, -1, LVNI_FOCUSED); }
 
 void ListViewGrid::SetRow(int row) {
-  const int item = row - fixedRows_;
-  if (item < 0 || item >= ItemCount()) return;
+  if (row < 0 || row >= Rows()) return;
   ListView_SetItemState(listView_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-  ListView_SetItemState(listView_, item, LVIS_SELECTED | LVIS_FOCUSED,
-                        LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-void ListViewGrid::SetCol(int col) {
-  if (col >= 0 && col < cols_) col_ = col;
-}
-
-std::string ListViewGrid::TextMatrix(int row, int col) const {
-  if (row < fixedRows_) {
-    std::vector<char> buffer(1024, '\0');
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT;
-    column.pszText = buffer.data();
-    column.cchTextMax = static_cast<int>(buffer.size());
-    SendMessageA(listView_, LVM_GETCOLUMNA, static_cast<WPARAM>(col),
-                 reinterpret_cast<LPARAM>(&column));
-    return buffer.data();
-  }
-  return CellText(row - fixedRows_, col);
-}
-
-void ListViewGrid::SetTextMatrix(int row, int col, const std::string& text) {
-  if (col < 0 || col >= cols_) return;
-  if (row < fixedRows_) {
-    std::vector<char> buffer(text.begin(), text.end());
-    buffer.push_back('\0');
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT;
-    column.pszText = buffer.data();
-    SendMessageA(listView_, LVM_SETCOLUMNA, static_cast<WPARAM>(col),
-                 reinterpret_cast<LPARAM>(&column));
-    return;
-  }
-  const size_t item = static_cast<size_t>(row - fixedRows_);
-  if (item >= items_.size()) return;
-  items_[item][static_cast<size_t>(col)] = text;
-  // While drawing is off the whole grid is drawn when it comes back on.
-  if (redraw_) ListView_RedrawItems(listView_, static_cast<int>(item), static_cast<int>(item));
+  ListView_SetItemState(listView_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(listView_, row, FALSE);
 }
 
 bool ListViewGrid::FillDisplayInfo(const NMHDR* header) const {
-  if (header->hwndFrom != listView_ || listView_ == nullptr) return false;
+  if (header->hwndFrom != listView_ || listView_ == nullptr || !cellText_) return false;
   if (header->code == static_cast<UINT>(LVN_GETDISPINFOA)) {
     auto& item = reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header))->item;
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-      lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+      lstrcpynA(item.pszText, cellText_(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
     }
     return true;
   }
   if (header->code == static_cast<UINT>(LVN_GETDISPINFOW)) {
     auto& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header))->item;
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-      const std::string text = CellText(item.iItem, item.iSubItem);
+      const std::string text = cellText_(item.iItem, item.iSubItem);
       if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax) == 0) {
         item.pszText[0] = L'\0';
       }
@@ -170,75 +135,36 @@ bool ListViewGrid::FillDisplayInfo(const NMHDR* header) const {
   return false;
 }
 
-std::string ListViewGrid::CellText(int item, int col) const {
-  if (item < 0 || item >= ItemCount() || col < 0 || col >= cols_) return std::string();
-  return items_[static_cast<size_t>(item)][static_cast<size_t>(col)];
-}
-
-void ListViewGrid::RemoveItem(int row) {
-  const int item = row - fixedRows_;
-  if (item < 0 || item >= ItemCount()) return;
-  items_.erase(items_.begin() + item);
-  // The list-view moves its selection and focus along with the rows.
-  ListView_DeleteItem(listView_, item);
-}
-
-void ListViewGrid::ShowCell(int row, int) {
-  if (row >= fixedRows_) ListView_EnsureVisible(listView_, row - fixedRows_, FALSE);
-}
-
-void ListViewGrid::SetRedraw(bool redraw) {
-  redraw_ = redraw;
-  SendMessageA(listView_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-  if (redraw) InvalidateRect(listView_, nullptr, TRUE);
-}
-
-void ListViewGrid::HitTest(int* row, int* col) const {
-  *row = -1;
-  *col = -1;
+bool ListViewGrid::CellUnderPointer(int* row, int* col) const {
   POINT point;
-  if (!GetCursorPos(&point)) return;
+  if (!GetCursorPos(&point)) return false;
   HWND header = ListView_GetHeader(listView_);
   RECT headerRect = {};
   if (header != nullptr && GetWindowRect(header, &headerRect) && PtInRect(&headerRect, point)) {
-    HDHITTESTINFO hit = {};
-    hit.pt = point;
-    ScreenToClient(header, &hit.pt);
-    const int index =
-        static_cast<int>(SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (index >= 0) {
-      *row = 0;
-      *col = index;
-    }
-    return;
+    return false;
   }
   LVHITTESTINFO hit = {};
   hit.pt = point;
   ScreenToClient(listView_, &hit.pt);
-  if (ListView_SubItemHitTest(listView_, &hit) >= 0) {  // the item hit, or -1
-    *row = hit.iItem + fixedRows_;
-    *col = hit.iSubItem;
-  }
+  if (ListView_SubItemHitTest(listView_, &hit) < 0) return false;  // the item hit, or -1
+  *row = hit.iItem;
+  *col = hit.iSubItem;
+  return true;
 }
 
-int ListViewGrid::MouseRow() const {
-  int row = 0, col = 0;
-  HitTest(&row, &col);
-  return row;
+int ListViewGrid::RowAt(POINT screen) const {
+  LVHITTESTINFO hit = {};
+  hit.pt = screen;
+  ScreenToClient(listView_, &hit.pt);
+  return ListView_HitTest(listView_, &hit);
 }
 
-int ListViewGrid::MouseCol() const {
-  int row = 0, col = 0;
-  HitTest(&row, &col);
-  return col;
-}
-
-void ListViewGrid::SetFont(const std::string& face, float points) {
+void ListViewGrid::SetFont(const std::string& face, double points) {
   HDC dc = GetDC(listView_);
   const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
   if (dc != nullptr) ReleaseDC(listView_, dc);
   LOGFONTA logFont = {};
-  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0f + 0.5f), dpi, 7200);
+  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0 + 0.5), dpi, 7200);
   logFont.lfWeight = FW_NORMAL;
   logFont.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);

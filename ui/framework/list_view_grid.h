@@ -1,15 +1,15 @@
-// A grid over a list-view control in report mode, with the calls of the grid
-// control the selector window was designed around: fixed (header) rows above
-// the data rows, a current cell, and cell texts. The fixed row is the column
-// header, data row r is list item r - FixedRows(), and the current row is the
-// focused item. The list-view holds no texts of its own (owner data): it asks
-// for them as it draws, so a thousand rows fill at once.
+// A grid over a list-view control in report mode: a header of column titles
+// over data rows numbered from 0, and a current row, which is the focused
+// item. Neither the list-view nor the grid holds the texts (owner data): the
+// grid asks its owner for them as the list-view draws, so a thousand rows
+// fill at once and always show what the owner has.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,8 +19,8 @@ namespace ui {
 // grid, which list-views do not report; x and y are client coordinates.
 struct GridMouseMove {
   NMHDR header;
-  float x;
-  float y;
+  int x;
+  int y;
 };
 constexpr UINT kGridMouseMove = 0x4703;
 
@@ -37,6 +37,9 @@ constexpr UINT kGridChar = 0x4704;
 
 class ListViewGrid {
  public:
+  // The text of a data cell, asked for as the list-view draws it.
+  using CellText = std::function<std::string(int row, int col)>;
+
   ListViewGrid() = default;
   ListViewGrid(const ListViewGrid&) = delete;
   ListViewGrid& operator=(const ListViewGrid&) = delete;
@@ -46,31 +49,22 @@ class ListViewGrid {
   void Attach(HWND listView);
   HWND Handle() const { return listView_; }
 
-  // Rows count the fixed rows; data row r holds the texts of row r.
-  int Rows() const { return ItemCount() + fixedRows_; }
+  // The columns with their header texts, once; the cells' texts come from `cellText`.
+  void SetColumns(const std::vector<std::string>& headers, CellText cellText);
+  int Rows() const;
+  // The number of data rows; every row is drawn anew from its texts.
   void SetRows(int rows);
-  int Cols() const { return cols_; }
-  void SetCols(int cols);  // adds columns up to `cols`; none is ever taken away
-  int FixedRows() const { return fixedRows_; }
-  void SetFixedRows(int rows) { fixedRows_ = rows < 1 ? 1 : rows; }
-  int FixedCols() const { return fixedCols_; }
-  void SetFixedCols(int cols) { fixedCols_ = cols; }
-  // The current cell.
+  // A row gone from the texts: the list-view moves its current row along.
+  void RemoveRow(int row);
+  // The current row, -1 for none.
   int Row() const;
+  // Makes the row current and scrolls it into view.
   void SetRow(int row);
-  int Col() const { return col_; }
-  void SetCol(int col);
-  std::string TextMatrix(int row, int col) const;
-  void SetTextMatrix(int row, int col, const std::string& text);
-  void RemoveItem(int row);
-  // Scrolls the cell into view.
-  void ShowCell(int row, int col);
-  // Off while many rows change, so that they are drawn once.
-  void SetRedraw(bool redraw);
-  // The cell under the mouse pointer: -1 for none; a header cell is row 0.
-  int MouseRow() const;
-  int MouseCol() const;
-  void SetFont(const std::string& face, float points);
+  // The data cell under the mouse pointer; false over the header or no cell.
+  bool CellUnderPointer(int* row, int* col) const;
+  // The data row at a point on the screen, -1 for none.
+  int RowAt(POINT screen) const;
+  void SetFont(const std::string& face, double points);
   // Shares the grid's width among the columns in proportion to `weights`, so
   // that no horizontal scroll bar shows at any screen resolution until the
   // user widens a column. From then on the last column takes what the grid's
@@ -84,21 +78,13 @@ class ListViewGrid {
 
  private:
   static LRESULT CALLBACK GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  int ItemCount() const { return static_cast<int>(items_.size()); }
   void FollowClientWidth();
-  std::string CellText(int item, int col) const;
-  // The cell under the pointer: row and column, -1 for none.
-  void HitTest(int* row, int* col) const;
 
   HWND listView_ = nullptr;
   WNDPROC listViewProc_ = nullptr;
-  std::vector<std::vector<std::string>> items_;  // data rows' cell texts
+  CellText cellText_;
   HFONT font_ = nullptr;
   int cols_ = 0;
-  int fixedRows_ = 1;
-  int fixedCols_ = 0;
-  int col_ = 0;
-  bool redraw_ = true;
   int clientWidth_ = 0;  // the client width the columns were last fitted to
 };
 

@@ -23,7 +23,6 @@ class Window {
   void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
   RECT WindowRect() const;  // screen coordinates
   RECT ClientRect() const;  // (0, 0, width, height)
-  bool IsMinimized() const { return IsIconic(hwnd_) != FALSE; }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return SendMessageA(hwnd_, message, wParam, lParam);
   }

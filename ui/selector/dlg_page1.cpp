@@ -2,28 +2,23 @@
 
 #include <shellapi.h>
 
+#include <iterator>
 #include <utility>
 
-#include "history/history_file.h"
-#include "history/messages.h"
-#include "history/recent_grid.h"
-#include "history/settings_file.h"
 #include "launch/manual.h"
 #include "launch/messages.h"
 #include "launch/project_folder.h"
-#include "launch/start_application.h"
-#include "namelist/mbcs.h"
-#include "project/command_line_project.h"
 #include "res/resource.h"
 #include "ui/about/about_dlg.h"
 #include "ui/framework/application.h"
 #include "ui/framework/clipboard.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/selector/grid_font.h"
+#include "ui/selector/selector_texts.h"
 
 namespace {
 
-const int kColumnWidths[orvent::kGridColumns] = {3500, 1800, 7000};
+const int kColumnWidths[orvent::SelectorModel::kColumns] = {3500, 1800, 7000};
 const double kStartFontSize = 8.25;
 const int kTipInitialMs = 200;
 const int kTipReshowMs = 500;
@@ -31,7 +26,6 @@ const int kTipAutoPopMs = 10000;
 const int kTipMaxWidth = 300;
 // How long a project file's check may take before the row is drawn as it is.
 const int kPresenceBoundMs = 2000;
-const char kNotFoundTip[] = " (not found)";
 
 HICON LoadProgramIcon(int widthMetric, int heightMetric) {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
@@ -44,7 +38,7 @@ HICON LoadProgramIcon(int widthMetric, int heightMetric) {
 CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string programFolder,
                      orvent::VersionInfo version)
     : ui::Dialog(IDD_SELECTOR, parent),
-      icon(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+      model(platform, programFolder),
       platform_(platform),
       programFolder_(std::move(programFolder)),
       version_(std::move(version)) {}
@@ -66,12 +60,12 @@ BOOL CDlgPage1::OnInitDialog() {
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
   }
   DragAcceptFiles(hwnd_, TRUE);
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXICON, SM_CYICON)));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
-  settingsPath = orvent::LocateSettingsFile(platform_, programFolder_, &history);
+  model.Load();
   SetUpGrid();
-  FillRecentGrid(0);
+  FillRecentGrid();
   UpdateData(false);
 
   layout = RecordSelectorLayout(*this);
@@ -82,16 +76,10 @@ BOOL CDlgPage1::OnInitDialog() {
 void CDlgPage1::SetUpGrid() {
   double size = kStartFontSize;
   const std::string face = GetDialogFontInfo(hwnd_, &size, true);
-  grid.SetFont(face, static_cast<float>(size));
-  grid.SetCols(orvent::kGridColumns);
-  grid.SetRows(1);
-  grid.SetFixedCols(0);
-  grid.SetFixedRows(1);
-  grid.SetRedraw(true);
-  for (int col = 0; col < orvent::kGridColumns; ++col) {
-    grid.SetTextMatrix(0, col, orvent::kGridHeaders[col]);
-  }
-  grid.FitColumns(kColumnWidths, orvent::kGridColumns);
+  grid.SetFont(face, size);
+  grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)},
+                  [this](int row, int col) { return model.CellText(row, col); });
+  grid.FitColumns(kColumnWidths, orvent::SelectorModel::kColumns);
 }
 
 void CDlgPage1::SetUpOnceDrawn() {
@@ -103,26 +91,15 @@ void CDlgPage1::SetUpOnceDrawn() {
   presence_ = std::make_unique<orvent::ProjectPresence>(
       [platform](const std::string& path) { return platform->Exists(path); },
       [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
+  orvent::ProjectPresence* presence = presence_.get();
+  model.SetKnownMissing([presence](const std::string& path) {
+    return presence->Get(path) == orvent::ProjectPresence::State::kMissing;
+  });
 }
 
-void CDlgPage1::FillRecentGrid(int) {
-  const int fixedRows = grid.FixedRows();
-  const int fixedCols = grid.FixedCols();
-  grid.SetRedraw(false);
-  grid.SetRows(fixedRows);
-  grid.SetRows(fixedRows);
-  const int n = static_cast<int>(history.size());
-  if (n > 0) grid.SetRows(n + fixedRows);
-  for (int i = 0; i < n; ++i) {
-    for (int col = 0; col < orvent::kGridColumns; ++col) {
-      grid.SetTextMatrix(fixedRows + i, col,
-                         orvent::GridCellText(history[static_cast<std::size_t>(i)], col));
-    }
-  }
-  if (grid.Cols() > fixedCols) grid.SetCol(fixedCols);
-  if (grid.Rows() > fixedRows) grid.SetRow(fixedRows);
-  grid.ShowCell(grid.Row(), grid.Col());
-  grid.SetRedraw(true);
+void CDlgPage1::FillRecentGrid() {
+  grid.SetRows(model.Rows());
+  grid.SetRow(0);
 }
 
 bool CDlgPage1::OnCommand(int id, int notifyCode) {
@@ -184,18 +161,13 @@ bool CDlgPage1::OnNotify(const NMHDR* header) {
       } else if (draw->nmcd.dwDrawStage == CDDS_POSTPAINT) {
         PostCommand(ID_GRID_PRESENCE);
       } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        if (ProjectMissing(static_cast<int>(draw->nmcd.dwItemSpec))) {
+        if (model.IsGrey(static_cast<int>(draw->nmcd.dwItemSpec))) {
           draw->clrText = GetSysColor(COLOR_GRAYTEXT);
         }
         SetMessageResult(CDRF_DODEFAULT);
       }
       return true;
     }
-    case NM_RCLICK:
-      // The list-view has made the row under the pointer current; the
-      // context menu that follows is for it.
-      rightClickItem_ = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
-      return false;
     case LVN_KEYDOWN:
       OnGridKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
       return false;  // every key is left to the grid as well
@@ -226,40 +198,22 @@ bool CDlgPage1::OnSysCommand(UINT command) {
   return true;
 }
 
-bool CDlgPage1::OnPaint() {
-  if (!IsMinimized()) return false;
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(hwnd_, &paint);
-  Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  const RECT client = ClientRect();
-  DrawIcon(dc, (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2,
-           (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2, icon);
-  EndPaint(hwnd_, &paint);
-  return true;
-}
-
-HICON CDlgPage1::OnQueryDragIcon() { return icon; }
-
 void CDlgPage1::OnSizing(UINT edge, RECT* windowRect) { KeepMinimumSize(layout, edge, windowRect); }
 
 void CDlgPage1::OnSize(UINT, int, int) { LayoutSelectorControls(layout, *this); }
 
 void CDlgPage1::OnShowWindow(bool show, UINT) {
   if (!show || commandLineProject.empty()) return;
-  if (!orvent::ReadCommandLineProject(platform_, commandLineProject, &currentEntry, &projectFile)) {
-    return;
-  }
+  if (!model.TakeCommandLineProject(commandLineProject)) return;
   // The project dialog opens once the window is on the screen.
   PostCommand(IDC_SELECT_OPEN_PROJECT);
 }
 
 void CDlgPage1::OnDropFiles(const std::vector<std::string>& paths) {
-  if (!orvent::IsDroppedProject(platform_, paths) ||
-      !orvent::ReadCommandLineProject(platform_, paths[0], &currentEntry, &projectFile)) {
+  if (!model.TakeDropped(paths)) {
     MessageBeep(MB_OK);
     return;
   }
-  commandLineProject = paths[0];
   OnSelectOpenProject();
 }
 
@@ -276,28 +230,22 @@ void CDlgPage1::OnCreateNewProject() {
 
 void CDlgPage1::OnSelectOpenProject() {
   CDlgPage2 dialog(this, platform_, version_.fileVersion, orvent::ProjectDialogMode::kOpen,
-                   commandLineProject.empty() ? orvent::RecentEntry() : currentEntry);
+                   model.Preset() != nullptr ? *model.Preset() : orvent::RecentEntry());
   if (dialog.DoModal() != IDOK) {
-    commandLineProject.clear();
+    model.DropPreset();
     return;
   }
   const orvent::RecentEntry entry = dialog.Result();
   StartApplication(&entry, -1);
 }
 
-void CDlgPage1::OnLastApplication() {
-  const int row = SelectedHistoryRow();
-  if (row < 0) return;
-  const orvent::RecentEntry entry = history[static_cast<std::size_t>(row)];
-  StartApplication(&entry, row);
-}
+void CDlgPage1::OnLastApplication() { StartApplication(nullptr, grid.Row()); }
 
 void CDlgPage1::OnSelectApplication() {
-  const int row = SelectedHistoryRow();
-  if (row < 0) return;
+  const int row = grid.Row();
+  if (model.Entry(row) == nullptr) return;
   CDlgPage2 dialog(this, platform_, version_.fileVersion,
-                   orvent::ProjectDialogMode::kSelectApplication,
-                   history[static_cast<std::size_t>(row)]);
+                   orvent::ProjectDialogMode::kSelectApplication, *model.Entry(row));
   if (dialog.DoModal() != IDOK) return;
   const orvent::RecentEntry entry = dialog.Result();
   StartApplication(&entry, row);
@@ -305,49 +253,25 @@ void CDlgPage1::OnSelectApplication() {
 
 void CDlgPage1::OnDeleteHistory() {
   const int row = grid.Row();
-  const int index = orvent::HistoryIndexOfRow(row, grid.Rows(), grid.FixedRows());
-  if (index < 0) return;
+  if (model.Entry(row) == nullptr) return;
   if (ShowMessage(orvent::kMsgDeleteQuestion, MB_OKCANCEL) != IDOK) return;
-  grid.RemoveItem(row);
-  // A settings file that cannot be written leaves the change in memory.
-  historySaved_ = orvent::DeleteHistoryRow(&history, index, settingsPath);
-  const int current = orvent::RowAfterDeletion(row, grid.Rows(), grid.FixedRows());
-  if (current >= 0) {
-    grid.SetRow(current);
-    grid.ShowCell(grid.Row(), grid.Col());
-  }
+  const int current = model.Delete(row);
+  grid.RemoveRow(row);
+  grid.SetRow(current);
 }
 
-bool CDlgPage1::ProjectMissing(int row) {
-  if (row < 0 || row >= static_cast<int>(history.size()) || presence_ == nullptr) return false;
-  const std::string path = orvent::ProjectFilePath(history[static_cast<std::size_t>(row)]);
-  return presence_->Get(path) == orvent::ProjectPresence::State::kMissing;
-}
-
-int CDlgPage1::SelectedHistoryRow() const {
-  return orvent::HistoryIndexOfRow(grid.Row(), grid.Rows(), grid.FixedRows());
-}
-
-void CDlgPage1::OnGridDblClick() {
-  const int row = SelectedHistoryRow();
-  if (row >= 0) StartApplication(nullptr, row);
-}
+void CDlgPage1::OnGridDblClick() { StartApplication(nullptr, grid.Row()); }
 
 void CDlgPage1::OnGridKeyDown(int key) {
-  if (key == orvent::kDeleteKey) OnDeleteHistory();
+  if (key == VK_DELETE) OnDeleteHistory();
 }
 
 bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
   if (window != grid.Handle()) return false;
   const bool fromKeyboard = x == -1 && y == -1;
-  const int clicked = rightClickItem_;
-  rightClickItem_ = -1;
-  if (!fromKeyboard) {
-    if (clicked < 0) return true;  // not on a row
-    grid.SetRow(clicked + grid.FixedRows());
-  }
-  const int row = SelectedHistoryRow();
-  if (row < 0) return true;
+  const int row = orvent::SelectorModel::MenuRow(fromKeyboard, grid.RowAt({x, y}), grid.Row());
+  if (model.Entry(row) == nullptr) return true;  // not on a row
+  grid.SetRow(row);
   if (fromKeyboard) {
     RECT item = {};
     ListView_GetItemRect(grid.Handle(), row, &item, LVIR_LABEL);
@@ -365,9 +289,9 @@ bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
 }
 
 void CDlgPage1::OnOpenContainingFolder() {
-  const int row = SelectedHistoryRow();
-  if (row < 0) return;
-  switch (orvent::OpenProjectFolder(platform_, history[static_cast<size_t>(row)])) {
+  const int row = grid.Row();
+  if (model.Entry(row) == nullptr) return;
+  switch (model.OpenFolder(row)) {
     case orvent::FolderOpen::kNotFound:
       ShowMessage(orvent::kMsgFolderNotFound);
       break;
@@ -380,32 +304,26 @@ void CDlgPage1::OnOpenContainingFolder() {
 }
 
 void CDlgPage1::OnCopyPath() {
-  const int row = SelectedHistoryRow();
-  if (row < 0) return;
-  if (!ui::CopyText(hwnd_, orvent::ProjectFilePath(history[static_cast<size_t>(row)]))) {
-    MessageBeep(MB_OK);
-  }
+  const int row = grid.Row();
+  if (model.Entry(row) == nullptr) return;
+  if (!ui::CopyText(hwnd_, model.PathOf(row))) MessageBeep(MB_OK);
 }
 
 void CDlgPage1::OnGridChar(const std::string& text, DWORD time) {
-  const std::string& typed = typeAhead_.Add(text, time);
-  const int row =
-      orvent::FindRecentRow(history, SelectedHistoryRow(), typed, typeAhead_.Extended());
+  const int row = model.Find(grid.Row(), text, time);
   if (row < 0) {
     MessageBeep(MB_OK);
     return;
   }
-  grid.SetRow(row + grid.FixedRows());
-  grid.ShowCell(grid.Row(), grid.Col());
+  grid.SetRow(row);
 }
 
-void CDlgPage1::OnGridMouseMove(float x, float y) {
-  const int col = grid.MouseCol();
-  const int row = grid.MouseRow();
-  if (col >= grid.FixedCols() && row >= grid.FixedRows()) {
+void CDlgPage1::OnGridMouseMove(int x, int y) {
+  int row = -1;
+  int col = -1;
+  if (grid.CellUnderPointer(&row, &col)) {
     if (x != previousX_ || y != previousY_) toolTip.Pop();
-    tipText = orvent::Trim(grid.TextMatrix(row, col));
-    if (ProjectMissing(row - grid.FixedRows())) tipText += kNotFoundTip;
+    tipText = model.TipText(row, col);
   } else {
     toolTip.Pop();
     tipText.clear();
@@ -416,35 +334,19 @@ void CDlgPage1::OnGridMouseMove(float x, float y) {
 }
 
 void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
-  orvent::StartPlan plan;
-  switch (orvent::PlanStart(platform_, history, entry, row, programFolder_, &plan)) {
-    case orvent::StartCheck::kNoProject:
-      return;
-    case orvent::StartCheck::kProjectFileMissing:
-      ShowMessage(orvent::kMsgProjectFileMissing);
-      return;
-    case orvent::StartCheck::kReady:
-      break;
+  orvent::StartOutcome outcome;
+  {
+    ui::WaitCursor waitCursor;
+    outcome = model.Start(entry, row);
   }
-  ui::WaitCursor waitCursor;
-  if (!orvent::StartApplication(platform_, plan)) {
-    ShowMessage(orvent::kMsgNotStarted);
-    return;
-  }
-  // The member application runs whether or not the history can be saved.
-  historySaved_ = orvent::RecordStart(&history, plan, row, settingsPath);
-  FillRecentGrid(0);
-  EndSelector(IDOK);
+  if (!outcome.message.empty()) ShowMessage(outcome.message);
+  if (outcome.started) EndSelector(IDOK);
 }
-
-void CDlgPage1::OnOK() { EndSelector(IDOK); }
 
 void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }
 
 void CDlgPage1::EndSelector(int result) {
-  if (!historySaved_) {
-    ShowMessage(orvent::HistoryNotSavedMessage(settingsPath));
-    historySaved_ = true;  // told once
-  }
+  const std::string unsaved = model.TakeUnsavedMessage();
+  if (!unsaved.empty()) ShowMessage(unsaved);
   EndDialog(result);
 }

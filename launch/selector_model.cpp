@@ -1,0 +1,138 @@
+#include "launch/selector_model.h"
+
+#include "history/history_file.h"
+#include "history/messages.h"
+#include "history/settings_file.h"
+#include "launch/messages.h"
+#include "launch/start_application.h"
+#include "namelist/mbcs.h"
+#include "project/app_catalogue.h"
+#include "project/command_line_project.h"
+#include "project/project_file.h"
+
+namespace orvent {
+namespace {
+
+const std::uint32_t kTypeAheadMs = 1000;
+const char kNotFoundTip[] = " (not found)";
+
+}  // namespace
+
+const std::string& TypeAhead::Add(const std::string& chars, std::uint32_t milliseconds) {
+  extended_ = !text_.empty() && milliseconds - last_ <= kTypeAheadMs;
+  if (!extended_) text_.clear();
+  text_ += chars;
+  last_ = milliseconds;
+  return text_;
+}
+
+SelectorModel::SelectorModel(Platform& platform, std::string programFolder)
+    : platform_(platform), programFolder_(std::move(programFolder)) {}
+
+void SelectorModel::Load() {
+  settingsPath = LocateSettingsFile(platform_, programFolder_, &history);
+}
+
+const RecentEntry* SelectorModel::Entry(int row) const {
+  return row >= 0 && row < Rows() ? &history[static_cast<std::size_t>(row)] : nullptr;
+}
+
+std::string SelectorModel::CellText(int row, int column) const {
+  const RecentEntry* entry = Entry(row);
+  if (entry == nullptr) return std::string();
+  switch (column) {
+    case 0:
+      return entry->projectName + " [" + entry->geodeticCode + "]";
+    case 1:
+      return AppDisplayName(entry->app);
+    case 2:
+      return entry->location;
+    default:
+      return std::string();
+  }
+}
+
+bool SelectorModel::IsGrey(int row) const {
+  const RecentEntry* entry = Entry(row);
+  return entry != nullptr && knownMissing_ && knownMissing_(ProjectFilePath(*entry));
+}
+
+std::string SelectorModel::TipText(int row, int column) const {
+  return Trim(CellText(row, column)) + (IsGrey(row) ? kNotFoundTip : "");
+}
+
+int SelectorModel::Find(int current, const std::string& chars, std::uint32_t milliseconds) {
+  const std::string& text = typeAhead_.Add(chars, milliseconds);
+  const int first = current < 0 ? 0 : typeAhead_.Extended() ? current : current + 1;
+  for (int n = 0; n < Rows(); ++n) {
+    const int row = (first + n) % Rows();
+    const std::string& name = history[static_cast<std::size_t>(row)].projectName;
+    if (name.size() >= text.size() && EqualsNoCase(name.substr(0, text.size()), text)) return row;
+  }
+  return -1;
+}
+
+int SelectorModel::Delete(int row) {
+  if (Entry(row) == nullptr) return row;
+  RemoveRecentRow(&history, row);
+  // A settings file that cannot be written leaves the change in memory.
+  saved_ = SaveHistory(settingsPath, history);
+  return row < Rows() ? row : Rows() - 1;
+}
+
+int SelectorModel::MenuRow(bool fromKeyboard, int rowUnderPoint, int current) {
+  return fromKeyboard ? current : rowUnderPoint;
+}
+
+std::string SelectorModel::PathOf(int row) const {
+  const RecentEntry* entry = Entry(row);
+  return entry != nullptr ? ProjectFilePath(*entry) : std::string();
+}
+
+FolderOpen SelectorModel::OpenFolder(int row) {
+  const RecentEntry* entry = Entry(row);
+  return entry != nullptr ? OpenProjectFolder(platform_, *entry) : FolderOpen::kNotFound;
+}
+
+bool SelectorModel::TakeCommandLineProject(const std::string& path) {
+  ProjectFile file;
+  RecentEntry entry = preset_;
+  if (!ReadCommandLineProject(platform_, path, &entry, &file)) return false;
+  preset_ = entry;
+  hasPreset_ = true;
+  return true;
+}
+
+bool SelectorModel::TakeDropped(const std::vector<std::string>& paths) {
+  return IsDroppedProject(platform_, paths) && TakeCommandLineProject(paths[0]);
+}
+
+StartOutcome SelectorModel::Start(const RecentEntry* entry, int row) {
+  StartOutcome outcome;
+  StartPlan plan;
+  switch (PlanStart(platform_, history, entry, row, programFolder_, &plan)) {
+    case StartCheck::kNoProject:
+      return outcome;
+    case StartCheck::kProjectFileMissing:
+      outcome.message = kMsgProjectFileMissing;
+      return outcome;
+    case StartCheck::kReady:
+      break;
+  }
+  if (!StartApplication(platform_, plan)) {
+    outcome.message = kMsgNotStarted;
+    return outcome;
+  }
+  // The member application runs whether or not the history can be saved.
+  saved_ = RecordStart(&history, plan, row, settingsPath);
+  outcome.started = true;
+  return outcome;
+}
+
+std::string SelectorModel::TakeUnsavedMessage() {
+  if (saved_) return std::string();
+  saved_ = true;  // told once
+  return HistoryNotSavedMessage(settingsPath);
+}
+
+}  // namespace orvent

@@ -1,0 +1,119 @@
+// What the selector window decides: the rows of its grid and their texts,
+// which rows are grey and what their tips say, the current row after a
+// delete or a find, the row the context menu acts on, what the command line
+// or a dropped file opens, and the start of a member application. The window
+// reads its controls, asks the model, writes its controls and shows the
+// model's message. Rows are numbered from 0, as the history's.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "history/recent_history.h"
+#include "launch/project_folder.h"
+#include "platform/platform.h"
+#include "project/recent_entry.h"
+
+namespace orvent {
+
+// Find by typing. Characters typed within a second of the last one extend
+// the text looked for; after a pause a new text begins.
+class TypeAhead {
+ public:
+  // The text to look for once `chars` came at `milliseconds` (a tick count, which wraps).
+  const std::string& Add(const std::string& chars, std::uint32_t milliseconds);
+  bool Extended() const { return extended_; }
+
+ private:
+  std::string text_;
+  std::uint32_t last_ = 0;
+  bool extended_ = false;
+};
+
+struct StartOutcome {
+  bool started = false;  // the window closes
+  std::string message;   // shown as it stands; empty for none
+};
+
+class SelectorModel {
+ public:
+  static constexpr int kColumns = 3;
+  // Whether a project file is known to be gone. Asked as rows are drawn, so
+  // it must answer at once.
+  using KnownMissing = std::function<bool(const std::string& path)>;
+
+  // The program folder ends in a backslash.
+  SelectorModel(Platform& platform, std::string programFolder);
+
+  // Finds the settings file, made from a seed when there is none, and reads
+  // the history from it.
+  void Load();
+
+  int Rows() const { return static_cast<int>(history.size()); }
+  // The project of a row; null for no row.
+  const RecentEntry* Entry(int row) const;
+  // "name [code]", the application's display name, the location.
+  std::string CellText(int row, int column) const;
+  // Until the checks are set up, no row is grey.
+  void SetKnownMissing(KnownMissing knownMissing) { knownMissing_ = std::move(knownMissing); }
+  // A row whose project file is known to be gone.
+  bool IsGrey(int row) const;
+  // The cell's text trimmed, with " (not found)" on a grey row.
+  std::string TipText(int row, int column) const;
+
+  // Characters typed at `milliseconds` with row `current` current: the next
+  // row, going down and round, whose project name begins with the text
+  // typed (ASCII letters in either case, double-byte characters whole). A
+  // new text looks from the row below the current one, an extended text
+  // from the current row. -1 for none.
+  int Find(int current, const std::string& chars, std::uint32_t milliseconds);
+
+  // Takes the row out of the history and saves it: the row current
+  // afterwards, the same index or the last row, -1 when none is left. A row
+  // that is not there changes nothing.
+  int Delete(int row);
+
+  // The row the context menu acts on: from the keyboard the current row,
+  // else the row under the point. -1 opens no menu.
+  static int MenuRow(bool fromKeyboard, int rowUnderPoint, int current);
+  // The path Copy Path copies; empty for no row.
+  std::string PathOf(int row) const;
+  // Open Containing Folder.
+  [[nodiscard]] FolderOpen OpenFolder(int row);
+
+  // A project named on the command line: the project dialog opens with it
+  // when it exists; false when it does not.
+  bool TakeCommandLineProject(const std::string& path);
+  // Files dropped onto the window open as the command line does, when they
+  // are one project file; false when they are not.
+  bool TakeDropped(const std::vector<std::string>& paths);
+  // The project the project dialog opens with, null for none; dropped once
+  // the dialog is cancelled.
+  const RecentEntry* Preset() const { return hasPreset_ ? &preset_ : nullptr; }
+  void DropPreset() { hasPreset_ = false; }
+
+  // Starts a member application on `entry`, or on row `row` when there is
+  // none; `row` is the row the entry came from, or -1. After a start the
+  // project heads the history.
+  StartOutcome Start(const RecentEntry* entry, int row);
+  // As the window closes: a history that could not be saved, told once.
+  std::string TakeUnsavedMessage();
+
+  std::string settingsPath;
+  RecentHistory history;
+
+ private:
+  Platform& platform_;
+  const std::string programFolder_;
+  KnownMissing knownMissing_;
+  TypeAhead typeAhead_;
+  RecentEntry preset_;
+  bool hasPreset_ = false;
+  // Whether the history, as last changed, is in the settings file.
+  bool saved_ = true;
+};
+
+}  // namespace orvent

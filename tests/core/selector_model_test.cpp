@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <future>
 #include <stdexcept>
 #include <string>
@@ -24,38 +25,55 @@
 #include "project/app_catalogue.h"
 #include "project/command_line_project.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/project_names.h"
 
 namespace orvent {
 namespace {
 
 using test::kHyoji;
 
-TEST(Startup, VersionProgramFolderAndProjectFromTheSystem) {
+// A version resource: a signature out of the 4-byte steps, then the record
+// (file version 6.1.3.2, product version 6.1.0.2), and a copyright in Japanese.
+class VersionTest : public ::testing::Test {
+ protected:
+  VersionTest() {
+    platform.version[""] = {0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0, 0,
+                            1, 0, 6,    0,    2,    0,    3, 0, 1,    0,    6,    0,    2, 0, 0, 0};
+    platform.version[""].resize(8 + 52);
+    platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
+    platform.version["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
+  }
   FakePlatform platform;
-  // A signature out of the 4-byte steps, then the record: file version
-  // 6.1.3.2, product version 6.1.0.2.
-  platform.version[""] = {0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0, 0,
-                          1, 0, 6,    0,    2,    0,    3, 0, 1,    0,    6,    0,    2, 0, 0, 0};
-  platform.version[""].resize(8 + 52);
-  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
-  platform.version["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
+};
+
+// Without the whole record the about box says 0.0.
+TEST_F(VersionTest, BothVersionsComeFromTheWholeRecordAfterItsSignature) {
   const VersionInfo info = ReadVersionInfo(platform);
-  EXPECT_EQ(VersionLine("x", info.fileVersion), "6.1c (6.1.3.2)");
-  EXPECT_EQ(VersionLine("ORVENT Version 1.0", info.productVersion),
-            "ORVENT Version 6.1  (6.1.0.2)");
+  EXPECT_EQ(VersionLine("x", info.fileVersion) + VersionLine("x", info.productVersion),
+            "6.1c (6.1.3.2)6.1  (6.1.0.2)");
+  platform.version[""].resize(8 + 51);
+  EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
+  EXPECT_EQ(VersionLine("x", ReadVersionInfo(platform).productVersion), "0.0  (0.0.0.0)");
+}
+
+TEST_F(VersionTest, TheCopyrightIsReadInTheFirstLanguageListed) {
   std::string copyright;
   EXPECT_TRUE(ReadVersionString(platform, "LegalCopyright", &copyright) && copyright == "(C)");
   platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
   EXPECT_FALSE(ReadVersionString(platform, "LegalCopyright", &copyright));
-  platform.version[""].resize(8 + 51);  // the whole record must fit
-  EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
-  // Without a version resource the about box says 0.0.
-  EXPECT_EQ(VersionLine("x", ReadVersionInfo(platform).productVersion), "0.0  (0.0.0.0)");
-  // Builds 1 to 26 are letters, counted in the low byte; 32 and more give a blank.
-  EXPECT_EQ(VersionLine("x", {1, 0, 32, 0}) + VersionLine("x", {1, 0, 257, 0}),
-            "1.0  (1.0.32.0)1.0a (1.0.257.0)");
-  // A folder whose files would reach MAX_PATH is used in its short form; the
-  // longest such file is ORVENTExtremeWind.exe (21 characters).
+}
+
+TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
+  test::ExpectTable("version_lines.tsv", [](const std::vector<std::string>& f) {
+    VersionNumbers v;
+    std::sscanf(f[1].c_str(), "%u.%u.%u.%u", &v.majorPart, &v.minorPart, &v.build, &v.revision);
+    return VersionLine(f[0], v);
+  });
+}
+
+// The longest file in the folder is ORVENTExtremeWind.exe (21 characters).
+TEST(Startup, AFolderWhoseFilesWouldReachMaxPathIsUsedInItsShortForm) {
+  FakePlatform platform;
   const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
   const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
   platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
@@ -115,9 +133,6 @@ TEST(Startup, TheProjectOnTheCommandLine) {
     return path.empty() ? "none" : path;
   });
 }
-
-const char* const kProjectTypeWords[] = {"measurement", "meso-scale", "design wind speed",
-                                         "extreme wind", "wind power"};
 
 // The model over these projects, each in D:\ and started with Basic, its
 // history saved in the scratch folder, and every member application there.
@@ -224,9 +239,8 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
   const std::string folder = platform.Root() + kHyoji + "\\";
   platform.AddFolder(folder);
   test::ExpectTable("selector_open.tsv", [&](const std::vector<std::string>& f) {
-    int type = 0, geodetic = 0;
-    while (f[1] != kProjectTypeWords[type]) ++type;
-    while (f[2] != GeodeticNames[geodetic]) ++geodetic;
+    const int type = test::Index(test::kProjectTypes, f[1]);
+    const int geodetic = test::Index({std::begin(GeodeticNames), std::end(GeodeticNames)}, f[2]);
     platform.AddFile(folder + f[0]);
     EXPECT_TRUE(
         WriteProjectFile(folder + f[0].substr(0, f[0].find('.')) + ".mbc",
@@ -235,8 +249,8 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
     EXPECT_TRUE(opening.TakeCommandLineProject(folder + f[0]) &&
                 opening.Preset()->location == folder);
     const RecentEntry& e = *opening.Preset();
-    return e.projectName + ", " + AppDisplayName(e.app) + ", " + kProjectTypeWords[e.projectType] +
-           ", " + e.geodeticCode;
+    return e.projectName + ", " + AppDisplayName(e.app) + ", " +
+           test::kProjectTypes[std::size_t(e.projectType)] + ", " + e.geodeticCode;
   });
   EXPECT_FALSE(model.TakeCommandLineProject(folder + "None.mbc") || model.Preset() != nullptr);
 }

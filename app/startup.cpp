@@ -43,7 +43,7 @@ std::string ProgramFolderOf(const std::string& modulePath, const std::string& ex
 
 std::string ProgramFolderFor(Platform& platform, const std::string& modulePath,
                              const std::string& exeName) {
-  const std::string folder = ProgramFolderOf(modulePath, exeName);
+  std::string folder = ProgramFolderOf(modulePath, exeName);
   std::string shortFolder;
   if (folder.size() + LongestNameInProgramFolder() >= kMaxPath &&
       platform.ShortPathName(folder, &shortFolder) && !shortFolder.empty()) {

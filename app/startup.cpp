@@ -18,7 +18,7 @@ namespace {
 std::size_t LongestNameInProgramFolder() {
   std::size_t longest = std::max({std::strlen(kBasicExtremeWindExecutable),
                                   std::strlen(kManualFileName), std::strlen(kSettingsFileName)});
-  for (const AppCatalogueRow& app : AppCatalogue) {
+  for (const AppCatalogueRow& app : kAppCatalogue) {
     longest = std::max(longest, std::strlen(app.executable));
   }
   return longest;

@@ -20,10 +20,10 @@ void NormaliseApplication(RecentEntry* entry) {
 LaunchPlan PlanLaunch(const RecentEntry& entry, const std::string& programFolder) {
   LaunchPlan plan;
   const bool known = entry.appIndex >= 0 && entry.appIndex < kAppCatalogueSize;
-  std::string executable = known ? AppCatalogue[entry.appIndex].executable : "";
+  std::string executable = known ? kAppCatalogue[entry.appIndex].executable : "";
   if (entry.appIndex == 0 && entry.projectType == 3) executable = kBasicExtremeWindExecutable;
   plan.executablePath = Trim(programFolder + executable);
-  const std::string option = Trim(known ? AppCatalogue[entry.appIndex].option : "");
+  const std::string option = Trim(known ? kAppCatalogue[entry.appIndex].option : "");
   if (!option.empty()) plan.arguments.push_back(option);
   plan.arguments.push_back(kNoFmOption);
   plan.arguments.push_back(ProjectFilePath(entry));

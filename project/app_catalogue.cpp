@@ -8,7 +8,7 @@ namespace orvent {
 
 int FindAppByDisplayName(const std::string& name) {
   for (int i = 0; i < kAppCatalogueSize; ++i) {
-    const char* displayName = AppCatalogue[i].displayName;
+    const char* displayName = kAppCatalogue[i].displayName;
     if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) return i;
   }
   return -1;
@@ -16,7 +16,7 @@ int FindAppByDisplayName(const std::string& name) {
 
 const char* AppDisplayName(int index) {
   if (index < 0 || index >= kAppCatalogueSize) return "";
-  return AppCatalogue[index].displayName;
+  return kAppCatalogue[index].displayName;
 }
 
 }  // namespace orvent

@@ -13,7 +13,7 @@ struct AppCatalogueRow {
 
 inline constexpr int kAppCatalogueSize = 6;
 
-inline constexpr AppCatalogueRow AppCatalogue[kAppCatalogueSize] = {
+inline constexpr AppCatalogueRow kAppCatalogue[kAppCatalogueSize] = {
     {"Basic", "ORVENTBasic.exe", ""},
     {"Energy", "ORVENTEnergy.exe", ""},
     {"Wind Climate", "ORVENTEnergy.exe", "/weng"},

@@ -5,12 +5,12 @@ namespace orvent {
 const char* GeodeticCodeForIndex(int geodeticIndex) {
   switch (geodeticIndex) {
     case 3:
-      return GeodeticCodes[2];
+      return kGeodeticCodes[2];
     case 4:
     case 5:
-      return GeodeticCodes[1];
+      return kGeodeticCodes[1];
     default:
-      return GeodeticCodes[0];
+      return kGeodeticCodes[0];
   }
 }
 

@@ -5,9 +5,9 @@ namespace orvent {
 
 inline constexpr int kGeodeticCodeCount = 3;
 
-inline constexpr const char* GeodeticCodes[kGeodeticCodeCount] = {"TD", "JGD", "WGS"};
+inline constexpr const char* kGeodeticCodes[kGeodeticCodeCount] = {"TD", "JGD", "WGS"};
 
-// The code for a GeodeticNames index: WGS84 is "WGS", both JGD systems are
+// The code for a kGeodeticNames index: WGS84 is "WGS", both JGD systems are
 // "JGD", everything else counts as Tokyo datum.
 const char* GeodeticCodeForIndex(int geodeticIndex);
 

@@ -29,7 +29,7 @@ struct Choices {
   int projectType = kTypeMeasurement;
 };
 
-// The AppCatalogue row the choices start: Engineering with Extreme wind is
+// The kAppCatalogue row the choices start: Engineering with Extreme wind is
 // row 4, Energy with Wind power row 5, any other pair the application itself.
 int AppIndexForChoices(const Choices& choices);
 
@@ -37,11 +37,11 @@ int AppIndexForChoices(const Choices& choices);
 // whose file reads as `fileProjectType`.
 Choices ChoicesForAppIndex(int appIndex, int fileProjectType);
 
-// The geodetic radio a project file's GeodeticNames index is shown with: the
+// The geodetic radio a project file's kGeodeticNames index is shown with: the
 // JGD systems as JGD2011, everything else (WGS84 too) as Tokyo datum.
 int GeodeticRadioForIndex(int geodeticIndex);
 
-// The GeodeticNames index written for a geodetic radio (-1 for none).
+// The kGeodeticNames index written for a geodetic radio (-1 for none).
 int GeodeticIndexForRadio(int radio);
 
 }  // namespace orvent

@@ -171,7 +171,7 @@ OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers
   if (projectTypeChoice < 0) return Refuse(kMsgNoProjectType, Field::kProjectType);
 
   projectFile.geodeticIndex = GeodeticIndexForRadio(geodeticRadio);
-  projectFile.geodeticName = GeodeticNames[projectFile.geodeticIndex];
+  projectFile.geodeticName = kGeodeticNames[projectFile.geodeticIndex];
   if (createMode) {
     outcome = MakeProject(platform, fileVersion);
     if (!outcome.message.empty()) return outcome;

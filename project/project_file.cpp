@@ -64,7 +64,7 @@ bool ParseGeneralParameters(TextFile* file, ProjectFile* record) {
     record->geodeticName = geodetic;
     record->geodeticIndex = 0;
     for (int i = 0; i < kGeodeticNameCount; ++i) {
-      if (EqualsNoCase(geodetic, GeodeticNames[i])) {
+      if (EqualsNoCase(geodetic, kGeodeticNames[i])) {
         record->geodeticIndex = i;
         break;
       }

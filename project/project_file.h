@@ -10,15 +10,15 @@ namespace orvent {
 inline constexpr int kGeodeticNameCount = 6;
 
 // Geodetic system names, matched ignoring case; only 3 to 5 are ever written.
-inline constexpr const char* GeodeticNames[kGeodeticNameCount] = {
+inline constexpr const char* kGeodeticNames[kGeodeticNameCount] = {
     "ZV_MERIDANCE", "TD", "GRS80", "WGS84", "JGD2000", "JGD2011",
 };
 
 struct ProjectFile {
   int projectType = 0;  // 0 measurement .. 4 wind power
   std::string fileVersion = "1.0.0.0";
-  int geodeticIndex = 0;  // into GeodeticNames
-  std::string geodeticName = GeodeticNames[0];
+  int geodeticIndex = 0;  // into kGeodeticNames
+  std::string geodeticName = kGeodeticNames[0];
   std::string projectName;  // base name of the file
 };
 

@@ -11,7 +11,7 @@ struct RecentEntry {
   int number = -1;  // key number the row was read from (Recent001 gives 1)
   std::string projectName;
   std::string location;  // folder of the project file
-  int appIndex = 0;      // into AppCatalogue
+  int appIndex = 0;      // into kAppCatalogue
   int projectType = 3;
   std::string geodeticCode = "JGD";
 };

@@ -58,7 +58,7 @@ class ProjectDialogModelTest : public ::testing::Test {
   // A project file of that type and geodetic system in work.
   std::string AddProject(const std::string& name, int type, int geodeticIndex = 0) {
     EXPECT_TRUE(WriteProjectFile(work + name + ".mbc",
-                                 {type, "1", geodeticIndex, GeodeticNames[geodeticIndex], name}));
+                                 {type, "1", geodeticIndex, kGeodeticNames[geodeticIndex], name}));
     return work + name + ".mbc";
   }
   // The dialog as it opens, preset with a project in work (none for "").

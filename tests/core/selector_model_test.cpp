@@ -126,7 +126,7 @@ TEST(Selector, Table) {
     if (f[0] == "find") return std::to_string(FindRecentRow(history, n(1), f[2], f[3] == "1"));
     if (f[0] == "open") {
       platform.AddFile(folder + f[1]);
-      const ProjectFile written = {n(2), "1", n(3), GeodeticNames[n(3)], ""};
+      const ProjectFile written = {n(2), "1", n(3), kGeodeticNames[n(3)], ""};
       EXPECT_TRUE(WriteProjectFile(folder + f[1][0] + ".mbc", written));
       RecentEntry e{-1, "", "", 7, 3, "JGD"};
       ProjectFile file;

@@ -8,6 +8,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   orvent::Win32Platform platform;
   CORVENTLancherApp app(platform);
-  return app.Run(orvent::ExeNameOf(platform.ModuleFileName()),
-                 commandLine != nullptr ? commandLine : "");
+  app.Run(orvent::ExeNameOf(platform.ModuleFileName()), commandLine != nullptr ? commandLine : "");
+  return 0;
 }

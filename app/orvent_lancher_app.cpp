@@ -1,5 +1,7 @@
 #include "app/orvent_lancher_app.h"
 
+#include <string>
+
 #include "app/startup.h"
 #include "platform/version_info.h"
 #include "res/resource.h"
@@ -7,16 +9,16 @@
 
 namespace {
 
-const char kRegistryKey[] = "HALVORN\\ORVENT_V6_0";
 const char kDialogClass[] = "#32770";
 
 }  // namespace
 
-bool CORVENTLancherApp::InitInstance() {
+void CORVENTLancherApp::InitInstance() {
   ui::WaitCursor waitCursor;
-  SetRegistryKey(kRegistryKey);
 
-  programFolder = orvent::ProgramFolderFor(platform_, platform_.ModuleFileName(), ExeName());
+  // The folder of the executable, ending in a backslash.
+  const std::string programFolder =
+      orvent::ProgramFolderFor(platform_, platform_.ModuleFileName(), ExeName());
   // Failures of start-up's own steps are not the user's concern: the
   // Selector starts all the same.
   static_cast<void>(platform_.SetCurrentFolder(programFolder));
@@ -26,16 +28,13 @@ bool CORVENTLancherApp::InitInstance() {
   // window (or the dialog it shows) and ends without a word.
   if (platform_.CreateNamedMutex(ExeName()) == orvent::MutexResult::kAlreadyExists) {
     static_cast<void>(ui::ActivateWindowOfClass(ORVENT_WINDOW_CLASS));
-    return false;
+    return;
   }
 
   const std::string projectPath = orvent::ProjectPathFromCommandLine(CommandLine());
 
   RestoreWaitCursor();
   CDlgPage1 selector(nullptr, platform_, programFolder, orvent::ReadVersionInfo(platform_));
-  SetMainWindow(&selector);
   selector.commandLineProject = projectPath;
   selector.DoModal();
-  SetMainWindow(nullptr);
-  return false;
 }

@@ -3,8 +3,6 @@
 // window run modally.
 #pragma once
 
-#include <string>
-
 #include "platform/platform.h"
 #include "ui/framework/application.h"
 
@@ -12,13 +10,9 @@ class CORVENTLancherApp : public ui::Application {
  public:
   explicit CORVENTLancherApp(orvent::Platform& platform) : platform_(platform) {}
 
-  // The folder of the executable, ending in a backslash.
-  std::string GetProgramFolder() const { return programFolder; }
-
  protected:
-  bool InitInstance() override;
+  void InitInstance() override;
 
  private:
   orvent::Platform& platform_;
-  std::string programFolder;
 };

@@ -18,7 +18,7 @@ namespace {
 std::size_t LongestNameInProgramFolder() {
   std::size_t longest = std::max({std::strlen(kBasicExtremeWindExecutable),
                                   std::strlen(kManualFileName), std::strlen(kSettingsFileName)});
-  for (const AppCatalogueRow& app : AppCatalogue) {
+  for (const AppCatalogueRow& app : kAppCatalogue) {
     longest = std::max(longest, std::strlen(app.executable));
   }
   return longest;
@@ -43,7 +43,7 @@ std::string ProgramFolderOf(const std::string& modulePath, const std::string& ex
 
 std::string ProgramFolderFor(Platform& platform, const std::string& modulePath,
                              const std::string& exeName) {
-  const std::string folder = ProgramFolderOf(modulePath, exeName);
+  std::string folder = ProgramFolderOf(modulePath, exeName);
   std::string shortFolder;
   if (folder.size() + LongestNameInProgramFolder() >= kMaxPath &&
       platform.ShortPathName(folder, &shortFolder) && !shortFolder.empty()) {

@@ -70,7 +70,7 @@ ProjectPresence::State ProjectPresence::Get(const std::string& path) {
   return State::kUnknown;
 }
 
-void ProjectPresence::Work(std::shared_ptr<Shared> shared) {
+void ProjectPresence::Work(const std::shared_ptr<Shared>& shared) {
   Shared& s = *shared;
   std::unique_lock<std::mutex> lock(s.mutex);
   while (!s.closed) {

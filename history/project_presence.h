@@ -36,7 +36,7 @@ class ProjectPresence {
 
  private:
   struct Shared;
-  static void Work(std::shared_ptr<Shared> shared);
+  static void Work(const std::shared_ptr<Shared>& shared);
 
   std::shared_ptr<Shared> shared_;
 };

@@ -92,7 +92,7 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 int FindAsciiApp(std::string_view name) {
   static const auto* const names = [] {
     static std::string_view views[kAppCatalogueSize];
-    for (int i = 0; i < kAppCatalogueSize; ++i) views[i] = AppCatalogue[i].displayName;
+    for (int i = 0; i < kAppCatalogueSize; ++i) views[i] = kAppCatalogue[i].displayName;
     return views;
   }();
   for (int i = 0; i < kAppCatalogueSize; ++i) {

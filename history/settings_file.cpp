@@ -24,7 +24,7 @@ std::string LocateSettingsFile(Platform& platform, const std::string& programFol
   if (!platform.Exists(userFolder)) {
     static_cast<void>(EnsureFolderPathRetry(platform, userFolder, kSettingsFolderSeconds));
   }
-  const std::string settingsPath = userFolder + kSettingsFileName;
+  std::string settingsPath = userFolder + kSettingsFileName;
   // A file that cannot be read gives an empty history.
   if (platform.Exists(settingsPath)) {
     static_cast<void>(LoadHistory(settingsPath, history));

@@ -118,7 +118,7 @@ std::string ReadNamelistValue(TextFile* file, const std::string& group, const st
 
 std::string ReadNamelistLogical(TextFile* file, const std::string& group, const std::string& key,
                                 bool* flag) {
-  const std::string value = ReadNamelistValue(file, group, key);
+  std::string value = ReadNamelistValue(file, group, key);
   if (!value.empty()) *flag = EqualsNoCase(value, ".true.") || EqualsNoCase(value, "T");
   return value;
 }

@@ -13,7 +13,7 @@
 namespace orvent {
 namespace {
 
-const std::size_t kChunk = 64 * 1024;
+const std::size_t kChunk = std::size_t{64} * 1024;
 
 // Puts what the C runtime has handed to the system on the disk.
 bool CommitToDisk(std::FILE* file) {
@@ -72,6 +72,8 @@ bool TextFile::ReadLine(std::string* line) {
     if (next_ == buffer_.size() && !FillBuffer()) return any;
     const char* start = buffer_.data() + next_;
     const std::size_t available = buffer_.size() - next_;
+    // A byte buffer, which the check takes for a C string without its end.
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     const void* end = std::memchr(start, '\n', available);
     if (end != nullptr) {
       const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - start);

@@ -8,7 +8,7 @@ namespace orvent {
 
 bool FindAppByDisplayName(const std::string& name, App* app) {
   for (int i = 0; i < kAppCatalogueSize; ++i) {
-    const char* displayName = AppCatalogue[i].displayName;
+    const char* displayName = kAppCatalogue[i].displayName;
     if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) {
       *app = static_cast<App>(i);
       return true;

@@ -16,7 +16,7 @@ struct AppCatalogueRow {
 
 inline constexpr int kAppCatalogueSize = 6;
 
-inline constexpr AppCatalogueRow AppCatalogue[kAppCatalogueSize] = {
+inline constexpr AppCatalogueRow kAppCatalogue[kAppCatalogueSize] = {
     {"Basic", "ORVENTBasic.exe", ""},
     {"Energy", "ORVENTEnergy.exe", ""},
     {"Wind Climate", "ORVENTEnergy.exe", "/weng"},
@@ -30,7 +30,7 @@ inline constexpr const char* kBasicExtremeWindExecutable = "ORVENTBasicEW.exe";
 // Carried by every start, after the application's option.
 inline constexpr const char* kNoFmOption = "/nofm";
 
-inline const AppCatalogueRow& CatalogueRow(App app) { return AppCatalogue[static_cast<int>(app)]; }
+inline const AppCatalogueRow& CatalogueRow(App app) { return kAppCatalogue[static_cast<int>(app)]; }
 
 // The first application whose display name equals `name` ignoring case;
 // false, with `app` left alone, when there is none.

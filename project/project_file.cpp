@@ -70,7 +70,7 @@ bool ParseGeneralParameters(TextFile* file, ProjectFile* record) {
     record->geodeticName = geodetic;
     record->geodeticSystem = GeodeticSystem::kZvMeridance;
     for (int i = 0; i < kGeodeticNameCount; ++i) {
-      if (EqualsNoCase(geodetic, GeodeticNames[i])) {
+      if (EqualsNoCase(geodetic, kGeodeticNames[i])) {
         record->geodeticSystem = static_cast<GeodeticSystem>(i);
         break;
       }

@@ -20,7 +20,7 @@ struct ProjectFile {
   int projectType = kTypeMeasurement;  // as the project type radios
   std::string fileVersion = "1.0.0.0";
   GeodeticSystem geodeticSystem = GeodeticSystem::kZvMeridance;
-  std::string geodeticName = GeodeticNames[0];  // as the file spells it
+  std::string geodeticName = kGeodeticNames[0];  // as the file spells it
   std::string projectName;                      // base name of the file
 };
 

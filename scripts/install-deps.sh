@@ -2,8 +2,9 @@
 # Installs, on Debian 12, whatever the build and the tests lack: compilers
 # (native and MinGW-w64), GoogleTest, Google Benchmark, wine with its 32-bit
 # part (the shipping build is 32-bit) and its fonts, a virtual display, a
-# Japanese locale and font, clang for fuzzing, and LLVM's MSVC-compatible
-# tools for the check of the Visual Studio build.
+# Japanese locale and font, clang for fuzzing, clang-format and clang-tidy
+# for the checks of the sources, and LLVM's MSVC-compatible tools for the
+# check of the Visual Studio build.
 # Only an installation needs root: with everything present it changes
 # nothing, and without root it names what is missing and how to install it.
 set -euo pipefail
@@ -12,7 +13,7 @@ packages=(
   cmake make g++ googletest libbenchmark-dev python3 procps
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb x11-utils imagemagick locales fonts-ipafont-gothic
-  clang libclang-rt-14-dev clang-tools-14 llvm-14 lld-14
+  clang libclang-rt-14-dev clang-tools-14 llvm-14 lld-14 clang-format clang-tidy
 )
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

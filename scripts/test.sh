@@ -2,13 +2,15 @@
 # Runs every test tier from a clean clone (Debian 12; a first run installs
 # what is missing, which takes root, as scripts/install-deps.sh says):
 #   1. native unit tests with AddressSanitizer and UndefinedBehaviorSanitizer
-#   2. bounded fuzzing of the readers (when clang is present)
-#   3. the 32-bit build: ORVENTLancher.exe as it ships, checked, and the tests
-#   4. the 64-bit build of the same, and the Visual Studio build's set-up
+#   2. the sources' format (clang-format) and clang-tidy's checks on what the
+#      native build compiles (scripts/lint.sh, which runs alone too)
+#   3. bounded fuzzing of the readers (when clang is present)
+#   4. the 32-bit build: ORVENTLancher.exe as it ships, checked, and the tests
+#   5. the 64-bit build of the same, and the Visual Studio build's set-up
 #      checked with LLVM's MSVC-compatible tools
-#   5. for each build, the unit tests and the Win32 tests under wine
-#   6. for each build, end-to-end journeys of the real program under wine
-#   7. the demonstration (scripts/run.sh without a display), which makes the
+#   6. for each build, the unit tests and the Win32 tests under wine
+#   7. for each build, end-to-end journeys of the real program under wine
+#   8. the demonstration (scripts/run.sh without a display), which makes the
 #      README's pictures in build/screenshots
 # and closes with one line "N passed, N failed, N skipped" over all of them.
 # Without wine32 (no i386 packages) the 32-bit wine tiers are skipped.
@@ -122,6 +124,8 @@ wine32_tier() {
 }
 
 tier native "building and running the native unit tests (ASan, UBSan)" native
+tier format "checking the format of the sources (clang-format)" bash scripts/lint.sh format
+tier tidy "checking the native build's sources with clang-tidy" bash scripts/lint.sh tidy
 tier fuzz "fuzzing the readers" fuzz
 tier windows32 "building the 32-bit program and its tests (a first build takes minutes)" windows32
 tier windows64 "building the 64-bit program and its tests" windows64

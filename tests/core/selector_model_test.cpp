@@ -142,7 +142,7 @@ class SelectorModelTest : public ::testing::Test {
     model.settingsPath = platform.Root() + "orvent.ini";
     for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41", "Sand"})
       model.history.push_back({-1, name, "D:\\", App::kBasic, 0, "TD"});
-    for (const auto& app : AppCatalogue) platform.AddFile(std::string("C:\\P\\") + app.executable);
+    for (const auto& app : kAppCatalogue) platform.AddFile(std::string("C:\\P\\") + app.executable);
   }
   // A row by the name of its project in a table, "none" for -1, and back.
   int RowOf(const std::string& name) const {
@@ -240,11 +240,11 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
   platform.AddFolder(folder);
   test::ExpectTable("selector_open.tsv", [&](const std::vector<std::string>& f) {
     const int type = test::Index(test::kProjectTypes, f[1]);
-    const int geodetic = test::Index({std::begin(GeodeticNames), std::end(GeodeticNames)}, f[2]);
+    const int geodetic = test::Index({std::begin(kGeodeticNames), std::end(kGeodeticNames)}, f[2]);
     platform.AddFile(folder + f[0]);
     EXPECT_TRUE(
         WriteProjectFile(folder + f[0].substr(0, f[0].find('.')) + ".mbc",
-                         {type, "1", GeodeticSystem(geodetic), GeodeticNames[geodetic], ""}));
+                         {type, "1", GeodeticSystem(geodetic), kGeodeticNames[geodetic], ""}));
     SelectorModel opening = model;
     EXPECT_TRUE(opening.TakeCommandLineProject(folder + f[0]) &&
                 opening.Preset()->location == folder);

@@ -57,7 +57,7 @@ std::string Computed(const std::string& op, const std::vector<std::string>& f) {
       EXPECT_TRUE(WriteProjectFile(
           mbc,
           {type, f[1],
-           GeodeticSystem(test::Index({std::begin(GeodeticNames), std::end(GeodeticNames)}, f[2])),
+           GeodeticSystem(test::Index({std::begin(kGeodeticNames), std::end(kGeodeticNames)}, f[2])),
            f[3], f[4]}));
       EXPECT_EQ(test::ReadBytes(mbc), test::ReadBytes(test::DataPath(f[5]))) << f[5];
     }

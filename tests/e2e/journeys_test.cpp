@@ -171,7 +171,7 @@ std::string Env(const char* name) {
   return value;
 }
 
-// A number, or a name of res/resource.h or of the few system ones used.
+// A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
   static const std::map<std::string, long> numbers = [] {
     std::map<std::string, long> known = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
@@ -185,7 +185,29 @@ long Number(const std::string& word) {
     return known;
   }();
   const auto known = numbers.find(word);
-  return known != numbers.end() ? known->second : std::stol(word);
+  if (known != numbers.end()) return known->second;
+  ADD_FAILURE() << "no such name: " << word;
+  return 0;
+}
+
+// N of an argument "WORDS N", such as "row 2"; -1, and a failure, otherwise.
+long NumberAfter(const std::string& words, const std::string& arg) {
+  if (arg.rfind(words, 0) == 0 && arg.size() > words.size())
+    return std::stol(arg.substr(words.size()));
+  ADD_FAILURE() << "not \"" << words << "N\": " << arg;
+  return -1;
+}
+
+// The texts of the grid's context menu, top down, as res/orvent.rc has them.
+std::vector<std::string> GridMenuTexts() {
+  const std::string script = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
+  const size_t menu = script.find("IDR_GRID_MENU MENU"), end = script.find("\nEND", menu);
+  std::vector<std::string> texts;
+  for (size_t at = menu; (at = script.find("MENUITEM \"", at)) < end;) {
+    at += 10;
+    texts.push_back(script.substr(at, script.find('"', at) - at));
+  }
+  return texts;
 }
 
 std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
@@ -423,7 +445,7 @@ RECT ItemRect(Driver& d, long item) {
 }
 LPARAM Middle(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 void DoubleClick(Driver& d, const Args& a) {
-  Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, Number(a.at(0)))));
+  Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0)))));
 }
 void ClickBelowTheRows(Driver& d, const Args&) {
   RECT client = {};
@@ -524,10 +546,12 @@ void Centred(Driver& d, const Args&) {
   EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
-// The text of a control of the top window (id 0: the second child, which has none).
+// The text of a control of the top window, named by its id or, for the about
+// box's line without one, "the text beside the icon".
 void Shows(Driver& d, const Args& a) {
-  const long id = Number(a.at(0));
-  HWND c = id ? d.Item(id) : GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT);
+  HWND c = a.at(0) == "the text beside the icon"
+               ? GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT)
+               : d.Item(Number(a[0]));
   ExpectSoon([&] { return TextOf(c); }, Arg(a, 1), "text of " + a[0]);
 }
 // One word of the state of a control of the top window, such as "checked" or "hidden".
@@ -536,10 +560,11 @@ void Is(Driver& d, const Args& a) {
   const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
   ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
-// The rows, and the current row, which is the highlighted one and no other,
-// and in view.
+// The number of rows, and "current row N", the highlighted one and no other,
+// and in view, or "no current row".
 void Rows(Driver& d, const Args& a) {
-  const LRESULT count = Number(a.at(0)), current = Number(a.at(1));
+  const LRESULT count = std::stol(a.at(0));
+  const LRESULT current = a.at(1) == "no current row" ? -1 : NumberAfter("current row ", a[1]);
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, count, "rows");
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, current,
              "current row");
@@ -549,15 +574,15 @@ void Rows(Driver& d, const Args& a) {
   EXPECT_TRUE(current < 0 || (current >= top && current < top + rows))
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
-// The texts of a row's first columns.
+// The texts of a row's first columns, after "row N".
 void Cells(Driver& d, const Args& a) {
   for (size_t column = 1; column < a.size(); ++column) {
     LVITEMA record = {};
     record.iSubItem = static_cast<int>(column - 1);
     record.cchTextMax = 1024;
     std::string text;
-    d.Remote(LVM_GETITEMTEXTA, Number(a[0]), &record, &text);
-    EXPECT_EQ(text, a[column]) << "row " << a[0] << " column " << column - 1;
+    d.Remote(LVM_GETITEMTEXTA, NumberAfter("row ", a[0]), &record, &text);
+    EXPECT_EQ(text, a[column]) << a[0] << " column " << column - 1;
   }
 }
 // The location column widest, then the name, then the application, and no
@@ -638,21 +663,30 @@ void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
-// The grid's context menu, opened by a right-click on an item, by a request
-// at the item's point alone (`atPoint`: no click before it, as a pen's
-// press-and-hold or an accessibility tool asks) or from the keyboard; the
-// item at `choice` is chosen.
-void OpenMenu(Driver& d, const Args& a, bool atPoint) {
-  const long item = Number(a.at(0)), choice = Number(a.at(1));
+// The grid's context menu item with the text, chosen in the menu opened "on
+// row N" (a right-click), "at the point of row N" (a request with the point
+// alone, no click before it, as a pen's press-and-hold or an accessibility
+// tool asks) or from the keyboard, "by Shift+F10" or "by menu key";
+// "screenshot NAME" after them takes its picture.
+void Menu(Driver& d, const Args& a) {
+  const std::vector<std::string> texts = GridMenuTexts();
+  const long choice = std::find(texts.begin(), texts.end(), a.at(0)) - texts.begin();
+  ASSERT_LT(choice, static_cast<long>(texts.size())) << "no menu item " << a[0];
+  const bool shiftF10 = a.at(1) == "by Shift+F10", menuKey = a[1] == "by menu key";
+  const bool atPoint = a[1].rfind("at the point of row ", 0) == 0;
+  const long row = shiftF10 || menuKey ? -1
+                   : atPoint           ? NumberAfter("at the point of row ", a[1])
+                                       : NumberAfter("on row ", a[1]);
+  ASSERT_TRUE(row >= 0 || shiftF10 || menuKey) << a[1];
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
   ASSERT_TRUE(WaitUntil([&] {
-    return GetForegroundWindow() == d.windows.at(0) && (item >= 0 || FocusOf(d.Grid()) == d.Grid());
+    return GetForegroundWindow() == d.windows.at(0) && (row >= 0 || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
-  if (item >= 0) {
-    const LPARAM at = Middle(ItemRect(d, item));
+  if (row >= 0) {
+    const LPARAM at = Middle(ItemRect(d, row));
     POINT screen = {LOWORD(at), HIWORD(at)};
     ClientToScreen(d.Grid(), &screen);
     if (atPoint) {
@@ -665,15 +699,15 @@ void OpenMenu(Driver& d, const Args& a, bool atPoint) {
       Post(d.Grid(), WM_RBUTTONUP, 0, at);
     }
   } else {
-    // Shift+F10 (item -1) or the menu key (-2) as the keyboard gives it.
-    if (item == -1) keybd_event(VK_SHIFT, 0, 0, 0);
-    PressKey(item == -1 ? VK_F10 : VK_APPS);
-    if (item == -1) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    // As the keyboard gives them.
+    if (shiftF10) keybd_event(VK_SHIFT, 0, 0, 0);
+    PressKey(shiftF10 ? VK_F10 : VK_APPS);
+    if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   }
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "#32768")) != nullptr; }))
       << "no menu";
-  if (a.size() > 2) Screenshot(d, {a[2]});
+  if (a.size() > 2) Screenshot(d, {a[2].substr(a[2].find(' ') + 1)});  // "screenshot NAME"
   // From the keyboard too, so that the menu takes its keys after the ones
   // that opened it: a release of F10 left for the window after the menu has
   // gone would put that window in menu mode.
@@ -681,8 +715,6 @@ void OpenMenu(Driver& d, const Args& a, bool atPoint) {
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
-void Menu(Driver& d, const Args& a) { OpenMenu(d, a, false); }
-void MenuAtPoint(Driver& d, const Args& a) { OpenMenu(d, a, true); }
 // The clipboard holds the text as ANSI and as Unicode text.
 void Clipboard(Driver&, const Args& a) {
   const auto texts = [] {
@@ -696,10 +728,10 @@ void Clipboard(Driver&, const Args& a) {
   };
   ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
 }
-// An item's text drawn in the grey of a gone project ("grey") or not: the
-// darkest pixel across the middle of its label on the screen.
+// A row's text ("row N") drawn in the grey of a gone project ("grey") or not
+// ("dark"): the darkest pixel across the middle of its label on the screen.
 void Greyed(Driver& d, const Args& a) {
-  RECT r = ItemRect(d, Number(a.at(0)));
+  RECT r = ItemRect(d, NumberAfter("row ", a.at(0)));
   MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
   const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
   const int grey = level(GetSysColor(COLOR_GRAYTEXT));
@@ -759,7 +791,7 @@ const std::map<std::string, StepFunction> kSteps = {
     {"DoubleClick", DoubleClick}, {"ClickBelowTheRows", ClickBelowTheRows}, {"Typed", Typed},
     {"Drop", Drop}, {"System", System}, {"ToTheCorner", ToTheCorner}, {"Opens", Opens},
     {"NothingOpens", NothingOpens}, {"Closes", Closes}, {"Message", Message}, {"Choose", Choose},
-    {"SecondStart", SecondStart}, {"Menu", Menu}, {"MenuAtPoint", MenuAtPoint}, {"Centred", Centred}, {"Shows", Shows},
+    {"SecondStart", SecondStart}, {"Menu", Menu}, {"Centred", Centred}, {"Shows", Shows},
     {"Is", Is}, {"Rows", Rows}, {"Cells", Cells}, {"TheGridsLook", TheGridsLook}, {"Exits", Exits},
     {"FileHolds", FileHolds}, {"Settings", Settings}, {"NoLaunch", NoLaunch},
     {"Launched", Launched}, {"Screenshot", Screenshot},

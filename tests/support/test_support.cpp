@@ -23,7 +23,7 @@ namespace {
 struct CodePage932 : ::testing::Environment {
   void SetUp() override { SetActiveCodePage(932); }
 };
-::testing::Environment* const g_codePage = ::testing::AddGlobalTestEnvironment(new CodePage932);
+::testing::Environment* const kCodePage932 = ::testing::AddGlobalTestEnvironment(new CodePage932);
 
 #ifdef _WIN32
 // Through the wide calls, so that paths beyond MAX_PATH go too, and never

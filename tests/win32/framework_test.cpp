@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "app/orvent_lancher_app.h"
 #include "history/history_file.h"
 #include "res/resource.h"
 #include "tests/support/fake_platform.h"
@@ -18,16 +19,11 @@
 
 namespace {
 
-// Runs `body` under an application named "ORVENTLancher", with the selector
-// window's class registered.
+// Runs `body` under an application named "ORVENTLancher".
 void WithApp(std::function<void()> body) {
   struct TestApp : ui::Application {
     std::function<void()> body;
-    bool InitInstance() override {
-      EXPECT_TRUE(ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME));
-      body();
-      return false;
-    }
+    void InitInstance() override { body(); }
   } app;
   app.body = std::move(body);
   app.Run("ORVENTLancher", "");
@@ -76,10 +72,19 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }
 
-// A copy that worked says so, or the user hears a failure. The clipboard
-// alone cannot tell, for the system makes each text form from the other.
-TEST(Framework, ACopyToTheClipboardReportsSuccess) {
-  EXPECT_TRUE(ui::CopyText(nullptr, orvent::test::kHyoji));
+// The text as it is and as Unicode text, for a Japanese text of code page 932.
+// (The system makes a missing form from the other, so the two read back
+// alike either way; a wrong or cut one does not.)
+TEST(Framework, ACopyPutsTheTextOnTheClipboard) {
+  ASSERT_TRUE(ui::CopyText(nullptr, orvent::test::kHyoji));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE ansi = GetClipboardData(CF_TEXT), unicode = GetClipboardData(CF_UNICODETEXT);
+  EXPECT_STREQ(ansi ? static_cast<const char*>(GlobalLock(ansi)) : "",
+               orvent::test::kHyoji.c_str());
+  EXPECT_STREQ(unicode ? static_cast<const wchar_t*>(GlobalLock(unicode)) : L"", L"\u8868\u793A");
+  if (ansi) GlobalUnlock(ansi);
+  if (unicode) GlobalUnlock(unicode);
+  CloseClipboard();
 }
 
 // From the first wait to the end of the last; restored, only while a wait lasts.
@@ -162,7 +167,9 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
                                                    MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
                                                    metric, metric, LR_SHARED)));
   }
-  EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+  EXPECT_EQ(GetClassLongPtrA(window, GCLP_HICON),
+            reinterpret_cast<LONG_PTR>(
+                LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))));
   char about[64] = {};
   GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
   EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
@@ -196,6 +203,14 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
+  // The selector window's class, as the program's start-up registers it: a
+  // second Selector's start-up does that much and ends.
+  struct AnotherRuns : orvent::FakePlatform {
+    orvent::MutexResult CreateNamedMutex(const std::string&) override {
+      return orvent::MutexResult::kAlreadyExists;
+    }
+  } another;
+  CORVENTLancherApp(another).Run("ORVENTLancher", "");
   orvent::FakePlatform platform;
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
   platform.AddFolder(platform.Root() + "ORVENT V5_2");

@@ -23,7 +23,7 @@ Application::~Application() {
 
 Application* App() { return g_app; }
 
-int Application::Run(const std::string& exeName, const std::string& commandLine) {
+void Application::Run(const std::string& exeName, const std::string& commandLine) {
   g_app = this;
   exeName_ = exeName;
   commandLine_ = commandLine;
@@ -33,18 +33,8 @@ int Application::Run(const std::string& exeName, const std::string& commandLine)
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
-  int exitCode = 0;
-  if (InitInstance()) {
-    // Start-up asked for the framework's own message loop.
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    exitCode = static_cast<int>(message.wParam);
-  }
+  InitInstance();
   orvent::EndOle();
-  return exitCode;
 }
 
 void Application::BeginWaitCursor() {

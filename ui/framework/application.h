@@ -1,14 +1,11 @@
 // The application object: one per process, it runs start-up and keeps what
-// the framework knows of the program (its name, its command line, the main
-// window, the wait cursor); and the calls start-up makes on the system's
-// windows.
+// the framework knows of the program (its name, its command line, the wait
+// cursor); and the calls start-up makes on the system's windows.
 #pragma once
 
 #include <string>
 
 namespace ui {
-
-class Dialog;
 
 class Application {
  public:
@@ -18,17 +15,12 @@ class Application {
   virtual ~Application();
 
   // Runs start-up with the executable's name (without folder and extension)
-  // and the command line that follows the program name; gives the process's
-  // exit code. The program ends when it returns.
-  int Run(const std::string& exeName, const std::string& commandLine);
+  // and the command line that follows the program name. The program ends
+  // when it returns.
+  void Run(const std::string& exeName, const std::string& commandLine);
 
   const std::string& ExeName() const { return exeName_; }
   const std::string& CommandLine() const { return commandLine_; }
-  const std::string& RegistryKey() const { return registryKey_; }
-  Dialog* MainWindow() const { return mainWindow_; }
-
-  void SetRegistryKey(const std::string& key) { registryKey_ = key; }
-  void SetMainWindow(Dialog* dialog) { mainWindow_ = dialog; }
 
   void BeginWaitCursor();
   void EndWaitCursor();
@@ -36,15 +28,13 @@ class Application {
   void RestoreWaitCursor();
 
  protected:
-  // Start-up; false ends the program, true runs a message loop until the
-  // program quits.
-  virtual bool InitInstance() = 0;
+  // Start-up, which runs the program's windows modally; the program ends
+  // when it returns.
+  virtual void InitInstance() = 0;
 
  private:
   std::string exeName_;
   std::string commandLine_;
-  std::string registryKey_;
-  Dialog* mainWindow_ = nullptr;
   int waitCursorCount_ = 0;
 };
 

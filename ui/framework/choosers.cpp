@@ -87,14 +87,13 @@ Chosen ChooseFile(HWND owner, const FileChooser& request, std::string* path) {
   ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
   ofn.lpstrDefExt = wideExtension.empty() ? nullptr : wideExtension.c_str();
   ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  if (request.open) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
   char saved[MAX_PATH + 1] = {};
   const DWORD savedLength = GetCurrentDirectoryA(sizeof(saved), saved);
   SetCurrentDirectoryA(request.initialFolder.c_str());
   orvent::StartOle();
-  const auto show = orvent::SystemFunction<decltype(GetOpenFileNameW)>(
-      "comdlg32.dll", request.open ? "GetOpenFileNameW" : "GetSaveFileNameW");
+  const auto show =
+      orvent::SystemFunction<decltype(GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
   const BOOL ok = show != nullptr && show(&ofn);
   if (savedLength > 0 && savedLength < sizeof(saved)) SetCurrentDirectoryA(saved);
   if (!ok) return Chosen::kCancelled;

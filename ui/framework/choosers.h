@@ -23,12 +23,11 @@ struct FileChooser {
   std::string defaultExtension;  // such as ".mbc"; "" for none
   std::string initialFolder;     // "" for the system's choice
   std::string fileName;          // prefilled
-  bool open = true;              // an open dialog, else a save dialog
 };
 
-// The common open (or save) dialog, shown with the initial folder made the
-// current one, which is put back afterwards (some file dialogs start in the
-// current folder whatever they are told).
+// The common open dialog, for a file that exists, shown with the initial
+// folder made the current one, which is put back afterwards (some file
+// dialogs start in the current folder whatever they are told).
 Chosen ChooseFile(HWND owner, const FileChooser& request, std::string* path);
 
 }  // namespace ui

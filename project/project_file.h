@@ -21,7 +21,7 @@ struct ProjectFile {
   std::string fileVersion = "1.0.0.0";
   GeodeticSystem geodeticSystem = GeodeticSystem::kZvMeridance;
   std::string geodeticName = kGeodeticNames[0];  // as the file spells it
-  std::string projectName;                      // base name of the file
+  std::string projectName;                       // base name of the file
 };
 
 // Reads the ".mbc" file beside `path` (whatever its extension). When the file

@@ -54,11 +54,11 @@ std::string Computed(const std::string& op, const std::vector<std::string>& f) {
     const std::string mbc = op == "write" ? Scratch("w.mbc", "") : Scratch("S.mbc", f[0]);
     if (op == "write") {
       const int type = test::Index(test::kProjectTypes, f[0]);
-      EXPECT_TRUE(WriteProjectFile(
-          mbc,
-          {type, f[1],
-           GeodeticSystem(test::Index({std::begin(kGeodeticNames), std::end(kGeodeticNames)}, f[2])),
-           f[3], f[4]}));
+      EXPECT_TRUE(
+          WriteProjectFile(mbc, {type, f[1],
+                                 GeodeticSystem(test::Index(
+                                     {std::begin(kGeodeticNames), std::end(kGeodeticNames)}, f[2])),
+                                 f[3], f[4]}));
       EXPECT_EQ(test::ReadBytes(mbc), test::ReadBytes(test::DataPath(f[5]))) << f[5];
     }
     const bool read = ReadProjectFile(mbc.substr(0, mbc.size() - 3) + "meg", &record);

@@ -4,12 +4,10 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "history/file_replace.h"
 #include "history/history_row.h"
-#include "history/saved_row.h"
 #include "namelist/namelist_reader.h"
 #include "namelist/text_file.h"
 #include "project/app_catalogue.h"
@@ -91,20 +89,21 @@ std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
 }  // namespace
 
 bool LoadHistory(const std::string& path, RecentHistory* list) {
-  list->clear();
   TextFile file;
-  if (!file.OpenRead(path)) return false;
-  if (FindNamelistGroup(&file, kGroup) == 0) return true;
+  if (!file.OpenRead(path) || FindNamelistGroup(&file, kGroup) == 0) {
+    list->clear();
+    return file.IsOpen();
+  }
   // Every line after the header is looked at: the group's "/" does not stop it.
-  // Rows as this program writes them take the quick reader, all else the rules.
+  // Rows are read over those the list holds, whose strings keep their buffers.
   std::string line;
   std::vector<std::string> fields;
-  RecentEntry entry;
-  while (list->size() < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
-    if (ParseSavedRow(line, &entry) || ParseHistoryRow(&line, &fields, &entry)) {
-      list->push_back(std::move(entry));
-    }
+  std::size_t rows = 0;
+  while (rows < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
+    if (rows == list->size()) list->emplace_back();
+    if (ParseHistoryRow(&line, &fields, &(*list)[rows])) ++rows;
   }
+  list->resize(rows);
   // Rows of equal number may come out in any order; a stable sort keeps them
   // in file order. A file this program wrote is in order already.
   const auto byNumber = [](const RecentEntry& a, const RecentEntry& b) {

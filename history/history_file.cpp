@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <iterator>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -22,67 +23,41 @@ const char* const kHeaderLines[] = {
     "&RecentProject",
 };
 
-// More than a row adds besides its three strings: 26 fixed characters, two
-// numbers of at most eleven characters, a display name of at most 17 and the
-// line end.
-const std::size_t kRowOverhead = 96;
+// Appends the number, with zeros in front to at least minDigits digits.
+void AppendNumber(std::string* text, int value, std::size_t minDigits) {
+  char digits[std::numeric_limits<int>::digits10 + 2];  // a sign and every digit
+  const std::size_t length = static_cast<std::size_t>(
+      std::to_chars(std::begin(digits), std::end(digits), value).ptr - digits);
+  if (length < minDigits) text->append(minDigits - length, '0');
+  text->append(digits, length);
+}
 
-// Puts text at a cursor into a buffer made large enough beforehand.
-class Cursor {
- public:
-  explicit Cursor(char* at) : at_(at) {}
-  char* At() const { return at_; }
-  void Put(std::string_view text) {
-    if (text.empty()) return;
-    std::memcpy(at_, text.data(), text.size());
-    at_ += text.size();
-  }
-  void PutInt(int value, int minDigits) {
-    char digits[16];
-    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
-    for (int length = static_cast<int>(result.ptr - digits); length < minDigits; ++length) {
-      *at_++ = '0';
-    }
-    Put(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
-  }
-
- private:
-  char* at_;
-};
-
-// The file's text with the given line end, built in one buffer.
+// The file's text with the given line end.
 std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
-  std::size_t size = 1 + end.size();  // the closing "/" line
-  for (const char* line : kHeaderLines) size += std::strlen(line) + end.size();
-  for (const RecentEntry& row : list) {
-    size += kRowOverhead + row.projectName.size() + row.location.size() + row.geodeticCode.size();
-  }
-  std::string text(size, '\0');
-  Cursor out(&text[0]);
+  std::string text;
   for (const char* line : kHeaderLines) {
-    out.Put(line);
-    out.Put(end);
+    text += line;
+    text += end;
   }
   int n = 0;
   for (const RecentEntry& row : list) {
-    out.Put("Recent");
-    out.PutInt(++n, 3);
-    out.Put(" = \"");
-    out.Put(row.projectName);
-    out.Put("\", \"");
-    out.Put(AppDisplayName(row.appIndex));
-    out.Put("\", ");
-    out.PutInt(row.projectType, 1);
-    out.Put(", \"");
-    out.Put(row.location);
-    out.Put("\", \"");
-    out.Put(row.geodeticCode);
-    out.Put("\",");
-    out.Put(end);
+    text += "Recent";
+    AppendNumber(&text, ++n, 3);
+    text += " = \"";
+    text += row.projectName;
+    text += "\", \"";
+    text += AppDisplayName(row.appIndex);
+    text += "\", ";
+    AppendNumber(&text, row.projectType, 1);
+    text += ", \"";
+    text += row.location;
+    text += "\", \"";
+    text += row.geodeticCode;
+    text += "\",";
+    text += end;
   }
-  out.Put("/");
-  out.Put(end);
-  text.resize(static_cast<std::size_t>(out.At() - text.data()));
+  text += "/";
+  text += end;
   return text;
 }
 

@@ -23,41 +23,65 @@ const char* const kHeaderLines[] = {
     "&RecentProject",
 };
 
-// Appends the number, with zeros in front to at least minDigits digits.
-void AppendNumber(std::string* text, int value, std::size_t minDigits) {
+// Where the text goes: first only its size is counted, then the same pieces
+// are copied into a string of exactly that size.
+struct SizeCount {
+  std::size_t size = 0;
+  void Put(std::string_view piece) { size += piece.size(); }
+};
+
+struct Copy {
+  char* at;
+  void Put(std::string_view piece) {
+    std::char_traits<char>::copy(at, piece.data(), piece.size());
+    at += piece.size();
+  }
+};
+
+// The number, with zeros in front to at least minDigits digits.
+template <typename Out>
+void PutNumber(Out* out, int value, std::size_t minDigits) {
   char digits[std::numeric_limits<int>::digits10 + 2];  // a sign and every digit
   const std::size_t length = static_cast<std::size_t>(
       std::to_chars(std::begin(digits), std::end(digits), value).ptr - digits);
-  if (length < minDigits) text->append(minDigits - length, '0');
-  text->append(digits, length);
+  for (std::size_t i = length; i < minDigits; ++i) out->Put("0");
+  out->Put(std::string_view(digits, length));
 }
 
 // The file's text with the given line end.
-std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
-  std::string text;
+template <typename Out>
+void PutHistory(const RecentHistory& list, std::string_view end, Out* out) {
   for (const char* line : kHeaderLines) {
-    text += line;
-    text += end;
+    out->Put(line);
+    out->Put(end);
   }
   int n = 0;
   for (const RecentEntry& row : list) {
-    text += "Recent";
-    AppendNumber(&text, ++n, 3);
-    text += " = \"";
-    text += row.projectName;
-    text += "\", \"";
-    text += AppDisplayName(row.appIndex);
-    text += "\", ";
-    AppendNumber(&text, row.projectType, 1);
-    text += ", \"";
-    text += row.location;
-    text += "\", \"";
-    text += row.geodeticCode;
-    text += "\",";
-    text += end;
+    out->Put("Recent");
+    PutNumber(out, ++n, 3);
+    out->Put(" = \"");
+    out->Put(row.projectName);
+    out->Put("\", \"");
+    out->Put(AppDisplayName(row.appIndex));
+    out->Put("\", ");
+    PutNumber(out, row.projectType, 1);
+    out->Put(", \"");
+    out->Put(row.location);
+    out->Put("\", \"");
+    out->Put(row.geodeticCode);
+    out->Put("\",");
+    out->Put(end);
   }
-  text += "/";
-  text += end;
+  out->Put("/");
+  out->Put(end);
+}
+
+std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
+  SizeCount count;
+  PutHistory(list, end, &count);
+  std::string text(count.size, '\0');
+  Copy copy{&text[0]};
+  PutHistory(list, end, &copy);
   return text;
 }
 

@@ -53,7 +53,7 @@ std::string OnDisk(const std::string& text) {
 const std::string& HistoryFile() {
   static const std::string path = [] {
     const std::string p = ScratchPath("history.ini");
-    SaveHistory(p, FullHistory());
+    if (!SaveHistory(p, FullHistory())) std::perror(p.c_str());
     return p;
   }();
   return path;
@@ -66,7 +66,7 @@ const std::string& ProjectPath() {
     record.projectName = "Site1";
     record.geodeticSystem = GeodeticSystem::kJgd2011;
     record.geodeticName = "JGD2011";
-    WriteProjectFile(p, record);
+    if (!WriteProjectFile(p, record)) std::perror(p.c_str());
     return p;
   }();
   return path;
@@ -87,7 +87,7 @@ void TextFileBaseline(benchmark::State& state, const std::string& path) {
   std::string line;
   for (auto _ : state) {
     TextFile file;
-    file.OpenRead(path);
+    if (!file.OpenRead(path)) state.SkipWithError("no file");
     std::size_t lines = 0;
     while (file.ReadLine(&line)) ++lines;
     benchmark::DoNotOptimize(lines);
@@ -97,7 +97,7 @@ void TextFileBaseline(benchmark::State& state, const std::string& path) {
 void BM_LoadHistory999(benchmark::State& state) {
   RecentHistory list;
   for (auto _ : state) {
-    LoadHistory(HistoryFile(), &list);
+    if (!LoadHistory(HistoryFile(), &list)) state.SkipWithError("no file");
     benchmark::DoNotOptimize(list.data());
   }
   if (list.size() != static_cast<std::size_t>(kMaxRecentRows)) state.SkipWithError("short list");
@@ -117,7 +117,9 @@ BENCHMARK(BM_LoadHistory999_BaselineReadLine);
 void BM_SaveHistory999(benchmark::State& state) {
   const RecentHistory list = FullHistory();
   const std::string path = ScratchPath("saved.ini");
-  for (auto _ : state) SaveHistory(path, list);
+  for (auto _ : state) {
+    if (!SaveHistory(path, list)) state.SkipWithError("not saved");
+  }
   std::remove(path.c_str());
 }
 BENCHMARK(BM_SaveHistory999);
@@ -161,7 +163,7 @@ BENCHMARK(BM_FormatHistory999);
 void BM_ReadProjectFile(benchmark::State& state) {
   ProjectFile record;
   for (auto _ : state) {
-    ReadProjectFile(ProjectPath(), &record);
+    if (!ReadProjectFile(ProjectPath(), &record)) state.SkipWithError("no file");
     benchmark::DoNotOptimize(record.projectType);
   }
 }

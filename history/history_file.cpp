@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <iterator>
+#include <limits>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "history/file_replace.h"
 #include "history/history_row.h"
-#include "history/saved_row.h"
 #include "namelist/namelist_reader.h"
 #include "namelist/text_file.h"
 #include "project/app_catalogue.h"
@@ -24,87 +23,86 @@ const char* const kHeaderLines[] = {
     "&RecentProject",
 };
 
-// More than a row adds besides its three strings: 26 fixed characters, two
-// numbers of at most eleven characters, a display name of at most 17 and the
-// line end.
-const std::size_t kRowOverhead = 96;
-
-// Puts text at a cursor into a buffer made large enough beforehand.
-class Cursor {
- public:
-  explicit Cursor(char* at) : at_(at) {}
-  char* At() const { return at_; }
-  void Put(std::string_view text) {
-    if (text.empty()) return;
-    std::memcpy(at_, text.data(), text.size());
-    at_ += text.size();
-  }
-  void PutInt(int value, int minDigits) {
-    char digits[16];
-    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
-    for (int length = static_cast<int>(result.ptr - digits); length < minDigits; ++length) {
-      *at_++ = '0';
-    }
-    Put(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
-  }
-
- private:
-  char* at_;
+// Where the text goes: first only its size is counted, then the same pieces
+// are copied into a string of exactly that size.
+struct SizeCount {
+  std::size_t size = 0;
+  void Put(std::string_view piece) { size += piece.size(); }
 };
 
-// The file's text with the given line end, built in one buffer.
-std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
-  std::size_t size = 1 + end.size();  // the closing "/" line
-  for (const char* line : kHeaderLines) size += std::strlen(line) + end.size();
-  for (const RecentEntry& row : list) {
-    size += kRowOverhead + row.projectName.size() + row.location.size() + row.geodeticCode.size();
+struct Copy {
+  char* at;
+  void Put(std::string_view piece) {
+    std::char_traits<char>::copy(at, piece.data(), piece.size());
+    at += piece.size();
   }
-  std::string text(size, '\0');
-  Cursor out(&text[0]);
+};
+
+// The number, with zeros in front to at least minDigits digits.
+template <typename Out>
+void PutNumber(Out* out, int value, std::size_t minDigits) {
+  char digits[std::numeric_limits<int>::digits10 + 2];  // a sign and every digit
+  const std::size_t length = static_cast<std::size_t>(
+      std::to_chars(std::begin(digits), std::end(digits), value).ptr - digits);
+  for (std::size_t i = length; i < minDigits; ++i) out->Put("0");
+  out->Put(std::string_view(digits, length));
+}
+
+// The file's text with the given line end.
+template <typename Out>
+void PutHistory(const RecentHistory& list, std::string_view end, Out* out) {
   for (const char* line : kHeaderLines) {
-    out.Put(line);
-    out.Put(end);
+    out->Put(line);
+    out->Put(end);
   }
   int n = 0;
   for (const RecentEntry& row : list) {
-    out.Put("Recent");
-    out.PutInt(++n, 3);
-    out.Put(" = \"");
-    out.Put(row.projectName);
-    out.Put("\", \"");
-    out.Put(AppDisplayName(row.app));
-    out.Put("\", ");
-    out.PutInt(row.projectType, 1);
-    out.Put(", \"");
-    out.Put(row.location);
-    out.Put("\", \"");
-    out.Put(row.geodeticCode);
-    out.Put("\",");
-    out.Put(end);
+    out->Put("Recent");
+    PutNumber(out, ++n, 3);
+    out->Put(" = \"");
+    out->Put(row.projectName);
+    out->Put("\", \"");
+    out->Put(AppDisplayName(row.app));
+    out->Put("\", ");
+    PutNumber(out, row.projectType, 1);
+    out->Put(", \"");
+    out->Put(row.location);
+    out->Put("\", \"");
+    out->Put(row.geodeticCode);
+    out->Put("\",");
+    out->Put(end);
   }
-  out.Put("/");
-  out.Put(end);
-  text.resize(static_cast<std::size_t>(out.At() - text.data()));
+  out->Put("/");
+  out->Put(end);
+}
+
+std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
+  SizeCount count;
+  PutHistory(list, end, &count);
+  std::string text(count.size, '\0');
+  Copy copy{&text[0]};
+  PutHistory(list, end, &copy);
   return text;
 }
 
 }  // namespace
 
 bool LoadHistory(const std::string& path, RecentHistory* list) {
-  list->clear();
   TextFile file;
-  if (!file.OpenRead(path)) return false;
-  if (FindNamelistGroup(&file, kGroup) == 0) return true;
+  if (!file.OpenRead(path) || FindNamelistGroup(&file, kGroup) == 0) {
+    list->clear();
+    return file.IsOpen();
+  }
   // Every line after the header is looked at: the group's "/" does not stop it.
-  // Rows as this program writes them take the quick reader, all else the rules.
+  // Rows are read over those the list holds, whose strings keep their buffers.
   std::string line;
   std::vector<std::string> fields;
-  RecentEntry entry;
-  while (list->size() < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
-    if (ParseSavedRow(line, &entry) || ParseHistoryRow(&line, &fields, &entry)) {
-      list->push_back(std::move(entry));
-    }
+  std::size_t rows = 0;
+  while (rows < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
+    if (rows == list->size()) list->emplace_back();
+    if (ParseHistoryRow(&line, &fields, &(*list)[rows])) ++rows;
   }
+  list->resize(rows);
   // Rows of equal number may come out in any order; a stable sort keeps them
   // in file order. A file this program wrote is in order already.
   const auto byNumber = [](const RecentEntry& a, const RecentEntry& b) {

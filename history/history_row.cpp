@@ -1,7 +1,6 @@
 #include "history/history_row.h"
 
 #include <string_view>
-#include <utility>
 
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
@@ -15,10 +14,17 @@ namespace {
 // key (the text before `end`) and the rest read as atoi does. Stripping them
 // from the back as well could not change what atoi reads.
 int KeyNumber(const std::string& line, std::size_t end) {
-  const std::string letters = "Recnt";
+  const std::string_view letters = "Recnt";
   std::size_t i = 0;
-  while (i < end && letters.find(line[i]) != std::string::npos) ++i;
+  while (i < end && letters.find(line[i]) != std::string_view::npos) ++i;
   return AsciiToInt(std::string_view(line).substr(i, end - i));
+}
+
+// Trim in place: the field's buffer goes on to the entry.
+void TrimField(std::string* field) {
+  const std::size_t begin = SkipWhiteSpace(*field, 0, field->size());
+  field->resize(EndBeforeWhiteSpace(*field, begin, field->size()));
+  field->erase(0, begin);
 }
 
 }  // namespace
@@ -40,13 +46,21 @@ bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, Recent
       field[3].empty()) {
     return false;
   }
+  // The fields are swapped, not copied, into the entry: its old buffers are
+  // then the scratch space of the next row.
   entry->number = number;
-  entry->projectName = Trim(field[0]);
+  TrimField(&field[0]);
+  entry->projectName.swap(field[0]);
   if (!FindAppByDisplayName(field[1], &entry->app)) entry->app = RecentEntry().app;
   entry->projectType = AsciiToInt(field[2]);
-  const std::string location = Trim(field[3]);
-  entry->location = location.empty() ? location : WithTrailingBackslash(location);
-  entry->geodeticCode = count >= 5 ? std::move(field[4]) : RecentEntry().geodeticCode;
+  TrimField(&field[3]);
+  if (!field[3].empty()) PutTrailingBackslash(&field[3]);
+  entry->location.swap(field[3]);
+  if (count >= 5) {
+    entry->geodeticCode.swap(field[4]);
+  } else {
+    entry->geodeticCode = RecentEntry().geodeticCode;
+  }
   return true;
 }
 

@@ -27,6 +27,14 @@ bool IsLeadByte932(unsigned char byte) {
 // dropDangling, a lead byte left at the very end without its trail byte goes
 // first: it would pair with a backslash appended after it and swallow it.
 std::size_t KeptLength(const std::string& text, bool dropDangling) {
+  // Without bytes of double-byte characters the run can be found from the back.
+  unsigned char high = 0;
+  for (char c : text) high |= static_cast<unsigned char>(c);
+  if (high < 0x80) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == '\\') --end;
+    return end;
+  }
   const std::size_t none = std::string::npos;
   std::size_t runStart = none;
   std::size_t runBeforeLast = none;
@@ -105,12 +113,14 @@ std::string StripTrailingBackslashes(const std::string& text) {
 }
 
 std::string WithTrailingBackslash(const std::string& text) {
-  const std::size_t kept = KeptLength(text, true);
-  std::string out;
-  out.reserve(kept + 1);
-  out.append(text, 0, kept);
-  out += '\\';
+  std::string out = text;
+  PutTrailingBackslash(&out);
   return out;
+}
+
+void PutTrailingBackslash(std::string* text) {
+  text->resize(KeptLength(*text, true));
+  *text += '\\';
 }
 
 std::string ToLowerAscii(const std::string& text) {
@@ -127,7 +137,7 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   // Where the two are equal their characters start at the same places, since
   // lead bytes are no letters and must match exactly.
   for (std::size_t i = 0; i < a.size();) {
-    if (CharLength(a, i) == 2) {
+    if (static_cast<unsigned char>(a[i]) >= 0x80 && CharLength(a, i) == 2) {
       if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
       i += 2;
       continue;
@@ -139,10 +149,6 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     ++i;
   }
   return true;
-}
-
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
 namespace {

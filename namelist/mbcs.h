@@ -36,12 +36,16 @@ std::string StripTrailingBackslashes(const std::string& text);
 // Strips trailing backslashes and appends exactly one; a lead byte dangling at
 // the end is dropped first, as it would pair with the backslash.
 std::string WithTrailingBackslash(const std::string& text);
+// The same in place, so that a string kept between calls keeps its buffer.
+void PutTrailingBackslash(std::string* text);
 
 // ASCII letters folded to lower case; bytes of double-byte characters untouched.
 std::string ToLowerAscii(const std::string& text);
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
-bool IsWhiteSpace(char c);  // space, tab, CR, LF, vertical tab, form feed
+// Space, tab, CR, LF, vertical tab, form feed; inline, as the scans call it
+// for every byte.
+inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // Where a text is trimmed at its ends, white space also takes in the
 // full-width space of code page 932 (0x81 0x40); inside a text it is a
 // character like any other. [begin, end) starts and ends on character

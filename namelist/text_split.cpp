@@ -1,6 +1,5 @@
 #include "namelist/text_split.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -30,7 +29,9 @@ bool IsAscii(const std::string& text) {
 std::size_t FindDelimiter(const std::string& text, const std::string& delimiter, std::size_t from,
                           bool ascii) {
   if (delimiter.empty()) return kNone;
-  if (ascii) return text.find(delimiter, from);
+  if (ascii) {
+    return delimiter.size() == 1 ? text.find(delimiter[0], from) : text.find(delimiter, from);
+  }
   for (std::size_t i = from; i < text.size();) {
     if (text[i] == delimiter[0] && text.compare(i, delimiter.size(), delimiter) == 0) return i;
     i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : CharLength(text, i);
@@ -40,75 +41,43 @@ std::size_t FindDelimiter(const std::string& text, const std::string& delimiter,
 
 // A double quote (0x22) is never a trail byte, so counting bytes is safe.
 std::size_t CountQuotes(const std::string& text, std::size_t begin, std::size_t end) {
-  return static_cast<std::size_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(begin),
-                                             text.begin() + static_cast<std::ptrdiff_t>(end),
-                                             kQuote));
+  std::size_t count = 0;
+  for (std::size_t i = begin; i < end; ++i) count += text[i] == kQuote;
+  return count;
 }
 
-void StripQuoteRange(const std::string& source, std::size_t* begin, std::size_t* end);
-void StripQuotes(std::string* text);
+std::size_t CountQuotes(const std::string& text) { return CountQuotes(text, 0, text.size()); }
 
-// Adds the range as a finished piece, its quotes stripped.
-void AddFinished(const std::string& source, std::size_t begin, std::size_t end,
-                 std::vector<std::string>* pieces) {
-  StripQuoteRange(source, &begin, &end);
-  pieces->emplace_back(source, begin, end - begin);
-}
+// The pieces, written over the strings the caller's list already holds: a
+// list kept between calls then costs no allocation per piece.
+class Pieces {
+ public:
+  explicit Pieces(std::vector<std::string>* list) : list_(list != nullptr ? list : &own_) {}
+  std::string& Add() {
+    if (count_ == list_->size()) list_->emplace_back();
+    return (*list_)[count_++];
+  }
+  std::string& Back() { return (*list_)[count_ - 1]; }
+  int Finish() {
+    list_->resize(count_);
+    return static_cast<int>(count_);
+  }
 
-// Handles the piece [begin, end) of the source that ends before a delimiter.
-// An opened quoted token has its quotes stripped once it is finished.
-void AddPiece(const std::string& source, std::size_t begin, std::size_t end,
-              const std::string& delimiter, bool keepEmpty, bool* quoted,
-              std::vector<std::string>* pieces) {
-  if (*quoted) {
-    if (CountQuotes(source, begin, end) > 0) {
-      pieces->back().append(source, begin, end - begin);
-      StripQuotes(&pieces->back());
-      *quoted = false;
-    } else if (end > begin) {
-      pieces->back().append(source, begin, end - begin);
-      pieces->back() += delimiter;
-    }
-    return;
-  }
-  begin = SkipWhiteSpace(source, begin, end);
-  // Whether the quote stands first or later, an odd count leaves a quote open.
-  if (end - begin >= 2 && CountQuotes(source, begin, end) % 2 == 1) {
-    pieces->emplace_back(source, begin, end - begin);
-    pieces->back() += delimiter;
-    *quoted = true;
-    return;
-  }
-  end = EndBeforeWhiteSpace(source, begin, end);
-  if (end > begin || keepEmpty) AddFinished(source, begin, end, pieces);
-}
-
-// Handles what follows the last delimiter.
-void AddRest(const std::string& source, std::size_t begin, bool keepEmpty, bool quoted,
-             std::vector<std::string>* pieces) {
-  std::size_t end = source.size();
-  if (begin == end) {
-    if (quoted) StripQuotes(&pieces->back());
-    return;
-  }
-  if (quoted) {
-    pieces->back().append(source, begin, end - begin);
-    StripQuotes(&pieces->back());
-    return;
-  }
-  begin = SkipWhiteSpace(source, begin, end);
-  end = EndBeforeWhiteSpace(source, begin, end);
-  if (end > begin || keepEmpty) AddFinished(source, begin, end, pieces);
-}
+ private:
+  std::vector<std::string> own_;
+  std::vector<std::string>* list_;
+  std::size_t count_ = 0;
+};
 
 // An odd count of quotes loses all quotes at both ends; exactly two, standing
-// at both ends, are taken off; any other count stays.
-void StripQuoteRange(const std::string& source, std::size_t* begin, std::size_t* end) {
-  const std::size_t count = CountQuotes(source, *begin, *end);
-  if (count % 2 == 1) {
+// at both ends, are taken off; any other count stays. `quotes` is the count in
+// [begin, end).
+void StripQuoteRange(const std::string& source, std::size_t quotes, std::size_t* begin,
+                     std::size_t* end) {
+  if (quotes % 2 == 1) {
     while (*end > *begin && source[*end - 1] == kQuote) --*end;
     while (*begin < *end && source[*begin] == kQuote) ++*begin;
-  } else if (count == 2 && *end - *begin >= 2 && source[*begin] == kQuote &&
+  } else if (quotes == 2 && *end - *begin >= 2 && source[*begin] == kQuote &&
              source[*end - 1] == kQuote) {
     ++*begin;
     --*end;
@@ -118,9 +87,65 @@ void StripQuoteRange(const std::string& source, std::size_t* begin, std::size_t*
 void StripQuotes(std::string* text) {
   std::size_t begin = 0;
   std::size_t end = text->size();
-  StripQuoteRange(*text, &begin, &end);
+  StripQuoteRange(*text, CountQuotes(*text), &begin, &end);
   text->resize(end);
   text->erase(0, begin);
+}
+
+// A piece of the source and the quotes it holds. White space trimmed off its
+// ends holds none, so the count stays right for the trimmed piece.
+struct Span {
+  std::size_t begin;
+  std::size_t end;
+  std::size_t quotes;
+};
+
+// Adds the span from `begin`, where its white space ends, trimmed at its end
+// as a finished piece, its quotes stripped.
+void AddFinished(const std::string& source, const Span& span, std::size_t begin, bool keepEmpty,
+                 Pieces* pieces) {
+  std::size_t end = EndBeforeWhiteSpace(source, begin, span.end);
+  if (end == begin && !keepEmpty) return;
+  StripQuoteRange(source, span.quotes, &begin, &end);
+  pieces->Add().assign(source, begin, end - begin);
+}
+
+// Handles a piece of the source that ends before a delimiter. An opened
+// quoted token has its quotes stripped once it is finished.
+void AddPiece(const std::string& source, const Span& span, const std::string& delimiter,
+              bool keepEmpty, bool* quoted, Pieces* pieces) {
+  if (*quoted) {
+    std::string& open = pieces->Back();
+    open.append(source, span.begin, span.end - span.begin);
+    if (span.quotes > 0) {
+      StripQuotes(&open);
+      *quoted = false;
+    } else if (span.end > span.begin) {
+      open += delimiter;
+    }
+    return;
+  }
+  const std::size_t begin = SkipWhiteSpace(source, span.begin, span.end);
+  // Whether the quote stands first or later, an odd count leaves a quote open.
+  if (span.end - begin >= 2 && span.quotes % 2 == 1) {
+    std::string& open = pieces->Add();
+    open.assign(source, begin, span.end - begin);
+    open += delimiter;
+    *quoted = true;
+    return;
+  }
+  AddFinished(source, span, begin, keepEmpty, pieces);
+}
+
+// Handles what follows the last delimiter.
+void AddRest(const std::string& source, const Span& span, bool keepEmpty, bool quoted,
+             Pieces* pieces) {
+  if (quoted) {
+    pieces->Back().append(source, span.begin, span.end - span.begin);
+    StripQuotes(&pieces->Back());
+  } else if (span.begin < span.end) {
+    AddFinished(source, span, SkipWhiteSpace(source, span.begin, span.end), keepEmpty, pieces);
+  }
 }
 
 // Drive, directory, base name and extension by the C runtime's rules; false
@@ -154,22 +179,22 @@ void Assign(std::string* target, std::string value) {
 
 int SplitText(const std::string& text, const std::string& delimiter, bool keepEmpty,
               std::vector<std::string>* list) {
-  std::vector<std::string> pieces;
-  if (!text.empty()) {
-    pieces.reserve(8);
-    const bool ascii = IsAscii(text);
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t at = FindDelimiter(text, delimiter, 0, ascii); at != kNone;
-         at = FindDelimiter(text, delimiter, start, ascii)) {
-      AddPiece(text, start, at, delimiter, keepEmpty, &quoted, &pieces);
-      start = at + delimiter.size();
-    }
-    AddRest(text, start, keepEmpty, quoted, &pieces);
+  Pieces pieces(list);
+  if (text.empty()) return pieces.Finish();
+  const bool ascii = IsAscii(text);
+  bool quoted = false;
+  Span span{0, 0, 0};
+  for (std::size_t at = FindDelimiter(text, delimiter, 0, ascii); at != kNone;
+       at = FindDelimiter(text, delimiter, span.begin, ascii)) {
+    span.end = at;
+    span.quotes = CountQuotes(text, span.begin, at);
+    AddPiece(text, span, delimiter, keepEmpty, &quoted, &pieces);
+    span.begin = at + delimiter.size();
   }
-  const int count = static_cast<int>(pieces.size());
-  if (list != nullptr) list->swap(pieces);
-  return count;
+  span.quotes = CountQuotes(text, span.begin, text.size());
+  span.end = text.size();
+  AddRest(text, span, keepEmpty, quoted, &pieces);
+  return pieces.Finish();
 }
 
 void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,

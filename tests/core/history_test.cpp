@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "history/history_file.h"
+#include "project/app_catalogue.h"
 #include "tests/support/test_support.h"
 
 #ifdef _WIN32
@@ -26,12 +27,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A row as number|name|location|application|project type|geodetic code.
 std::string Describe(const RecentHistory& list) {
   std::string text;
   for (const RecentEntry& e : list) {
     text += std::to_string(e.number) + "|" + e.projectName + "|" + e.location + "|" +
-            std::to_string(int(e.app)) + "|" + std::to_string(e.projectType) + "|" +
-            e.geodeticCode + "\n";
+            AppDisplayName(e.app) + "|" + std::to_string(e.projectType) + "|" + e.geodeticCode +
+            "\n";
   }
   return text;
 }

@@ -70,16 +70,14 @@ TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   });
 }
 
-// The longest file in the folder is ORVENTExtremeWind.exe (21 characters).
+// program_folders.tsv: the longest file in the folder is ORVENTExtremeWind.exe
+// (21 characters).
 TEST(Startup, AFolderWhoseFilesWouldReachMaxPathIsUsedInItsShortForm) {
-  FakePlatform platform;
-  const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
-  const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
-  platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
-  platform.shortPaths[fits] = "C:\\FFFFFF~1\\";
-  EXPECT_EQ(ProgramFolderFor(platform, tooLong + "ORVENTLancher.exe", "ORVENTLancher"),
-            "C:\\LLLLLL~1\\");
-  EXPECT_EQ(ProgramFolderFor(platform, fits + "ORVENTLancher.exe", "ORVENTLancher"), fits);
+  test::ExpectTable("program_folders.tsv", [](const std::vector<std::string>& f) {
+    FakePlatform platform;
+    platform.shortPaths[f[0]] = f[1];
+    return ProgramFolderFor(platform, f[0] + "ORVENTLancher.exe", "ORVENTLancher");
+  });
 }
 
 // settings_seeds.tsv: which of the user's file and the seeds there are.

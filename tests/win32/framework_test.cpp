@@ -47,26 +47,21 @@ void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(g_dialog, WM_COMMAND, IDOK, 0);
 }
 
-// Its handler throws.
-class ThrowingDialog : public ui::Dialog {
- public:
-  ThrowingDialog() : ui::Dialog(IDD_ABOUTBOX, nullptr) {}
-
- protected:
-  BOOL OnInitDialog() override {
-    g_dialog = Handle();
-    PostCommand(kRunCommand);
-    return TRUE;
-  }
-  bool OnCommand(int id, int code) override {
-    if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
-    SetTimer(nullptr, 0, 50, AnswerMessageBox);
-    throw std::runtime_error("out of order");
-  }
-};
-
 TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
-  WithApp([] { EXPECT_EQ(ThrowingDialog().DoModal(), IDOK); });
+  struct Throwing : ui::Dialog {
+    Throwing() : ui::Dialog(IDD_ABOUTBOX, nullptr) {}
+    BOOL OnInitDialog() override {
+      g_dialog = Handle();
+      PostCommand(kRunCommand);
+      return TRUE;
+    }
+    bool OnCommand(int id, int code) override {
+      if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
+      SetTimer(nullptr, 0, 50, AnswerMessageBox);
+      throw std::runtime_error("out of order");
+    }
+  };
+  WithApp([] { EXPECT_EQ(Throwing().DoModal(), IDOK); });
   EXPECT_EQ(g_boxCaption, "ORVENTLancher");
   EXPECT_NE(g_boxText.find("unexpected error"), std::string::npos) << g_boxText;
 }

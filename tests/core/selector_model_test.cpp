@@ -264,10 +264,7 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
 // up no other; a check that throws is no answer, a report that throws harms
 // nothing; and no more threads ever ask, however many checks never return.
 TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
-  const auto waitUntil = [](const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  };
+  const auto kStep = std::chrono::milliseconds(10);
   std::promise<void> release;
   const std::shared_future<void> released = release.get_future().share();
   std::atomic<int> asked{0}, answers{0}, returned{0}, threads{0};
@@ -285,20 +282,20 @@ TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
         [&] { throw std::runtime_error(std::to_string(++answers)); }, 2000);
     for (int i = 0; i < 999; ++i) presence.Get("\\\\nowhere\\" + std::to_string(i) + "\\a.mbc");
     for (const char* path : {"D:\\bad", "D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
-    waitUntil([&] { return answers >= 2; });
+    for (int i = 0; i < 500 && answers < 2; ++i) std::this_thread::sleep_for(kStep);
     EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
     EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
     EXPECT_EQ(presence.Get("D:\\bad"), ProjectPresence::State::kUnknown);
     for (int i = 0; i < 999; ++i) presence.Get("\\\\server" + std::to_string(i) + "\\a.mbc");
     // Every thread stuck, and a moment later still no other path asked.
     const int stuck = 1 + 3 + ProjectPresence::kThreads - 1;
-    waitUntil([&] { return asked >= stuck; });
+    for (int i = 0; i < 500 && asked < stuck; ++i) std::this_thread::sleep_for(kStep);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(asked, stuck);
     EXPECT_LE(threads, ProjectPresence::kThreads);
   }
   release.set_value();
-  waitUntil([&] { return returned >= asked; });
+  for (int i = 0; i < 1000 && returned < asked; ++i) std::this_thread::sleep_for(kStep);
   EXPECT_EQ(returned, asked) << "a check never returned";
 }
 

@@ -272,7 +272,8 @@ TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
     ProjectPresence presence(
         [&](const std::string& path) {
           thread_local bool counted = false;
-          threads += !std::exchange(counted, true);
+          threads += counted ? 0 : 1;
+          counted = true;
           ++asked;
           if (path[0] == '\\') released.wait();
           ++returned;

@@ -13,14 +13,11 @@
 namespace orvent {
 namespace {
 
-using test::kHyoji;
-
 // The names of the radios enabled in a group, or "none".
 std::string Enabled(const bool* flags, const std::vector<std::string>& names) {
   std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
+  for (std::size_t i = 0; i < names.size(); ++i)
     if (flags[i]) text += (text.empty() ? "" : ", ") + names[i];
-  }
   return text.empty() ? "none" : text;
 }
 

@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "app/startup.h"
@@ -71,49 +70,40 @@ TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   });
 }
 
-// The longest file in the folder is ORVENTExtremeWind.exe (21 characters).
+// program_folders.tsv: the longest file in the folder is ORVENTExtremeWind.exe
+// (21 characters).
 TEST(Startup, AFolderWhoseFilesWouldReachMaxPathIsUsedInItsShortForm) {
-  FakePlatform platform;
-  const std::string fits = "C:\\" + std::string(234, 'f') + "\\";
-  const std::string tooLong = "C:\\" + std::string(235, 'l') + "\\";
-  platform.shortPaths[tooLong] = "C:\\LLLLLL~1";
-  platform.shortPaths[fits] = "C:\\FFFFFF~1\\";
-  EXPECT_EQ(ProgramFolderFor(platform, tooLong + "ORVENTLancher.exe", "ORVENTLancher"),
-            "C:\\LLLLLL~1\\");
-  EXPECT_EQ(ProgramFolderFor(platform, fits + "ORVENTLancher.exe", "ORVENTLancher"), fits);
+  test::ExpectTable("program_folders.tsv", [](const std::vector<std::string>& f) {
+    FakePlatform platform;
+    platform.shortPaths[f[0]] = f[1];
+    return ProgramFolderFor(platform, f[0] + "ORVENTLancher.exe", "ORVENTLancher");
+  });
 }
 
+// settings_seeds.tsv: which of the user's file and the seeds there are.
 TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
-  const std::string empty = test::ReadBytes(test::DataPath("history_empty.ini"));
-  // Which of the user's file, the common seed and the seed beside the
-  // program there are, and the first row's project name then loaded.
-  for (const auto& [present, loaded] :
-       {std::pair{"", ""}, {"b", "Beside"}, {"cb", "Site A"}, {"ucb", "lower number"}}) {
-    SCOPED_TRACE(present);
+  test::ExpectTable("settings_seeds.tsv", [](const std::vector<std::string>& f) {
     FakePlatform platform;
-    const std::string root = platform.Root();
+    const std::string root = platform.Root(), path = root + "AppData\\ORVENT V5_2\\orvent.ini";
     platform.SetSpecialFolder(SpecialFolder::kAppData, root + "AppData\\\\");
     platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
     platform.AddFolder(root + "AppData");
-    const std::string path = root + "AppData\\ORVENT V5_2\\orvent.ini";
-    std::string first;  // the file of the first seed there
-    // The user's file has rows out of order: loading sorts them, so a rewrite would show.
-    for (const auto& [mark, folder, file] :
-         {std::tuple{'u', "AppData\\ORVENT V5_2", "history_rules.ini"},
-          {'c', "Common\\ORVENT V5_2\\Common", "history_rows.ini"},
-          {'b', "P", "history_beside.ini"}}) {
-      if (std::string(present).find(mark) == std::string::npos) continue;
-      const std::string bytes = test::ReadBytes(test::DataPath(file));
-      platform.AddFolder(root + folder);
-      ASSERT_TRUE(test::WriteBytes(root + folder + "\\orvent.ini", bytes));
-      if (first.empty()) first = bytes;
+    const char* folders[] = {"AppData\\ORVENT V5_2", "Common\\ORVENT V5_2\\Common", "P"};
+    for (std::size_t i = 0; i < 3; ++i) {
+      if (f[i] == "none") continue;
+      platform.AddFolder(root + folders[i]);
+      EXPECT_TRUE(test::WriteBytes(root + folders[i] + "\\orvent.ini",
+                                   test::ReadBytes(test::DataPath(f[i]))));
     }
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
-    EXPECT_EQ(history.empty() ? "" : history[0].projectName, loaded);
-    EXPECT_EQ(test::ReadBytes(path), first.empty() ? empty : first);
-    EXPECT_EQ(platform.madeFolders.size(), *present == 'u' ? 0u : 1u);
-  }
+    std::string holds = "none of them";
+    for (const char* file :
+         {"history_empty.ini", "history_rules.ini", "history_rows.ini", "history_beside.ini"})
+      if (test::ReadBytes(path) == test::ReadBytes(test::DataPath(file))) holds = file;
+    return (history.empty() ? "none" : history[0].projectName) + " | " + holds + " | " +
+           (platform.madeFolders.empty() ? "was there" : "made");
+  });
 }
 
 // program_paths.tsv: the program's name, and its folder once that name and
@@ -274,14 +264,10 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
 // up no other; a check that throws is no answer, a report that throws harms
 // nothing; and no more threads ever ask, however many checks never return.
 TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
-  using State = ProjectPresence::State;
   const auto kStep = std::chrono::milliseconds(10);
   std::promise<void> release;
   const std::shared_future<void> released = release.get_future().share();
   std::atomic<int> asked{0}, answers{0}, returned{0}, threads{0};
-  auto ask = [](ProjectPresence& presence, const std::string& server) {
-    for (int i = 0; i < 999; ++i) presence.Get("\\\\" + server + std::to_string(i) + "\\a.mbc");
-  };
   {
     ProjectPresence presence(
         [&](const std::string& path) {
@@ -295,13 +281,13 @@ TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
           return path == "D:\\here";
         },
         [&] { throw std::runtime_error(std::to_string(++answers)); }, 2000);
-    ask(presence, "nowhere\\");
+    for (int i = 0; i < 999; ++i) presence.Get("\\\\nowhere\\" + std::to_string(i) + "\\a.mbc");
     for (const char* path : {"D:\\bad", "D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
     for (int i = 0; i < 500 && answers < 2; ++i) std::this_thread::sleep_for(kStep);
-    EXPECT_EQ(presence.Get("D:\\here"), State::kPresent);
-    EXPECT_EQ(presence.Get("D:\\gone"), State::kMissing);
-    EXPECT_EQ(presence.Get("D:\\bad"), State::kUnknown);
-    ask(presence, "server");
+    EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
+    EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
+    EXPECT_EQ(presence.Get("D:\\bad"), ProjectPresence::State::kUnknown);
+    for (int i = 0; i < 999; ++i) presence.Get("\\\\server" + std::to_string(i) + "\\a.mbc");
     // Every thread stuck, and a moment later still no other path asked.
     const int stuck = 1 + 3 + ProjectPresence::kThreads - 1;
     for (int i = 0; i < 500 && asked < stuck; ++i) std::this_thread::sleep_for(kStep);

@@ -14,9 +14,8 @@ inline const std::vector<std::string> kProjectTypes = {
 inline const std::vector<std::string> kGeodeticRadios = {"Tokyo datum", "JGD2011", "WGS84"};
 
 inline int Index(const std::vector<std::string>& names, const std::string& name) {
-  for (std::size_t i = 0; i < names.size(); ++i) {
+  for (std::size_t i = 0; i < names.size(); ++i)
     if (names[i] == name) return int(i);
-  }
   return name == "none" ? -1 : std::stoi(name);
 }
 

@@ -80,9 +80,8 @@ void ExpectTable(const std::string& name,
     std::size_t start = 0;
     for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
       std::string& field = fields.emplace_back();
-      for (std::size_t i = start; i < tab; i += line[i] == '^' ? 3 : 1) {
+      for (std::size_t i = start; i < tab; i += line[i] == '^' ? 3 : 1)
         field += line[i] == '^' ? char(std::stoi(line.substr(i + 1, 2), nullptr, 16)) : line[i];
-      }
     }
     computed += line.substr(0, start);
     for (const unsigned char c : compute(fields)) {

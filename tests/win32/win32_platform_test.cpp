@@ -32,8 +32,8 @@ TEST(Win32Platform, JapaneseNamesAndAttributes) {
   ASSERT_EQ(platform.MakeFolder(folder), MakeFolderResult::kMade);
   EXPECT_EQ(platform.MakeFolder(folder), MakeFolderResult::kAlreadyExists);
   EXPECT_EQ(platform.MakeFolder(folder + "\\missing\\sub"), MakeFolderResult::kFailed);
-  ASSERT_TRUE(test::WriteBytes(folder + "\\\x95\x5C\x8E\xA6.mbc", "x"));
-  ASSERT_TRUE(test::WriteBytes(folder + "\\locked.mbc", "x"));
+  for (const char* name : {"\\\x95\x5C\x8E\xA6.mbc", "\\locked.mbc"})
+    ASSERT_TRUE(test::WriteBytes(folder + name, "x"));
   SetFileAttributesA((folder + "\\locked.mbc").c_str(), FILE_ATTRIBUTE_READONLY);
   ASSERT_EQ(platform.MakeFolder(folder + "\\sub.mbc"), MakeFolderResult::kMade);
   std::vector<DirEntry> entries;
@@ -59,13 +59,11 @@ std::string Echoed(Win32Platform& platform, const std::string& folder,
   command.insert(command.begin(), "/c");
   command.insert(command.end(), {">", record});
   if (!StartProcess(platform, std::string(system) + "\\cmd.exe", command, folder, kShowNormalWindow,
-                    kNormalPriority)) {
+                    kNormalPriority))
     return "(not started)";
-  }
   std::string echoed;
-  for (int i = 0; i < 200 && echoed.find('\n') == std::string::npos; ++i, Sleep(50)) {
+  for (int i = 0; i < 200 && echoed.find('\n') == std::string::npos; ++i, Sleep(50))
     echoed = test::ReadBytes(record);
-  }
   return Trim(echoed);
 }
 
@@ -87,11 +85,10 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   const std::string japanese = temp.File("\x83\x5C\x83\x74\x83\x67 Work"), record = temp.File("e");
   char share[MAX_PATH] = {};
   std::vector<std::string> roots = {temp.Path().substr(0, 2)};
-  if (GetEnvironmentVariableA("ORVENT_TEST_SHARE", share, MAX_PATH) > 0 && roots[0] == "C:") {
+  if (GetEnvironmentVariableA("ORVENT_TEST_SHARE", share, MAX_PATH) > 0 && roots[0] == "C:")
     roots.push_back(share);
-  } else {
+  else
     std::printf("ORVENT_TEST_SHARE is not set: network paths not tried\n");
-  }
   for (const std::string& root : roots) {
     const auto at = [&](const std::string& path) { return root + path.substr(2); };
     std::string shortForm;

@@ -21,13 +21,10 @@
 #include <vector>
 
 #include "demo/member/launch_record_format.h"
-#include "history/history_file.h"
 #include "history/messages.h"
+#include "history/recent_history.h"
 #include "history/settings_file.h"
-#include "launch/manual.h"
 #include "launch/messages.h"
-#include "launch/project_folder.h"
-#include "launch/start_application.h"
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
@@ -97,9 +94,8 @@ std::string ReadFile(const std::string& path) {
 // Writes the file ("" for a folder), making its folder first; a trail byte
 // 0x5C is no separator.
 bool WriteFile(const std::string& path, const std::string& bytes) {
-  for (size_t i = 3; i < path.size(); i += IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1) {
+  for (size_t i = 3; i < path.size(); i += IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1)
     if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
-  }
   return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
@@ -117,9 +113,11 @@ HWND Descendant(HWND root, const char* className, int id) {
   return nullptr;
 }
 
-RECT RectOf(HWND window, int id = 0) {
+// A window's, or its control's, rectangle on the screen, or with GetClientRect
+// its client area from 0, 0.
+RECT RectOf(HWND window, int id = 0, BOOL(WINAPI* get)(HWND, RECT*) = GetWindowRect) {
   RECT r = {};
-  GetWindowRect(id == 0 ? window : GetDlgItem(window, id), &r);
+  get(id == 0 ? window : GetDlgItem(window, id), &r);
   return r;
 }
 
@@ -128,10 +126,8 @@ using Names = std::vector<std::pair<std::string, std::string>>;
 
 // The text with each name in it replaced by what the name stands for.
 std::string Replaced(std::string text, const Names& names) {
-  for (const auto& [name, value] : names) {
-    for (size_t at; (at = text.find(name)) != std::string::npos;)
-      text.replace(at, name.size(), value);
-  }
+  for (const auto& [name, value] : names)
+    for (size_t at; (at = text.find(name)) < text.size();) text.replace(at, name.size(), value);
   return text;
 }
 
@@ -142,14 +138,12 @@ std::string Arg(const Args& args, size_t i, const std::string& otherwise = "") {
 
 // The history file holding the rows, five fields each, as the tests write and
 // expect it.
-std::string HistoryBytes(const Args& fields) {
+std::string HistoryBytes(const Args& f) {
   std::string text =
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
-  for (size_t i = 0; i + 5 <= fields.size(); i += 5) {
-    const auto quoted = [&](size_t field) { return "\"" + fields[i + field] + "\""; };
-    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = " + quoted(0) + ", " +
-            quoted(1) + ", " + fields[i + 2] + ", " + quoted(3) + ", " + quoted(4) + ",\r\n";
-  }
+  for (size_t i = 0; i + 5 <= f.size(); i += 5)
+    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = \"" + f[i] + "\", \"" +
+            f[i + 1] + "\", " + f[i + 2] + ", \"" + f[i + 3] + "\", \"" + f[i + 4] + "\",\r\n";
   return text + "/\r\n";
 }
 
@@ -178,36 +172,21 @@ long Number(const std::string& word) {
                                          {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
                                          {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
     std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
-    for (std::string define, name, value; header >> define;) {
+    for (std::string define, name, value; header >> define;)
       if (define == "#define" && header >> name >> value)
         known[name] = std::strtol(value.c_str(), nullptr, 0);
-    }
     return known;
   }();
-  const auto known = numbers.find(word);
-  if (known != numbers.end()) return known->second;
+  if (numbers.count(word)) return numbers.at(word);
   ADD_FAILURE() << "no such name: " << word;
   return 0;
 }
 
 // N of an argument "WORDS N", such as "row 2"; -1, and a failure, otherwise.
 long NumberAfter(const std::string& words, const std::string& arg) {
-  if (arg.rfind(words, 0) == 0 && arg.size() > words.size())
-    return std::stol(arg.substr(words.size()));
-  ADD_FAILURE() << "not \"" << words << "N\": " << arg;
-  return -1;
-}
-
-// The texts of the grid's context menu, top down, as res/orvent.rc has them.
-std::vector<std::string> GridMenuTexts() {
-  const std::string script = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
-  const size_t menu = script.find("IDR_GRID_MENU MENU"), end = script.find("\nEND", menu);
-  std::vector<std::string> texts;
-  for (size_t at = menu; (at = script.find("MENUITEM \"", at)) < end;) {
-    at += 10;
-    texts.push_back(script.substr(at, script.find('"', at) - at));
-  }
-  return texts;
+  const bool fits = arg.rfind(words, 0) == 0 && arg.size() > words.size();
+  EXPECT_TRUE(fits) << "not \"" << words << "N\": " << arg;
+  return fits ? std::stol(arg.substr(words.size())) : -1;
 }
 
 std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
@@ -231,25 +210,24 @@ BOOL CALLBACK Collect(HWND window, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
-// A window of the class, owned by the owner (any, for null), with the title
-// (any, for ""), visible unless asked otherwise. EnumWindows, unlike a walk
-// of the z-order, misses no window while another comes to the front.
-HWND FindOf(HWND owner, const char* className, const std::string& title = "", bool visible = true) {
+// A window owned by the owner (any, for null), with the title (any, for ""),
+// visible unless asked otherwise, of the class: a dialog unless another is
+// named, so not the grid's tooltip, which the pointer resting on the grid may
+// show. EnumWindows, unlike a walk of the z-order, misses no window while
+// another comes to the front.
+HWND FindOf(HWND owner, const std::string& title = "", bool visible = true,
+            const char* className = "#32770") {
   std::vector<HWND> all;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-  for (HWND w : all) {
+  for (HWND w : all)
     if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
         IsClass(w, className) && (title.empty() || TextOf(w) == title))
       return w;
-  }
   return nullptr;
 }
 
-struct Step {
-  std::string name;
-  Args args;
-  int line;
-};
+// A step: the number of its line, then its name and arguments.
+using Step = std::pair<int, Args>;
 // The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
 std::map<std::string, std::vector<Step>> stepsOf;
 
@@ -362,13 +340,6 @@ struct Driver : ::testing::TestWithParam<std::string> {
     return result;
   }
 
-  // A dialog owned by the top one, with the title (any, for ""), visible
-  // unless asked otherwise; not the grid's tooltip, which the pointer resting
-  // on the grid may show.
-  HWND Owned(const std::string& title, bool visible = true) const {
-    return FindOf(Top(), "#32770", title, visible);
-  }
-
   // Returns once the top window, or one it owns, is in front (or the top
   // window is gone) and the Selector has
   // handled what was posted to it and what the X server told it of the
@@ -448,9 +419,7 @@ void DoubleClick(Driver& d, const Args& a) {
   Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0)))));
 }
 void ClickBelowTheRows(Driver& d, const Args&) {
-  RECT client = {};
-  GetClientRect(d.Grid(), &client);
-  Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, client.bottom - 4));
+  Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4));
 }
 // Characters typed in the grid after a pause, as an input method gives them.
 void Typed(Driver& d, const Args& a) {
@@ -478,7 +447,8 @@ void ToTheCorner(Driver& d, const Args&) {
 // A dialog (a message box when no title is given) comes; the next steps are in it.
 void Opens(Driver& d, const Args& a) {
   HWND found = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (found = d.Owned(Arg(a, 0))) != nullptr; })) << Arg(a, 0);
+  ASSERT_TRUE(WaitUntil([&] { return (found = FindOf(d.Top(), Arg(a, 0))) != nullptr; }))
+      << Arg(a, 0);
   d.windows.push_back(found);
   d.Settle();
 }
@@ -486,7 +456,7 @@ void Opens(Driver& d, const Args& a) {
 // handled what it was sent.
 void NothingOpens(Driver& d, const Args&) {
   d.Settle();
-  EXPECT_EQ(d.Owned("", false), nullptr) << TextOf(d.Owned("", false));
+  EXPECT_EQ(FindOf(d.Top(), "", false), nullptr) << TextOf(FindOf(d.Top(), "", false));
 }
 void Closes(Driver& d, const Args&) {
   HWND window = d.Top();
@@ -563,9 +533,8 @@ void Is(Driver& d, const Args& a) {
 // The number of rows, and "current row N", the highlighted one and no other,
 // and in view, or "no current row".
 void Rows(Driver& d, const Args& a) {
-  const LRESULT count = std::stol(a.at(0));
   const LRESULT current = a.at(1) == "no current row" ? -1 : NumberAfter("current row ", a[1]);
-  ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, count, "rows");
+  ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, std::stol(a[0]), "rows");
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, current,
              "current row");
   EXPECT_EQ(Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_SELECTED), current) << "the highlighted row";
@@ -594,9 +563,8 @@ void TheGridsLook(Driver& d, const Args&) {
       << width(0) << " " << width(1) << " " << width(2);
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
   EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
-  RECT client = {};
-  GetClientRect(d.Grid(), &client);
-  EXPECT_EQ(width(0) + width(1) + width(2), client.right) << "the columns end at the grid's edge";
+  EXPECT_EQ(width(0) + width(1) + width(2), RectOf(d.Grid(), 0, GetClientRect).right)
+      << "the columns end at the grid's edge";
 }
 void Exits(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return !d.Running(); }));
@@ -627,13 +595,12 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   HWND w = d.windows.at(0);
   const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
   for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT + 1; ++edge) {
-    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-    const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT, bottom = edge >= WMSZ_BOTTOM;
+    // Left edges are 1, 4 and 7, right ones 2, 5 and 8, top ones 3 to 5, bottom ones 6 to 8.
+    const bool left = edge % 3 == 1, right = edge % 3 == 2, top = edge / 3 == 1;
     // The last drag, by the top, is narrower by 30 a side as well, which only the top is to keep.
     const LONG narrower = edge > WMSZ_BOTTOMRIGHT ? 30 : 0;
     RECT r = {start.left + left * 60 + narrower, start.top + (top || narrower) * 40,
-              start.right - right * 60 - narrower, start.bottom - (bottom && !narrower) * 40};
+              start.right - right * 60 - narrower, start.bottom - (edge / 3 == 2) * 40};
     // The system copies a WM_SIZING rectangle to the other process and back.
     Send(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r));
     const RECT kept = {start.left + narrower, start.top, start.right - narrower, start.bottom};
@@ -644,8 +611,7 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return RectOf(w, IDC_RECENT_GRID).right == grid.right + 200; }));
   const RECT g = RectOf(w, IDC_RECENT_GRID), frame = RectOf(w, IDC_RECENT_FRAME);
   EXPECT_EQ(g.bottom, grid.bottom + 150);
-  RECT client = {};
-  GetClientRect(w, &client);
+  RECT client = RectOf(w, 0, GetClientRect);
   MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
   EXPECT_LT(frame.bottom, client.bottom) << "the frame ends inside the window";
   for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
@@ -669,15 +635,16 @@ void PressKey(BYTE key) {
 // tool asks) or from the keyboard, "by Shift+F10" or "by menu key";
 // "screenshot NAME" after them takes its picture.
 void Menu(Driver& d, const Args& a) {
-  const std::vector<std::string> texts = GridMenuTexts();
-  const long choice = std::find(texts.begin(), texts.end(), a.at(0)) - texts.begin();
-  ASSERT_LT(choice, static_cast<long>(texts.size())) << "no menu item " << a[0];
-  const bool shiftF10 = a.at(1) == "by Shift+F10", menuKey = a[1] == "by menu key";
-  const bool atPoint = a[1].rfind("at the point of row ", 0) == 0;
-  const long row = shiftF10 || menuKey ? -1
-                   : atPoint           ? NumberAfter("at the point of row ", a[1])
-                                       : NumberAfter("on row ", a[1]);
-  ASSERT_TRUE(row >= 0 || shiftF10 || menuKey) << a[1];
+  // The item as res/orvent.rc has it, in the menu's place.
+  const std::string rc = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
+  const size_t menuAt = rc.find("IDR_GRID_MENU MENU");
+  const size_t item = rc.find("MENUITEM \"" + a.at(0) + '"', menuAt);
+  ASSERT_LT(item, rc.find("\nEND", menuAt)) << "no menu item " << a[0];
+  const std::string how = a.at(1), atThePoint = "at the point of row ";
+  const bool shiftF10 = how == "by Shift+F10", byKey = shiftF10 || how == "by menu key";
+  const bool atPoint = how.rfind(atThePoint, 0) == 0;
+  const long row = byKey ? -1 : NumberAfter(atPoint ? atThePoint : "on row ", how);
+  ASSERT_TRUE(row >= 0 || byKey) << how;
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
@@ -685,7 +652,12 @@ void Menu(Driver& d, const Args& a) {
     return GetForegroundWindow() == d.windows.at(0) && (row >= 0 || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
-  if (row >= 0) {
+  if (byKey) {
+    // As the keyboard gives them.
+    if (shiftF10) keybd_event(VK_SHIFT, 0, 0, 0);
+    PressKey(shiftF10 ? VK_F10 : VK_APPS);
+    if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  } else {
     const LPARAM at = Middle(ItemRect(d, row));
     POINT screen = {LOWORD(at), HIWORD(at)};
     ClientToScreen(d.Grid(), &screen);
@@ -698,20 +670,15 @@ void Menu(Driver& d, const Args& a) {
       Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
       Post(d.Grid(), WM_RBUTTONUP, 0, at);
     }
-  } else {
-    // As the keyboard gives them.
-    if (shiftF10) keybd_event(VK_SHIFT, 0, 0, 0);
-    PressKey(shiftF10 ? VK_F10 : VK_APPS);
-    if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   }
   HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "#32768")) != nullptr; }))
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "", true, "#32768")) != nullptr; }))
       << "no menu";
   if (a.size() > 2) Screenshot(d, {a[2].substr(a[2].find(' ') + 1)});  // "screenshot NAME"
   // From the keyboard too, so that the menu takes its keys after the ones
   // that opened it: a release of F10 left for the window after the menu has
-  // gone would put that window in menu mode.
-  for (long i = 0; i <= choice; ++i) PressKey(VK_DOWN);
+  // gone would put that window in menu mode. The first Down reaches the top item.
+  for (size_t at = menuAt; (at = rc.find("MENUITEM \"", at + 1)) <= item;) PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
@@ -736,15 +703,15 @@ void Greyed(Driver& d, const Args& a) {
   const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
   const int grey = level(GetSysColor(COLOR_GRAYTEXT));
   int darkest = 255;
-  const auto looks = [&] {
+  EXPECT_TRUE(WaitUntil([&] {
     HDC screen = GetDC(nullptr);
     darkest = 255;
     for (LONG x = r.left; x < r.right; ++x)
       darkest = std::min(darkest, level(GetPixel(screen, x, (r.top + r.bottom) / 2)));
     ReleaseDC(nullptr, screen);
     return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
-  };
-  EXPECT_TRUE(WaitUntil(looks)) << "item " << a[0] << ": darkest " << darkest;
+  })) << "item "
+      << a[0] << ": darkest " << darkest;
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.
@@ -761,9 +728,8 @@ void NothingClipped(Driver& d, const Args&) {
     // Room beside a check box's or radio button's mark, or a button's edges.
     const int room =
         type > BS_DEFPUSHBUTTON && type != BS_GROUPBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
-    RECT client = {}, need = {};
-    GetClientRect(c, &client);
-    need.right = client.right - room;
+    const RECT client = RectOf(c, 0, GetClientRect);
+    RECT need = {0, 0, client.right - room, 0};
     DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_LE(need.right, client.right - room) << text;
     EXPECT_TRUE(type == BS_GROUPBOX || need.bottom <= client.bottom) << text << " wraps";
@@ -805,14 +771,13 @@ std::vector<std::string> LoadJourneys() {
   Names lets;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
-  const std::string text = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt");
-  std::istringstream file(text);
+  std::istringstream file(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt"));
   int number = 0;
   const auto fail = [&](const std::string& why) {
     fprintf(stderr, "journeys.txt:%d: %s\n", number, why.c_str());
     exit(2);
   };
-  if (text == "(no file)") fail("not found in the folder ORVENT_E2E_SOURCE names");
+  if (file.str() == "(no file)") fail("not found in the folder ORVENT_E2E_SOURCE names");
   if (GetACP() != 932) fail("the journeys need code page 932");
   for (std::string line; std::getline(file, line);) {
     ++number;
@@ -832,12 +797,10 @@ std::vector<std::string> LoadJourneys() {
     } else if (word == "Part") {
       steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
     } else {
-      Step& step = steps->emplace_back(Step{word, {}, number});
+      Args& step = steps->emplace_back(number, Args{word}).second;
       std::istringstream fields(rest);
-      for (std::string field; std::getline(fields >> std::ws, field, '|');) {
-        field.erase(field.find_last_not_of(' ') + 1);
-        step.args.push_back(Ansi(field));
-      }
+      for (std::string field; std::getline(fields >> std::ws, field, '|');)
+        step.push_back(Ansi(field.erase(field.find_last_not_of(' ') + 1)));
     }
   }
   if (journeys.empty()) fail("no journeys");
@@ -847,11 +810,11 @@ std::vector<std::string> LoadJourneys() {
 using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
-  for (const Step& step : stepsOf.at(GetParam())) {
-    SCOPED_TRACE("journeys.txt:" + std::to_string(step.line) + ": " + step.name);
+  for (const auto& [line, words] : stepsOf.at(GetParam())) {
+    SCOPED_TRACE("journeys.txt:" + std::to_string(line) + ": " + words[0]);
     Args args;
-    for (const std::string& arg : step.args) args.push_back(Expand(arg));
-    kSteps.at(step.name)(*this, args);
+    for (size_t i = 1; i < words.size(); ++i) args.push_back(Expand(words[i]));
+    kSteps.at(words[0])(*this, args);
     if (HasFatalFailure()) return;
   }
 }

@@ -159,11 +159,7 @@ std::string ProjectBytes(int projectType) {
 }
 
 // An environment variable set by scripts/e2e.sh ("" when it is not).
-std::string Env(const char* name) {
-  char value[MAX_PATH] = {};
-  GetEnvironmentVariableA(name, value, MAX_PATH);
-  return value;
-}
+std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
@@ -446,10 +442,9 @@ void ToTheCorner(Driver& d, const Args&) {
 }
 // A dialog (a message box when no title is given) comes; the next steps are in it.
 void Opens(Driver& d, const Args& a) {
-  HWND found = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (found = FindOf(d.Top(), Arg(a, 0))) != nullptr; }))
-      << Arg(a, 0);
-  d.windows.push_back(found);
+  HWND w = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (w = FindOf(d.Top(), Arg(a, 0))) != nullptr; })) << Arg(a, 0);
+  d.windows.push_back(w);
   d.Settle();
 }
 // Nothing opens, not even a window still to be shown, once the Selector has
@@ -710,8 +705,8 @@ void Greyed(Driver& d, const Args& a) {
       darkest = std::min(darkest, level(GetPixel(screen, x, (r.top + r.bottom) / 2)));
     ReleaseDC(nullptr, screen);
     return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
-  })) << "item "
-      << a[0] << ": darkest " << darkest;
+  })) << a[0]
+      << ": darkest " << darkest;
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.

@@ -356,12 +356,21 @@ struct Driver : ::testing::TestWithParam<std::string> {
   }
 };
 
+using StepFunction = void (*)(Driver&, const Args&);
+// The steps by their names in journeys.txt, as STEP defines them.
+std::map<std::string, StepFunction> stepsByName;
+// Defines the step NAME, which has the driver d and the step's arguments a.
+#define STEP(name)                                                                   \
+  void name(Driver& d, const Args& a);                                               \
+  [[maybe_unused]] const bool name##Known = stepsByName.emplace(#name, name).second; \
+  void name([[maybe_unused]] Driver& d, [[maybe_unused]] const Args& a)
+
 // Set-up.
-void File(Driver&, const Args& a) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
-void History(Driver& d, const Args& rows) { File(d, {d.Expand("{U}"), HistoryBytes(rows)}); }
+STEP(File) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
+STEP(History) { File(d, {d.Expand("{U}"), HistoryBytes(a)}); }
 // The most rows the history keeps, named after the first argument and each in
 // its folder in the second.
-void FullHistory(Driver& d, const Args& a) {
+STEP(FullHistory) {
   Args rows;
   for (int n = 1; n <= orvent::kMaxRecentRows; ++n) {
     const std::string name = a.at(0) + std::to_string(1000 + n).substr(1);
@@ -370,29 +379,27 @@ void FullHistory(Driver& d, const Args& a) {
   }
   History(d, rows);
 }
-void ReadOnly(Driver&, const Args& a) {
-  ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY));
-}
+STEP(ReadOnly) { ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY)); }
 // A member application made "present" or taken away.
-void Member(Driver& d, const Args& a) {
+STEP(Member) {
   const std::string path = d.Expand("{F}") + a.at(0), model = d.Expand("{F}ORVENTEnergy.exe");
   ASSERT_TRUE(a.at(1) == "present" ? CopyFileA(model.c_str(), path.c_str(), TRUE)
                                    : DeleteFileA(path.c_str()));
 }
 
 // What the user does.
-void Start(Driver& d, const Args& a) {
+STEP(Start) {
   d.windows = {d.Start(Arg(a, 0))};
   ASSERT_TRUE(IsWindowVisible(d.Top())) << "no selector window";
   d.Settle();
 }
-void Press(Driver& d, const Args& a) { Post(d.Item(Number(a.at(0))), BM_CLICK); }
-void Type(Driver& d, const Args& a) {
+STEP(Press) { Post(d.Item(Number(a.at(0))), BM_CLICK); }
+STEP(Type) {
   const LPARAM text = reinterpret_cast<LPARAM>(a.at(1).c_str());
   ASSERT_EQ(Send(d.Item(Number(a.at(0))), WM_SETTEXT, 0, text), TRUE);
 }
 // Pressed in a control of the top window: the grid, unless another is named.
-void Key(Driver& d, const Args& a) {
+STEP(Key) {
   const UINT key = Number(a.at(0));
   HWND control = d.Item(Number(Arg(a, 1, "IDC_RECENT_GRID")));
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
@@ -411,22 +418,20 @@ RECT ItemRect(Driver& d, long item) {
   return r;
 }
 LPARAM Middle(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-void DoubleClick(Driver& d, const Args& a) {
-  Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0)))));
-}
-void ClickBelowTheRows(Driver& d, const Args&) {
+STEP(DoubleClick) { Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0))))); }
+STEP(ClickBelowTheRows) {
   Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4));
 }
 // Characters typed in the grid after a pause, as an input method gives them.
-void Typed(Driver& d, const Args& a) {
+STEP(Typed) {
   Sleep(1100);
   for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
 // Files dropped onto the selector window, as the shell hands them over.
-void Drop(Driver& d, const Args& paths) {
+STEP(Drop) {
   const DROPFILES header = {sizeof header, {}, FALSE, FALSE};
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-  for (const std::string& path : paths) block += path + '\0';
+  for (const std::string& path : a) block += path + '\0';
   block += '\0';
   void* at = VirtualAllocEx(d.Selector(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
   ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, block.data(), block.size(), nullptr));
@@ -434,14 +439,14 @@ void Drop(Driver& d, const Args& paths) {
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
 // From the system menu.
-void System(Driver& d, const Args& a) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
+STEP(System) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
 // The window moved mostly past the screen's bottom right corner.
-void ToTheCorner(Driver& d, const Args&) {
+STEP(ToTheCorner) {
   ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 100,
                            GetSystemMetrics(SM_CYSCREEN) - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
 }
 // A dialog (a message box when no title is given) comes; the next steps are in it.
-void Opens(Driver& d, const Args& a) {
+STEP(Opens) {
   HWND w = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (w = FindOf(d.Top(), Arg(a, 0))) != nullptr; })) << Arg(a, 0);
   d.windows.push_back(w);
@@ -449,18 +454,18 @@ void Opens(Driver& d, const Args& a) {
 }
 // Nothing opens, not even a window still to be shown, once the Selector has
 // handled what it was sent.
-void NothingOpens(Driver& d, const Args&) {
+STEP(NothingOpens) {
   d.Settle();
   EXPECT_EQ(FindOf(d.Top(), "", false), nullptr) << TextOf(FindOf(d.Top(), "", false));
 }
-void Closes(Driver& d, const Args&) {
+STEP(Closes) {
   HWND window = d.Top();
   d.windows.pop_back();
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
   d.Settle();
 }
 // A message box with the text, titled with the program's name, answered with the button.
-void Message(Driver& d, const Args& a) {
+STEP(Message) {
   ASSERT_NO_FATAL_FAILURE(Opens(d, {})) << "no message " << a.at(0);
   EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), a[0]);
   EXPECT_EQ(TextOf(d.Top()), "ORVENTLancher");
@@ -469,7 +474,7 @@ void Message(Driver& d, const Args& a) {
   Closes(d, {});
 }
 // Types the path into a file or folder chooser's name box and accepts it.
-void Choose(Driver& d, const Args& a) {
+STEP(Choose) {
   // The open dialog's name box is an edit inside a combo box; the folder
   // chooser has an edit of its own.
   HWND combo = Descendant(d.Top(), "ComboBoxEx32", 1148);
@@ -481,7 +486,7 @@ void Choose(Driver& d, const Args& a) {
   Closes(d, {});
 }
 // A second start ends without a window and restores and raises the first one.
-void SecondStart(Driver& d, const Args&) {
+STEP(SecondStart) {
   HWND first = d.windows.at(0);
   ShowWindow(first, SW_MINIMIZE);
   // Something else has the front, so that the first window must be raised.
@@ -501,7 +506,7 @@ void SecondStart(Driver& d, const Args&) {
 // What the user sees.
 // The top window centred over the one below it, or on the work area, and
 // inside the work area.
-void Centred(Driver& d, const Args&) {
+STEP(Centred) {
   MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT r = RectOf(d.Top()), area = monitor.rcWork;
@@ -513,21 +518,21 @@ void Centred(Driver& d, const Args&) {
 }
 // The text of a control of the top window, named by its id or, for the about
 // box's line without one, "the text beside the icon".
-void Shows(Driver& d, const Args& a) {
+STEP(Shows) {
   HWND c = a.at(0) == "the text beside the icon"
                ? GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT)
                : d.Item(Number(a[0]));
   ExpectSoon([&] { return TextOf(c); }, Arg(a, 1), "text of " + a[0]);
 }
 // One word of the state of a control of the top window, such as "checked" or "hidden".
-void Is(Driver& d, const Args& a) {
+STEP(Is) {
   HWND c = d.Item(Number(a.at(0)));
   const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
   ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
 // The number of rows, and "current row N", the highlighted one and no other,
 // and in view, or "no current row".
-void Rows(Driver& d, const Args& a) {
+STEP(Rows) {
   const LRESULT current = a.at(1) == "no current row" ? -1 : NumberAfter("current row ", a[1]);
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, std::stol(a[0]), "rows");
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, current,
@@ -539,7 +544,7 @@ void Rows(Driver& d, const Args& a) {
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
 // The texts of a row's first columns, after "row N".
-void Cells(Driver& d, const Args& a) {
+STEP(Cells) {
   for (size_t column = 1; column < a.size(); ++column) {
     LVITEMA record = {};
     record.iSubItem = static_cast<int>(column - 1);
@@ -552,7 +557,7 @@ void Cells(Driver& d, const Args& a) {
 // The location column widest, then the name, then the application, and no
 // horizontal scroll bar, the columns ending at the grid's edge; the grid's
 // own tooltip without the list-view's info tip beside it.
-void TheGridsLook(Driver& d, const Args&) {
+STEP(TheGridsLook) {
   const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
   EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
       << width(0) << " " << width(1) << " " << width(2);
@@ -561,15 +566,15 @@ void TheGridsLook(Driver& d, const Args&) {
   EXPECT_EQ(width(0) + width(1) + width(2), RectOf(d.Grid(), 0, GetClientRect).right)
       << "the columns end at the grid's edge";
 }
-void Exits(Driver& d, const Args&) {
+STEP(Exits) {
   ASSERT_TRUE(WaitUntil([&] { return !d.Running(); }));
 }
-void FileHolds(Driver&, const Args& a) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
-void Settings(Driver& d, const Args& rows) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(rows)}); }
+STEP(FileHolds) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
+STEP(Settings) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(a)}); }
 std::string Launches(Driver& d) { return d.Expand("{F}") + member::kLaunchRecordFile; }
-void NoLaunch(Driver& d, const Args&) { FileHolds(d, {Launches(d), "(no file)"}); }
+STEP(NoLaunch) { FileHolds(d, {Launches(d), "(no file)"}); }
 // The one member application started, its command line and working folder.
-void Launched(Driver& d, const Args& a) {
+STEP(Launched) {
   ASSERT_TRUE(WaitUntil([&] { return ReadFile(Launches(d)).back() == '\n'; }));
   const std::string exe = d.Expand("{F}") + a.at(0);
   FileHolds(d, {Launches(d), exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
@@ -577,7 +582,7 @@ void Launched(Driver& d, const Args& a) {
 }
 // With ORVENT_E2E_SCREENSHOTS, a script watching that folder takes the
 // picture and removes the request.
-void Screenshot(Driver&, const Args& a) {
+STEP(Screenshot) {
   const std::string folder = Env("ORVENT_E2E_SCREENSHOTS"), dpi = Env("ORVENT_E2E_DPI");
   if (folder.empty()) return;
   const std::string request = folder + "\\" + a.at(0) + (dpi.empty() ? "" : "_" + dpi) + ".request";
@@ -586,7 +591,7 @@ void Screenshot(Driver&, const Args& a) {
 }
 // A drag of any edge or corner stops at the size the window started with; a
 // larger window takes the grid, its frame and the buttons along.
-void FollowsTheWindowsSize(Driver& d, const Args&) {
+STEP(FollowsTheWindowsSize) {
   HWND w = d.windows.at(0);
   const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
   for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT + 1; ++edge) {
@@ -629,7 +634,7 @@ void PressKey(BYTE key) {
 // alone, no click before it, as a pen's press-and-hold or an accessibility
 // tool asks) or from the keyboard, "by Shift+F10" or "by menu key";
 // "screenshot NAME" after them takes its picture.
-void Menu(Driver& d, const Args& a) {
+STEP(Menu) {
   // The item as res/orvent.rc has it, in the menu's place.
   const std::string rc = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
   const size_t menuAt = rc.find("IDR_GRID_MENU MENU");
@@ -678,7 +683,7 @@ void Menu(Driver& d, const Args& a) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 // The clipboard holds the text as ANSI and as Unicode text.
-void Clipboard(Driver&, const Args& a) {
+STEP(Clipboard) {
   const auto texts = [] {
     std::pair<std::string, std::wstring> both;
     if (!OpenClipboard(nullptr)) return both;
@@ -692,7 +697,7 @@ void Clipboard(Driver&, const Args& a) {
 }
 // A row's text ("row N") drawn in the grey of a gone project ("grey") or not
 // ("dark"): the darkest pixel across the middle of its label on the screen.
-void Greyed(Driver& d, const Args& a) {
+STEP(Greyed) {
   RECT r = ItemRect(d, NumberAfter("row ", a.at(0)));
   MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
   const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
@@ -710,7 +715,7 @@ void Greyed(Driver& d, const Args& a) {
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.
-void NothingClipped(Driver& d, const Args&) {
+STEP(NothingClipped) {
   HDC dc = GetDC(d.Top());
   HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
                            0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
@@ -738,27 +743,9 @@ void NothingClipped(Driver& d, const Args&) {
     }
     EXPECT_TRUE(framed) << text << " sticks out of its frame";
   }
-  SelectObject(dc, old);
-  DeleteObject(font);
+  DeleteObject(SelectObject(dc, old));  // the font
   ReleaseDC(d.Top(), dc);
 }
-
-using StepFunction = void (*)(Driver&, const Args&);
-// The steps by their names in journeys.txt.
-// clang-format off
-const std::map<std::string, StepFunction> kSteps = {
-    {"File", File}, {"History", History}, {"FullHistory", FullHistory}, {"ReadOnly", ReadOnly},
-    {"Member", Member}, {"Start", Start}, {"Press", Press}, {"Type", Type}, {"Key", Key},
-    {"DoubleClick", DoubleClick}, {"ClickBelowTheRows", ClickBelowTheRows}, {"Typed", Typed},
-    {"Drop", Drop}, {"System", System}, {"ToTheCorner", ToTheCorner}, {"Opens", Opens},
-    {"NothingOpens", NothingOpens}, {"Closes", Closes}, {"Message", Message}, {"Choose", Choose},
-    {"SecondStart", SecondStart}, {"Menu", Menu}, {"Centred", Centred}, {"Shows", Shows},
-    {"Is", Is}, {"Rows", Rows}, {"Cells", Cells}, {"TheGridsLook", TheGridsLook}, {"Exits", Exits},
-    {"FileHolds", FileHolds}, {"Settings", Settings}, {"NoLaunch", NoLaunch},
-    {"Launched", Launched}, {"Screenshot", Screenshot},
-    {"FollowsTheWindowsSize", FollowsTheWindowsSize}, {"Clipboard", Clipboard}, {"Greyed", Greyed},
-    {"NothingClipped", NothingClipped}};
-// clang-format on
 
 // The journeys of journeys.txt, with their lets put in and their parts taken
 // in; a mistake in the file ends the run before any journey starts.
@@ -787,7 +774,8 @@ std::vector<std::string> LoadJourneys() {
     } else if (word == "journey" || word == "part") {
       steps = &stepsOf[rest];
       if (word == "journey") journeys.push_back(rest);
-    } else if (steps == nullptr || (word == "Part" ? !stepsOf.count(rest) : !kSteps.count(word))) {
+    } else if (steps == nullptr ||
+               (word == "Part" ? !stepsOf.count(rest) : !stepsByName.count(word))) {
       fail("no such step here: " + line);
     } else if (word == "Part") {
       steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
@@ -809,7 +797,7 @@ TEST_P(Journeys, Run) {
     SCOPED_TRACE("journeys.txt:" + std::to_string(line) + ": " + words[0]);
     Args args;
     for (size_t i = 1; i < words.size(); ++i) args.push_back(Expand(words[i]));
-    kSteps.at(words[0])(*this, args);
+    stepsByName.at(words[0])(*this, args);
     if (HasFatalFailure()) return;
   }
 }

@@ -21,13 +21,10 @@
 #include <vector>
 
 #include "demo/member/launch_record_format.h"
-#include "history/history_file.h"
 #include "history/messages.h"
+#include "history/recent_history.h"
 #include "history/settings_file.h"
-#include "launch/manual.h"
 #include "launch/messages.h"
-#include "launch/project_folder.h"
-#include "launch/start_application.h"
 #include "platform/version_info.h"
 #include "project/project_dialog_model.h"
 #include "res/resource.h"
@@ -97,9 +94,8 @@ std::string ReadFile(const std::string& path) {
 // Writes the file ("" for a folder), making its folder first; a trail byte
 // 0x5C is no separator.
 bool WriteFile(const std::string& path, const std::string& bytes) {
-  for (size_t i = 3; i < path.size(); i += IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1) {
+  for (size_t i = 3; i < path.size(); i += IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1)
     if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
-  }
   return path.back() == '\\' || static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
@@ -117,9 +113,11 @@ HWND Descendant(HWND root, const char* className, int id) {
   return nullptr;
 }
 
-RECT RectOf(HWND window, int id = 0) {
+// A window's, or its control's, rectangle on the screen, or with GetClientRect
+// its client area from 0, 0.
+RECT RectOf(HWND window, int id = 0, BOOL(WINAPI* get)(HWND, RECT*) = GetWindowRect) {
   RECT r = {};
-  GetWindowRect(id == 0 ? window : GetDlgItem(window, id), &r);
+  get(id == 0 ? window : GetDlgItem(window, id), &r);
   return r;
 }
 
@@ -128,10 +126,8 @@ using Names = std::vector<std::pair<std::string, std::string>>;
 
 // The text with each name in it replaced by what the name stands for.
 std::string Replaced(std::string text, const Names& names) {
-  for (const auto& [name, value] : names) {
-    for (size_t at; (at = text.find(name)) != std::string::npos;)
-      text.replace(at, name.size(), value);
-  }
+  for (const auto& [name, value] : names)
+    for (size_t at; (at = text.find(name)) < text.size();) text.replace(at, name.size(), value);
   return text;
 }
 
@@ -142,14 +138,12 @@ std::string Arg(const Args& args, size_t i, const std::string& otherwise = "") {
 
 // The history file holding the rows, five fields each, as the tests write and
 // expect it.
-std::string HistoryBytes(const Args& fields) {
+std::string HistoryBytes(const Args& f) {
   std::string text =
       "!=== ORVENT Environment File ===\r\n! Recent Project (MAX:999)\r\n&RecentProject\r\n";
-  for (size_t i = 0; i + 5 <= fields.size(); i += 5) {
-    const auto quoted = [&](size_t field) { return "\"" + fields[i + field] + "\""; };
-    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = " + quoted(0) + ", " +
-            quoted(1) + ", " + fields[i + 2] + ", " + quoted(3) + ", " + quoted(4) + ",\r\n";
-  }
+  for (size_t i = 0; i + 5 <= f.size(); i += 5)
+    text += "Recent" + std::to_string(1001 + i / 5).substr(1) + " = \"" + f[i] + "\", \"" +
+            f[i + 1] + "\", " + f[i + 2] + ", \"" + f[i + 3] + "\", \"" + f[i + 4] + "\",\r\n";
   return text + "/\r\n";
 }
 
@@ -165,11 +159,7 @@ std::string ProjectBytes(int projectType) {
 }
 
 // An environment variable set by scripts/e2e.sh ("" when it is not).
-std::string Env(const char* name) {
-  char value[MAX_PATH] = {};
-  GetEnvironmentVariableA(name, value, MAX_PATH);
-  return value;
-}
+std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
@@ -178,36 +168,21 @@ long Number(const std::string& word) {
                                          {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
                                          {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
     std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
-    for (std::string define, name, value; header >> define;) {
+    for (std::string define, name, value; header >> define;)
       if (define == "#define" && header >> name >> value)
         known[name] = std::strtol(value.c_str(), nullptr, 0);
-    }
     return known;
   }();
-  const auto known = numbers.find(word);
-  if (known != numbers.end()) return known->second;
+  if (numbers.count(word)) return numbers.at(word);
   ADD_FAILURE() << "no such name: " << word;
   return 0;
 }
 
 // N of an argument "WORDS N", such as "row 2"; -1, and a failure, otherwise.
 long NumberAfter(const std::string& words, const std::string& arg) {
-  if (arg.rfind(words, 0) == 0 && arg.size() > words.size())
-    return std::stol(arg.substr(words.size()));
-  ADD_FAILURE() << "not \"" << words << "N\": " << arg;
-  return -1;
-}
-
-// The texts of the grid's context menu, top down, as res/orvent.rc has them.
-std::vector<std::string> GridMenuTexts() {
-  const std::string script = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
-  const size_t menu = script.find("IDR_GRID_MENU MENU"), end = script.find("\nEND", menu);
-  std::vector<std::string> texts;
-  for (size_t at = menu; (at = script.find("MENUITEM \"", at)) < end;) {
-    at += 10;
-    texts.push_back(script.substr(at, script.find('"', at) - at));
-  }
-  return texts;
+  const bool fits = arg.rfind(words, 0) == 0 && arg.size() > words.size();
+  EXPECT_TRUE(fits) << "not \"" << words << "N\": " << arg;
+  return fits ? std::stol(arg.substr(words.size())) : -1;
 }
 
 std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
@@ -231,25 +206,24 @@ BOOL CALLBACK Collect(HWND window, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
-// A window of the class, owned by the owner (any, for null), with the title
-// (any, for ""), visible unless asked otherwise. EnumWindows, unlike a walk
-// of the z-order, misses no window while another comes to the front.
-HWND FindOf(HWND owner, const char* className, const std::string& title = "", bool visible = true) {
+// A window owned by the owner (any, for null), with the title (any, for ""),
+// visible unless asked otherwise, of the class: a dialog unless another is
+// named, so not the grid's tooltip, which the pointer resting on the grid may
+// show. EnumWindows, unlike a walk of the z-order, misses no window while
+// another comes to the front.
+HWND FindOf(HWND owner, const std::string& title = "", bool visible = true,
+            const char* className = "#32770") {
   std::vector<HWND> all;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-  for (HWND w : all) {
+  for (HWND w : all)
     if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
         IsClass(w, className) && (title.empty() || TextOf(w) == title))
       return w;
-  }
   return nullptr;
 }
 
-struct Step {
-  std::string name;
-  Args args;
-  int line;
-};
+// A step: the number of its line, then its name and arguments.
+using Step = std::pair<int, Args>;
 // The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
 std::map<std::string, std::vector<Step>> stepsOf;
 
@@ -362,13 +336,6 @@ struct Driver : ::testing::TestWithParam<std::string> {
     return result;
   }
 
-  // A dialog owned by the top one, with the title (any, for ""), visible
-  // unless asked otherwise; not the grid's tooltip, which the pointer resting
-  // on the grid may show.
-  HWND Owned(const std::string& title, bool visible = true) const {
-    return FindOf(Top(), "#32770", title, visible);
-  }
-
   // Returns once the top window, or one it owns, is in front (or the top
   // window is gone) and the Selector has
   // handled what was posted to it and what the X server told it of the
@@ -389,12 +356,21 @@ struct Driver : ::testing::TestWithParam<std::string> {
   }
 };
 
+using StepFunction = void (*)(Driver&, const Args&);
+// The steps by their names in journeys.txt, as STEP defines them.
+std::map<std::string, StepFunction> stepsByName;
+// Defines the step NAME, which has the driver d and the step's arguments a.
+#define STEP(name)                                                                   \
+  void name(Driver& d, const Args& a);                                               \
+  [[maybe_unused]] const bool name##Known = stepsByName.emplace(#name, name).second; \
+  void name([[maybe_unused]] Driver& d, [[maybe_unused]] const Args& a)
+
 // Set-up.
-void File(Driver&, const Args& a) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
-void History(Driver& d, const Args& rows) { File(d, {d.Expand("{U}"), HistoryBytes(rows)}); }
+STEP(File) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
+STEP(History) { File(d, {d.Expand("{U}"), HistoryBytes(a)}); }
 // The most rows the history keeps, named after the first argument and each in
 // its folder in the second.
-void FullHistory(Driver& d, const Args& a) {
+STEP(FullHistory) {
   Args rows;
   for (int n = 1; n <= orvent::kMaxRecentRows; ++n) {
     const std::string name = a.at(0) + std::to_string(1000 + n).substr(1);
@@ -403,29 +379,27 @@ void FullHistory(Driver& d, const Args& a) {
   }
   History(d, rows);
 }
-void ReadOnly(Driver&, const Args& a) {
-  ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY));
-}
+STEP(ReadOnly) { ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY)); }
 // A member application made "present" or taken away.
-void Member(Driver& d, const Args& a) {
+STEP(Member) {
   const std::string path = d.Expand("{F}") + a.at(0), model = d.Expand("{F}ORVENTEnergy.exe");
   ASSERT_TRUE(a.at(1) == "present" ? CopyFileA(model.c_str(), path.c_str(), TRUE)
                                    : DeleteFileA(path.c_str()));
 }
 
 // What the user does.
-void Start(Driver& d, const Args& a) {
+STEP(Start) {
   d.windows = {d.Start(Arg(a, 0))};
   ASSERT_TRUE(IsWindowVisible(d.Top())) << "no selector window";
   d.Settle();
 }
-void Press(Driver& d, const Args& a) { Post(d.Item(Number(a.at(0))), BM_CLICK); }
-void Type(Driver& d, const Args& a) {
+STEP(Press) { Post(d.Item(Number(a.at(0))), BM_CLICK); }
+STEP(Type) {
   const LPARAM text = reinterpret_cast<LPARAM>(a.at(1).c_str());
   ASSERT_EQ(Send(d.Item(Number(a.at(0))), WM_SETTEXT, 0, text), TRUE);
 }
 // Pressed in a control of the top window: the grid, unless another is named.
-void Key(Driver& d, const Args& a) {
+STEP(Key) {
   const UINT key = Number(a.at(0));
   HWND control = d.Item(Number(Arg(a, 1, "IDC_RECENT_GRID")));
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
@@ -444,24 +418,20 @@ RECT ItemRect(Driver& d, long item) {
   return r;
 }
 LPARAM Middle(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-void DoubleClick(Driver& d, const Args& a) {
-  Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0)))));
-}
-void ClickBelowTheRows(Driver& d, const Args&) {
-  RECT client = {};
-  GetClientRect(d.Grid(), &client);
-  Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, client.bottom - 4));
+STEP(DoubleClick) { Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0))))); }
+STEP(ClickBelowTheRows) {
+  Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4));
 }
 // Characters typed in the grid after a pause, as an input method gives them.
-void Typed(Driver& d, const Args& a) {
+STEP(Typed) {
   Sleep(1100);
   for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
 // Files dropped onto the selector window, as the shell hands them over.
-void Drop(Driver& d, const Args& paths) {
+STEP(Drop) {
   const DROPFILES header = {sizeof header, {}, FALSE, FALSE};
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-  for (const std::string& path : paths) block += path + '\0';
+  for (const std::string& path : a) block += path + '\0';
   block += '\0';
   void* at = VirtualAllocEx(d.Selector(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
   ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, block.data(), block.size(), nullptr));
@@ -469,33 +439,33 @@ void Drop(Driver& d, const Args& paths) {
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
 // From the system menu.
-void System(Driver& d, const Args& a) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
+STEP(System) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
 // The window moved mostly past the screen's bottom right corner.
-void ToTheCorner(Driver& d, const Args&) {
+STEP(ToTheCorner) {
   ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 100,
                            GetSystemMetrics(SM_CYSCREEN) - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
 }
 // A dialog (a message box when no title is given) comes; the next steps are in it.
-void Opens(Driver& d, const Args& a) {
-  HWND found = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (found = d.Owned(Arg(a, 0))) != nullptr; })) << Arg(a, 0);
-  d.windows.push_back(found);
+STEP(Opens) {
+  HWND w = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (w = FindOf(d.Top(), Arg(a, 0))) != nullptr; })) << Arg(a, 0);
+  d.windows.push_back(w);
   d.Settle();
 }
 // Nothing opens, not even a window still to be shown, once the Selector has
 // handled what it was sent.
-void NothingOpens(Driver& d, const Args&) {
+STEP(NothingOpens) {
   d.Settle();
-  EXPECT_EQ(d.Owned("", false), nullptr) << TextOf(d.Owned("", false));
+  EXPECT_EQ(FindOf(d.Top(), "", false), nullptr) << TextOf(FindOf(d.Top(), "", false));
 }
-void Closes(Driver& d, const Args&) {
+STEP(Closes) {
   HWND window = d.Top();
   d.windows.pop_back();
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
   d.Settle();
 }
 // A message box with the text, titled with the program's name, answered with the button.
-void Message(Driver& d, const Args& a) {
+STEP(Message) {
   ASSERT_NO_FATAL_FAILURE(Opens(d, {})) << "no message " << a.at(0);
   EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), a[0]);
   EXPECT_EQ(TextOf(d.Top()), "ORVENTLancher");
@@ -504,7 +474,7 @@ void Message(Driver& d, const Args& a) {
   Closes(d, {});
 }
 // Types the path into a file or folder chooser's name box and accepts it.
-void Choose(Driver& d, const Args& a) {
+STEP(Choose) {
   // The open dialog's name box is an edit inside a combo box; the folder
   // chooser has an edit of its own.
   HWND combo = Descendant(d.Top(), "ComboBoxEx32", 1148);
@@ -516,7 +486,7 @@ void Choose(Driver& d, const Args& a) {
   Closes(d, {});
 }
 // A second start ends without a window and restores and raises the first one.
-void SecondStart(Driver& d, const Args&) {
+STEP(SecondStart) {
   HWND first = d.windows.at(0);
   ShowWindow(first, SW_MINIMIZE);
   // Something else has the front, so that the first window must be raised.
@@ -536,7 +506,7 @@ void SecondStart(Driver& d, const Args&) {
 // What the user sees.
 // The top window centred over the one below it, or on the work area, and
 // inside the work area.
-void Centred(Driver& d, const Args&) {
+STEP(Centred) {
   MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT r = RectOf(d.Top()), area = monitor.rcWork;
@@ -548,24 +518,23 @@ void Centred(Driver& d, const Args&) {
 }
 // The text of a control of the top window, named by its id or, for the about
 // box's line without one, "the text beside the icon".
-void Shows(Driver& d, const Args& a) {
+STEP(Shows) {
   HWND c = a.at(0) == "the text beside the icon"
                ? GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT)
                : d.Item(Number(a[0]));
   ExpectSoon([&] { return TextOf(c); }, Arg(a, 1), "text of " + a[0]);
 }
 // One word of the state of a control of the top window, such as "checked" or "hidden".
-void Is(Driver& d, const Args& a) {
+STEP(Is) {
   HWND c = d.Item(Number(a.at(0)));
   const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
   ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
 // The number of rows, and "current row N", the highlighted one and no other,
 // and in view, or "no current row".
-void Rows(Driver& d, const Args& a) {
-  const LRESULT count = std::stol(a.at(0));
+STEP(Rows) {
   const LRESULT current = a.at(1) == "no current row" ? -1 : NumberAfter("current row ", a[1]);
-  ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, count, "rows");
+  ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, std::stol(a[0]), "rows");
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_FOCUSED); }, current,
              "current row");
   EXPECT_EQ(Send(d.Grid(), LVM_GETNEXTITEM, -1, LVNI_SELECTED), current) << "the highlighted row";
@@ -575,7 +544,7 @@ void Rows(Driver& d, const Args& a) {
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
 // The texts of a row's first columns, after "row N".
-void Cells(Driver& d, const Args& a) {
+STEP(Cells) {
   for (size_t column = 1; column < a.size(); ++column) {
     LVITEMA record = {};
     record.iSubItem = static_cast<int>(column - 1);
@@ -588,25 +557,24 @@ void Cells(Driver& d, const Args& a) {
 // The location column widest, then the name, then the application, and no
 // horizontal scroll bar, the columns ending at the grid's edge; the grid's
 // own tooltip without the list-view's info tip beside it.
-void TheGridsLook(Driver& d, const Args&) {
+STEP(TheGridsLook) {
   const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
   EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
       << width(0) << " " << width(1) << " " << width(2);
   EXPECT_EQ(Send(d.Grid(), LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_INFOTIP, 0);
   EXPECT_EQ(GetWindowLongA(d.Grid(), GWL_STYLE) & WS_HSCROLL, 0) << "a horizontal scroll bar";
-  RECT client = {};
-  GetClientRect(d.Grid(), &client);
-  EXPECT_EQ(width(0) + width(1) + width(2), client.right) << "the columns end at the grid's edge";
+  EXPECT_EQ(width(0) + width(1) + width(2), RectOf(d.Grid(), 0, GetClientRect).right)
+      << "the columns end at the grid's edge";
 }
-void Exits(Driver& d, const Args&) {
+STEP(Exits) {
   ASSERT_TRUE(WaitUntil([&] { return !d.Running(); }));
 }
-void FileHolds(Driver&, const Args& a) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
-void Settings(Driver& d, const Args& rows) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(rows)}); }
+STEP(FileHolds) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
+STEP(Settings) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(a)}); }
 std::string Launches(Driver& d) { return d.Expand("{F}") + member::kLaunchRecordFile; }
-void NoLaunch(Driver& d, const Args&) { FileHolds(d, {Launches(d), "(no file)"}); }
+STEP(NoLaunch) { FileHolds(d, {Launches(d), "(no file)"}); }
 // The one member application started, its command line and working folder.
-void Launched(Driver& d, const Args& a) {
+STEP(Launched) {
   ASSERT_TRUE(WaitUntil([&] { return ReadFile(Launches(d)).back() == '\n'; }));
   const std::string exe = d.Expand("{F}") + a.at(0);
   FileHolds(d, {Launches(d), exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
@@ -614,7 +582,7 @@ void Launched(Driver& d, const Args& a) {
 }
 // With ORVENT_E2E_SCREENSHOTS, a script watching that folder takes the
 // picture and removes the request.
-void Screenshot(Driver&, const Args& a) {
+STEP(Screenshot) {
   const std::string folder = Env("ORVENT_E2E_SCREENSHOTS"), dpi = Env("ORVENT_E2E_DPI");
   if (folder.empty()) return;
   const std::string request = folder + "\\" + a.at(0) + (dpi.empty() ? "" : "_" + dpi) + ".request";
@@ -623,17 +591,16 @@ void Screenshot(Driver&, const Args& a) {
 }
 // A drag of any edge or corner stops at the size the window started with; a
 // larger window takes the grid, its frame and the buttons along.
-void FollowsTheWindowsSize(Driver& d, const Args&) {
+STEP(FollowsTheWindowsSize) {
   HWND w = d.windows.at(0);
   const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
   for (int edge = WMSZ_LEFT; edge <= WMSZ_BOTTOMRIGHT + 1; ++edge) {
-    const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-    const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
-    const bool top = edge >= WMSZ_TOP && edge <= WMSZ_TOPRIGHT, bottom = edge >= WMSZ_BOTTOM;
+    // Left edges are 1, 4 and 7, right ones 2, 5 and 8, top ones 3 to 5, bottom ones 6 to 8.
+    const bool left = edge % 3 == 1, right = edge % 3 == 2, top = edge / 3 == 1;
     // The last drag, by the top, is narrower by 30 a side as well, which only the top is to keep.
     const LONG narrower = edge > WMSZ_BOTTOMRIGHT ? 30 : 0;
     RECT r = {start.left + left * 60 + narrower, start.top + (top || narrower) * 40,
-              start.right - right * 60 - narrower, start.bottom - (bottom && !narrower) * 40};
+              start.right - right * 60 - narrower, start.bottom - (edge / 3 == 2) * 40};
     // The system copies a WM_SIZING rectangle to the other process and back.
     Send(w, WM_SIZING, narrower ? WMSZ_TOP : edge, reinterpret_cast<LPARAM>(&r));
     const RECT kept = {start.left + narrower, start.top, start.right - narrower, start.bottom};
@@ -644,8 +611,7 @@ void FollowsTheWindowsSize(Driver& d, const Args&) {
   ASSERT_TRUE(WaitUntil([&] { return RectOf(w, IDC_RECENT_GRID).right == grid.right + 200; }));
   const RECT g = RectOf(w, IDC_RECENT_GRID), frame = RectOf(w, IDC_RECENT_FRAME);
   EXPECT_EQ(g.bottom, grid.bottom + 150);
-  RECT client = {};
-  GetClientRect(w, &client);
+  RECT client = RectOf(w, 0, GetClientRect);
   MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
   EXPECT_LT(frame.bottom, client.bottom) << "the frame ends inside the window";
   for (int id : {IDC_EXIT, IDC_HELP_MANUAL, IDC_SELECT_APPLICATION})
@@ -668,16 +634,17 @@ void PressKey(BYTE key) {
 // alone, no click before it, as a pen's press-and-hold or an accessibility
 // tool asks) or from the keyboard, "by Shift+F10" or "by menu key";
 // "screenshot NAME" after them takes its picture.
-void Menu(Driver& d, const Args& a) {
-  const std::vector<std::string> texts = GridMenuTexts();
-  const long choice = std::find(texts.begin(), texts.end(), a.at(0)) - texts.begin();
-  ASSERT_LT(choice, static_cast<long>(texts.size())) << "no menu item " << a[0];
-  const bool shiftF10 = a.at(1) == "by Shift+F10", menuKey = a[1] == "by menu key";
-  const bool atPoint = a[1].rfind("at the point of row ", 0) == 0;
-  const long row = shiftF10 || menuKey ? -1
-                   : atPoint           ? NumberAfter("at the point of row ", a[1])
-                                       : NumberAfter("on row ", a[1]);
-  ASSERT_TRUE(row >= 0 || shiftF10 || menuKey) << a[1];
+STEP(Menu) {
+  // The item as res/orvent.rc has it, in the menu's place.
+  const std::string rc = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
+  const size_t menuAt = rc.find("IDR_GRID_MENU MENU");
+  const size_t item = rc.find("MENUITEM \"" + a.at(0) + '"', menuAt);
+  ASSERT_LT(item, rc.find("\nEND", menuAt)) << "no menu item " << a[0];
+  const std::string how = a.at(1), atThePoint = "at the point of row ";
+  const bool shiftF10 = how == "by Shift+F10", byKey = shiftF10 || how == "by menu key";
+  const bool atPoint = how.rfind(atThePoint, 0) == 0;
+  const long row = byKey ? -1 : NumberAfter(atPoint ? atThePoint : "on row ", how);
+  ASSERT_TRUE(row >= 0 || byKey) << how;
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
@@ -685,7 +652,12 @@ void Menu(Driver& d, const Args& a) {
     return GetForegroundWindow() == d.windows.at(0) && (row >= 0 || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
-  if (row >= 0) {
+  if (byKey) {
+    // As the keyboard gives them.
+    if (shiftF10) keybd_event(VK_SHIFT, 0, 0, 0);
+    PressKey(shiftF10 ? VK_F10 : VK_APPS);
+    if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  } else {
     const LPARAM at = Middle(ItemRect(d, row));
     POINT screen = {LOWORD(at), HIWORD(at)};
     ClientToScreen(d.Grid(), &screen);
@@ -698,25 +670,20 @@ void Menu(Driver& d, const Args& a) {
       Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
       Post(d.Grid(), WM_RBUTTONUP, 0, at);
     }
-  } else {
-    // As the keyboard gives them.
-    if (shiftF10) keybd_event(VK_SHIFT, 0, 0, 0);
-    PressKey(shiftF10 ? VK_F10 : VK_APPS);
-    if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   }
   HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "#32768")) != nullptr; }))
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "", true, "#32768")) != nullptr; }))
       << "no menu";
   if (a.size() > 2) Screenshot(d, {a[2].substr(a[2].find(' ') + 1)});  // "screenshot NAME"
   // From the keyboard too, so that the menu takes its keys after the ones
   // that opened it: a release of F10 left for the window after the menu has
-  // gone would put that window in menu mode.
-  for (long i = 0; i <= choice; ++i) PressKey(VK_DOWN);
+  // gone would put that window in menu mode. The first Down reaches the top item.
+  for (size_t at = menuAt; (at = rc.find("MENUITEM \"", at + 1)) <= item;) PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 // The clipboard holds the text as ANSI and as Unicode text.
-void Clipboard(Driver&, const Args& a) {
+STEP(Clipboard) {
   const auto texts = [] {
     std::pair<std::string, std::wstring> both;
     if (!OpenClipboard(nullptr)) return both;
@@ -730,25 +697,25 @@ void Clipboard(Driver&, const Args& a) {
 }
 // A row's text ("row N") drawn in the grey of a gone project ("grey") or not
 // ("dark"): the darkest pixel across the middle of its label on the screen.
-void Greyed(Driver& d, const Args& a) {
+STEP(Greyed) {
   RECT r = ItemRect(d, NumberAfter("row ", a.at(0)));
   MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
   const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
   const int grey = level(GetSysColor(COLOR_GRAYTEXT));
   int darkest = 255;
-  const auto looks = [&] {
+  EXPECT_TRUE(WaitUntil([&] {
     HDC screen = GetDC(nullptr);
     darkest = 255;
     for (LONG x = r.left; x < r.right; ++x)
       darkest = std::min(darkest, level(GetPixel(screen, x, (r.top + r.bottom) / 2)));
     ReleaseDC(nullptr, screen);
     return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
-  };
-  EXPECT_TRUE(WaitUntil(looks)) << "item " << a[0] << ": darkest " << darkest;
+  })) << a[0]
+      << ": darkest " << darkest;
 }
 // Each text of the top window's buttons and static texts fits its control,
 // measured in the dialogs' font at the screen's DPI.
-void NothingClipped(Driver& d, const Args&) {
+STEP(NothingClipped) {
   HDC dc = GetDC(d.Top());
   HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
                            0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
@@ -761,9 +728,8 @@ void NothingClipped(Driver& d, const Args&) {
     // Room beside a check box's or radio button's mark, or a button's edges.
     const int room =
         type > BS_DEFPUSHBUTTON && type != BS_GROUPBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
-    RECT client = {}, need = {};
-    GetClientRect(c, &client);
-    need.right = client.right - room;
+    const RECT client = RectOf(c, 0, GetClientRect);
+    RECT need = {0, 0, client.right - room, 0};
     DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_LE(need.right, client.right - room) << text;
     EXPECT_TRUE(type == BS_GROUPBOX || need.bottom <= client.bottom) << text << " wraps";
@@ -777,27 +743,9 @@ void NothingClipped(Driver& d, const Args&) {
     }
     EXPECT_TRUE(framed) << text << " sticks out of its frame";
   }
-  SelectObject(dc, old);
-  DeleteObject(font);
+  DeleteObject(SelectObject(dc, old));  // the font
   ReleaseDC(d.Top(), dc);
 }
-
-using StepFunction = void (*)(Driver&, const Args&);
-// The steps by their names in journeys.txt.
-// clang-format off
-const std::map<std::string, StepFunction> kSteps = {
-    {"File", File}, {"History", History}, {"FullHistory", FullHistory}, {"ReadOnly", ReadOnly},
-    {"Member", Member}, {"Start", Start}, {"Press", Press}, {"Type", Type}, {"Key", Key},
-    {"DoubleClick", DoubleClick}, {"ClickBelowTheRows", ClickBelowTheRows}, {"Typed", Typed},
-    {"Drop", Drop}, {"System", System}, {"ToTheCorner", ToTheCorner}, {"Opens", Opens},
-    {"NothingOpens", NothingOpens}, {"Closes", Closes}, {"Message", Message}, {"Choose", Choose},
-    {"SecondStart", SecondStart}, {"Menu", Menu}, {"Centred", Centred}, {"Shows", Shows},
-    {"Is", Is}, {"Rows", Rows}, {"Cells", Cells}, {"TheGridsLook", TheGridsLook}, {"Exits", Exits},
-    {"FileHolds", FileHolds}, {"Settings", Settings}, {"NoLaunch", NoLaunch},
-    {"Launched", Launched}, {"Screenshot", Screenshot},
-    {"FollowsTheWindowsSize", FollowsTheWindowsSize}, {"Clipboard", Clipboard}, {"Greyed", Greyed},
-    {"NothingClipped", NothingClipped}};
-// clang-format on
 
 // The journeys of journeys.txt, with their lets put in and their parts taken
 // in; a mistake in the file ends the run before any journey starts.
@@ -805,14 +753,13 @@ std::vector<std::string> LoadJourneys() {
   Names lets;
   std::vector<std::string> journeys;
   std::vector<Step>* steps = nullptr;
-  const std::string text = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt");
-  std::istringstream file(text);
+  std::istringstream file(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\tests\\e2e\\journeys.txt"));
   int number = 0;
   const auto fail = [&](const std::string& why) {
     fprintf(stderr, "journeys.txt:%d: %s\n", number, why.c_str());
     exit(2);
   };
-  if (text == "(no file)") fail("not found in the folder ORVENT_E2E_SOURCE names");
+  if (file.str() == "(no file)") fail("not found in the folder ORVENT_E2E_SOURCE names");
   if (GetACP() != 932) fail("the journeys need code page 932");
   for (std::string line; std::getline(file, line);) {
     ++number;
@@ -827,17 +774,16 @@ std::vector<std::string> LoadJourneys() {
     } else if (word == "journey" || word == "part") {
       steps = &stepsOf[rest];
       if (word == "journey") journeys.push_back(rest);
-    } else if (steps == nullptr || (word == "Part" ? !stepsOf.count(rest) : !kSteps.count(word))) {
+    } else if (steps == nullptr ||
+               (word == "Part" ? !stepsOf.count(rest) : !stepsByName.count(word))) {
       fail("no such step here: " + line);
     } else if (word == "Part") {
       steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
     } else {
-      Step& step = steps->emplace_back(Step{word, {}, number});
+      Args& step = steps->emplace_back(number, Args{word}).second;
       std::istringstream fields(rest);
-      for (std::string field; std::getline(fields >> std::ws, field, '|');) {
-        field.erase(field.find_last_not_of(' ') + 1);
-        step.args.push_back(Ansi(field));
-      }
+      for (std::string field; std::getline(fields >> std::ws, field, '|');)
+        step.push_back(Ansi(field.erase(field.find_last_not_of(' ') + 1)));
     }
   }
   if (journeys.empty()) fail("no journeys");
@@ -847,11 +793,11 @@ std::vector<std::string> LoadJourneys() {
 using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
-  for (const Step& step : stepsOf.at(GetParam())) {
-    SCOPED_TRACE("journeys.txt:" + std::to_string(step.line) + ": " + step.name);
+  for (const auto& [line, words] : stepsOf.at(GetParam())) {
+    SCOPED_TRACE("journeys.txt:" + std::to_string(line) + ": " + words[0]);
     Args args;
-    for (const std::string& arg : step.args) args.push_back(Expand(arg));
-    kSteps.at(step.name)(*this, args);
+    for (size_t i = 1; i < words.size(); ++i) args.push_back(Expand(words[i]));
+    stepsByName.at(words[0])(*this, args);
     if (HasFatalFailure()) return;
   }
 }

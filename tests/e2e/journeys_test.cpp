@@ -665,10 +665,17 @@ STEP(Menu) {
       const LPARAM point = MAKELPARAM(screen.x, screen.y);
       Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), point);
     } else {
-      // Where the pointer is, lest the list-view take the click for a drag.
-      SetCursorPos(screen.x, screen.y);
-      Post(d.Grid(), WM_RBUTTONDOWN, MK_RBUTTON, at);
-      Post(d.Grid(), WM_RBUTTONUP, 0, at);
+      // As the mouse gives it, each event with its point: the list-view asks
+      // where the pointer was for its menu, which for a posted click may still
+      // be the pointer's last place.
+      for (const DWORD button : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+        INPUT click = {};
+        click.type = INPUT_MOUSE;
+        click.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        click.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        click.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+        SendInput(1, &click, sizeof click);
+      }
     }
   }
   HWND menu = nullptr;

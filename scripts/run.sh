@@ -176,14 +176,14 @@ if [ -n "$pictures" ]; then
   wait_window "$title - Create New Project" gone || fail "the project dialog did not close"
 fi
 
-rm -f launch_record.txt
+rm -f start_record.txt
 input click "$x" "$y" 1 2
 for _ in $(seq 150); do
-  [ -s launch_record.txt ] && break
+  [ -s start_record.txt ] && break
   sleep 0.1
 done
-[ -s launch_record.txt ] || fail "the double click on the first row started no member application within 15 s"
-record=$(iconv -f CP932 -t UTF-8 launch_record.txt | tr -d '\r')
+[ -s start_record.txt ] || fail "the double click on the first row started no member application within 15 s"
+record=$(iconv -f CP932 -t UTF-8 start_record.txt | tr -d '\r')
 member=$(cut -d'|' -f1 <<<"$record")
 member=${member##*\\}
 wait_window "$member - member application (demonstration)" || fail "the window of $member did not show"

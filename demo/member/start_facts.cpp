@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "demo/member/launch_record_format.h"
+#include "demo/member/start_record_format.h"
 
 namespace member {
 
@@ -23,11 +23,10 @@ std::string ExeName(const std::string& module) {
   return module.substr(module.find_last_of('\\') + 1);
 }
 
-bool AppendLaunchRecord(const StartFacts& facts) {
+bool AppendStartRecord(const StartFacts& facts) {
   const std::string record = facts.module + "|" + facts.commandLine + "|" + facts.folder + "\r\n";
   const std::string path =
-      facts.module.substr(0, facts.module.size() - ExeName(facts.module).size()) +
-      kLaunchRecordFile;
+      facts.module.substr(0, facts.module.size() - ExeName(facts.module).size()) + kStartRecordFile;
   // A reader may hold the file for a moment; retry for about a second.
   for (int attempt = 0; attempt < 50; ++attempt, Sleep(20)) {
     HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -18,8 +18,8 @@ StartFacts ReadStartFacts();
 // The executable's file name, such as "ORVENTBasic.exe".
 std::string ExeName(const std::string& module);
 
-// Appends "module|command line|working folder" and CR LF to the launch record
+// Appends "module|command line|working folder" and CR LF to the start record
 // beside the executable; another start may be appending at the same moment.
-[[nodiscard]] bool AppendLaunchRecord(const StartFacts& facts);
+[[nodiscard]] bool AppendStartRecord(const StartFacts& facts);
 
 }  // namespace member

@@ -17,9 +17,9 @@
 namespace orvent {
 namespace {
 
-class LaunchTest : public ::testing::Test {
+class StartTest : public ::testing::Test {
  protected:
-  LaunchTest() {
+  StartTest() {
     // 260 and 261 characters; on E: a volume without short names.
     const std::string full = "D:\\" + std::string(246, 'w') + "\\Site A.mbc";
     for (const std::string& path : {full, "D:\\w" + full.substr(3)})
@@ -42,7 +42,7 @@ class LaunchTest : public ::testing::Test {
                            {7, " Site A ", "D:\\Wind Work\\Site A", App::kBasic, 0, "WGS"}};
 };
 
-TEST_F(LaunchTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
+TEST_F(StartTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
   test::ExpectTable("launch_command_lines.tsv", [&](const std::vector<std::string>& f) {
     ProcessRequest request;
     if (!BuildProcessRequest(platform, "C:\\T\\Missing.exe", {f[0]}, f[1], 5, 0, &request))
@@ -51,7 +51,7 @@ TEST_F(LaunchTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
   });
 }
 
-TEST_F(LaunchTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder) {
+TEST_F(StartTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder) {
   test::ExpectTable("launch_programs.tsv", [&](const std::vector<std::string>& f) {
     EXPECT_TRUE(StartApplication(platform, Planned(f[0], f[1])));
     const ProcessRequest& started = platform.started.back();
@@ -60,7 +60,7 @@ TEST_F(LaunchTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolde
   });
 }
 
-TEST_F(LaunchTest, TheApplicationIsRecordedAsTheOneThatStarted) {
+TEST_F(StartTest, TheApplicationIsRecordedAsTheOneThatStarted) {
   test::ExpectTable("launch_recorded.tsv", [&](const std::vector<std::string>& f) {
     const RecentEntry project = Planned(f[0], f[1]).project;
     return AppDisplayName(project.app) +
@@ -68,7 +68,7 @@ TEST_F(LaunchTest, TheApplicationIsRecordedAsTheOneThatStarted) {
   });
 }
 
-TEST_F(LaunchTest, AStartFromTheHistoryNeedsTheRowAndItsProjectFile) {
+TEST_F(StartTest, AStartFromTheHistoryNeedsTheRowAndItsProjectFile) {
   test::ExpectTable("launch_history_rows.tsv", [&](const std::vector<std::string>& f) {
     StartPlan plan;
     const char* found[] = {"no project", "project file missing", "ready"};
@@ -76,7 +76,7 @@ TEST_F(LaunchTest, AStartFromTheHistoryNeedsTheRowAndItsProjectFile) {
   });
 }
 
-TEST_F(LaunchTest, TheProcessGetsTrimmedArgumentsAndTheStartFlags) {
+TEST_F(StartTest, TheProcessGetsTrimmedArgumentsAndTheStartFlags) {
   ProcessRequest request;
   ASSERT_TRUE(BuildProcessRequest(platform, "C:\\T\\Missing.exe", {}, "", 5, 0, &request));
   EXPECT_EQ(request.applicationName, "") << "a missing program is left to the command line";
@@ -92,21 +92,21 @@ TEST_F(LaunchTest, TheProcessGetsTrimmedArgumentsAndTheStartFlags) {
 }
 
 // Where the project goes in the history the selector's starts show.
-TEST_F(LaunchTest, AStartSaysWhetherTheHistoryWasSaved) {
+TEST_F(StartTest, AStartSaysWhetherTheHistoryWasSaved) {
   StartPlan plan;
   ASSERT_EQ(PlanStart(platform, history, nullptr, 1, "C:\\P\\", &plan), StartCheck::kReady);
   EXPECT_TRUE(RecordStart(&history, plan, 1, platform.Root() + "orvent.ini"));
   EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
 }
 
-TEST_F(LaunchTest, TheManualOpensInTheShell) {
+TEST_F(StartTest, TheManualOpensInTheShell) {
   EXPECT_TRUE(OpenManual(platform, "C:\\P\\"));
   platform.succeeds = false;
   EXPECT_FALSE(OpenManual(platform, "C:\\P\\"));
   EXPECT_EQ(platform.shellOpened, std::vector<std::string>(2, "C:\\P\\OL_Manual.pdf"));
 }
 
-TEST_F(LaunchTest, AProjectFolderOpensWhenItExists) {
+TEST_F(StartTest, AProjectFolderOpensWhenItExists) {
   platform.AddFolder("D:\\" + test::kHyoji);
   test::ExpectTable("launch_folders.tsv", [&](const std::vector<std::string>& f) {
     platform.succeeds = f[1] == "opens";

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "demo/member/launch_record_format.h"
+#include "demo/member/start_record_format.h"
 #include "history/messages.h"
 #include "history/recent_history.h"
 #include "history/settings_file.h"
@@ -571,14 +571,14 @@ STEP(Exits) {
 }
 STEP(FileHolds) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
 STEP(Settings) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(a)}); }
-std::string Launches(Driver& d) { return d.Expand("{F}") + member::kLaunchRecordFile; }
-STEP(NoLaunch) { FileHolds(d, {Launches(d), "(no file)"}); }
+std::string Starts(Driver& d) { return d.Expand("{F}") + member::kStartRecordFile; }
+STEP(NothingStarted) { FileHolds(d, {Starts(d), "(no file)"}); }
 // The one member application started, its command line and working folder.
-STEP(Launched) {
-  ASSERT_TRUE(WaitUntil([&] { return ReadFile(Launches(d)).back() == '\n'; }));
+STEP(Started) {
+  ASSERT_TRUE(WaitUntil([&] { return ReadFile(Starts(d)).back() == '\n'; }));
   const std::string exe = d.Expand("{F}") + a.at(0);
-  FileHolds(d, {Launches(d), exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
-  DeleteFileA(Launches(d).c_str());  // the next start is recorded afresh
+  FileHolds(d, {Starts(d), exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
+  DeleteFileA(Starts(d).c_str());  // the next start is recorded afresh
 }
 // With ORVENT_E2E_SCREENSHOTS, a script watching that folder takes the
 // picture and removes the request.

@@ -3,5 +3,5 @@
 #pragma once
 
 namespace member {
-constexpr char kLaunchRecordFile[] = "launch_record.txt";
+constexpr char kStartRecordFile[] = "start_record.txt";
 }

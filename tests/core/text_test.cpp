@@ -133,6 +133,13 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.Write("x"));
   EXPECT_FALSE(EndsWithBackslash(""));
   EXPECT_FALSE(file.Close()) << "nothing is open";
+#ifndef _WIN32
+  // A disk that takes no more shows when the file is put on it, and closed.
+  ASSERT_TRUE(file.Create("/dev/full"));
+  EXPECT_TRUE(file.Write("x"));
+  EXPECT_FALSE(file.Flush());
+  EXPECT_FALSE(file.Close());
+#endif
 }
 
 // What the project file's writer leaves to these: comments stripped of "!"

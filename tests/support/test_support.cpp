@@ -68,9 +68,10 @@ void ExpectTable(const std::string& name,
                  const std::function<std::string(const std::vector<std::string>&)>& compute) {
   const std::string table = ReadBytes(DataPath(name));
   ASSERT_FALSE(table.empty()) << "no cases in " << DataPath(name);
+  ASSERT_EQ(table.rfind("# ", 0), 0u) << name << " does not open with \"# \" and its columns";
   std::istringstream lines(table);
   std::string computed;
-  // The first line names the columns; blank lines and "#" comments are kept.
+  // The first line names the columns; it, blank lines and "#" comments are kept.
   for (std::string line; std::getline(lines, line);) {
     if (computed.empty() || line.empty() || line[0] == '#') {
       computed += line + "\n";

@@ -435,7 +435,8 @@ STEP(Drop) {
   block += '\0';
   void* at = VirtualAllocEx(d.Selector(), nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
   ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, block.data(), block.size(), nullptr));
-  EXPECT_TRUE(GetWindowLongA(d.windows.at(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  ExpectSoon([&] { return GetWindowLongA(d.windows.at(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES; },
+             WS_EX_ACCEPTFILES, "a window that takes dropped files");
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
 // From the system menu.

@@ -53,13 +53,6 @@ BOOL CDlgPage1::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   ui::WaitCursor waitCursor;
 
-  const std::string aboutText = ui::LoadResourceString(IDS_ABOUTBOX);
-  HMENU systemMenu = GetSystemMenu(hwnd_, FALSE);
-  if (systemMenu != nullptr && !aboutText.empty()) {
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
-  }
-  DragAcceptFiles(hwnd_, TRUE);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXICON, SM_CYICON)));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 
@@ -83,6 +76,14 @@ void CDlgPage1::SetUpGrid() {
 }
 
 void CDlgPage1::SetUpOnceDrawn() {
+  // Nobody opens the system menu or drops a file on a window not yet seen.
+  const std::string aboutText = ui::LoadResourceString(IDS_ABOUTBOX);
+  HMENU systemMenu = GetSystemMenu(hwnd_, FALSE);
+  if (systemMenu != nullptr && !aboutText.empty()) {
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
+  }
+  DragAcceptFiles(hwnd_, TRUE);
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);

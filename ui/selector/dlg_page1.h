@@ -59,8 +59,8 @@ class CDlgPage1 : public ui::Dialog {
 
  private:
   void SetUpGrid();
-  // Once the grid is drawn: the tooltip, and the checks of the rows' project
-  // files.
+  // Once the grid is drawn: the system menu's About item, dropped files, the
+  // tooltip, and the checks of the rows' project files.
   void SetUpOnceDrawn();
 
   void OnCreateNewProject();

@@ -107,7 +107,8 @@ int ListViewGrid::Row() const { return ListView_GetNextItem(listView_, -1, LVNI_
 
 void ListViewGrid::SetRow(int row) {
   if (row < 0 || row >= Rows()) return;
-  ListView_SetItemState(listView_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  // One row is selected and one focused at a time, so the new row takes both
+  // from the old: clearing every row first costs a notification for each.
   ListView_SetItemState(listView_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   ListView_EnsureVisible(listView_, row, FALSE);
 }

@@ -53,9 +53,6 @@ BOOL CDlgPage1::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   ui::WaitCursor waitCursor;
 
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXICON, SM_CYICON)));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
-
   model.Load();
   SetUpGrid();
   FillRecentGrid();
@@ -84,6 +81,9 @@ void CDlgPage1::SetUpOnceDrawn() {
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
   }
   DragAcceptFiles(hwnd_, TRUE);
+  // Until then the caption shows the window class's icon, the same picture.
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXICON, SM_CYICON)));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);

@@ -60,7 +60,7 @@ class CDlgPage1 : public ui::Dialog {
  private:
   void SetUpGrid();
   // Once the grid is drawn: the system menu's About item, dropped files, the
-  // tooltip, and the checks of the rows' project files.
+  // window's own icons, the tooltip, and the checks of the rows' project files.
   void SetUpOnceDrawn();
 
   void OnCreateNewProject();

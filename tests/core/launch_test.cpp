@@ -51,28 +51,15 @@ TEST_F(StartTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
   });
 }
 
+// What a start runs, and what it records as started.
 TEST_F(StartTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder) {
   test::ExpectTable("launch_programs.tsv", [&](const std::vector<std::string>& f) {
-    EXPECT_TRUE(StartApplication(platform, Planned(f[0], f[1])));
+    const StartPlan plan = Planned(f[0], f[1]);
+    EXPECT_TRUE(StartApplication(platform, plan));
     const ProcessRequest& started = platform.started.back();
     return started.commandLine + " in " + started.workingFolder + ", then current " +
-           platform.currentFolder;
-  });
-}
-
-TEST_F(StartTest, TheApplicationIsRecordedAsTheOneThatStarted) {
-  test::ExpectTable("launch_recorded.tsv", [&](const std::vector<std::string>& f) {
-    const RecentEntry project = Planned(f[0], f[1]).project;
-    return AppDisplayName(project.app) +
-           (" on " + test::Name(test::kProjectTypes, project.projectType));
-  });
-}
-
-TEST_F(StartTest, AStartFromTheHistoryNeedsTheRowAndItsProjectFile) {
-  test::ExpectTable("launch_history_rows.tsv", [&](const std::vector<std::string>& f) {
-    StartPlan plan;
-    const char* found[] = {"no project", "project file missing", "ready"};
-    return found[int(PlanStart(platform, history, nullptr, std::stoi(f[0]), "C:\\P\\", &plan))];
+           platform.currentFolder + "; recorded as " + AppDisplayName(plan.project.app) + " on " +
+           test::Name(test::kProjectTypes, plan.project.projectType);
   });
 }
 

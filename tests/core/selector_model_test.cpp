@@ -31,37 +31,6 @@ namespace {
 
 using test::kHyoji;
 
-// A version resource: a signature out of the 4-byte steps, then the record
-// (file version 6.1.3.2, product version 6.1.0.2), and a copyright in Japanese.
-class VersionTest : public ::testing::Test {
- protected:
-  VersionTest() {
-    platform.version[""] = {0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0xBD, 0x04, 0xEF, 0xFE, 0, 0, 0, 0,
-                            1, 0, 6,    0,    2,    0,    3, 0, 1,    0,    6,    0,    2, 0, 0, 0};
-    platform.version[""].resize(8 + 52);
-    platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04, 0xB0, 0x04};
-    platform.version["\\StringFileInfo\\041104b0\\LegalCopyright"] = {'(', 'C', ')', 0, 'x'};
-  }
-  FakePlatform platform;
-};
-
-// Without the whole record the about box says 0.0.
-TEST_F(VersionTest, BothVersionsComeFromTheWholeRecordAfterItsSignature) {
-  const VersionInfo info = ReadVersionInfo(platform);
-  EXPECT_EQ(VersionLine("x", info.fileVersion) + VersionLine("x", info.productVersion),
-            "6.1c (6.1.3.2)6.1  (6.1.0.2)");
-  platform.version[""].resize(8 + 51);
-  EXPECT_FALSE(ReadVersionInfo(platform).hasProductVersion);
-  EXPECT_EQ(VersionLine("x", ReadVersionInfo(platform).productVersion), "0.0  (0.0.0.0)");
-}
-
-TEST_F(VersionTest, TheCopyrightIsReadInTheFirstLanguageListed) {
-  std::string copyright;
-  EXPECT_TRUE(ReadVersionString(platform, "LegalCopyright", &copyright) && copyright == "(C)");
-  platform.version["\\VarFileInfo\\Translation"] = {0x11, 0x04};  // too short
-  EXPECT_FALSE(ReadVersionString(platform, "LegalCopyright", &copyright));
-}
-
 TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   test::ExpectTable("version_lines.tsv", [](const std::vector<std::string>& f) {
     VersionNumbers v;
@@ -201,12 +170,6 @@ TEST_F(SelectorModelTest, AHistoryThatCannotBeSavedIsToldOnceAsTheWindowCloses) 
   EXPECT_EQ(model.TakeUnsavedMessage(),
             "The recent-project history could not be saved to " + model.settingsPath + ".");
   EXPECT_EQ(model.TakeUnsavedMessage(), "");
-}
-
-TEST(SelectorModel, TheMenuIsForTheRowUnderThePointOrFromTheKeyboardForTheCurrentRow) {
-  EXPECT_EQ(SelectorModel::MenuRow(false, 2, 0), 2);
-  EXPECT_EQ(SelectorModel::MenuRow(false, -1, 0), -1) << "no menu off the rows";
-  EXPECT_EQ(SelectorModel::MenuRow(true, -1, 0), 0);
 }
 
 TEST_F(SelectorModelTest, ADroppedFileOpensTheProjectDialogWhenItIsOneProjectFile) {

@@ -10,7 +10,6 @@
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
 #include "namelist/namelist_reader.h"
-#include "namelist/namelist_writer.h"
 #include "namelist/text_split.h"
 #include "project/project_file.h"
 #include "tests/support/project_names.h"
@@ -140,20 +139,6 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
   EXPECT_FALSE(file.Flush());
   EXPECT_FALSE(file.Close());
 #endif
-}
-
-// What the project file's writer leaves to these: comments stripped of "!"
-// and blanks, quoted blanks, keys as given, the lowest number.
-TEST(Namelist, WrittenLines) {
-  const std::string path = Scratch("written.txt", "");
-  TextFile file;
-  ASSERT_TRUE(file.Create(path));
-  WriteNamelistGroupStart(&file, "G", "  !! c  ");
-  WriteNamelistString(&file, " K ", "  v \t", " !!! ", false);
-  WriteNamelistString(&file, "Q", "  ", nullptr, true);
-  WriteNamelistInt(&file, "Min", -2147483647 - 1, " ");
-  ASSERT_TRUE(file.Close());
-  EXPECT_EQ(test::ReadBytes(path), "&G\t! c\r\n K  = v,\r\nQ = '  ',\r\nMin = -2147483648,\r\n");
 }
 
 // A file that cannot be made fails; one that cannot be opened leaves the

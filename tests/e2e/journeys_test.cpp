@@ -21,14 +21,10 @@
 #include <vector>
 
 #include "demo/member/start_record_format.h"
-#include "history/messages.h"
 #include "history/recent_history.h"
 #include "history/settings_file.h"
-#include "launch/messages.h"
 #include "platform/version_info.h"
-#include "project/project_dialog_model.h"
 #include "res/resource.h"
-#include "ui/selector/selector_texts.h"
 #include "version.h"
 
 namespace e2e {
@@ -252,18 +248,6 @@ struct Driver : ::testing::TestWithParam<std::string> {
              {"{U}", user},
              {"{C}", std::string(common) + "\\" + settings + orvent::kSeedFolder +
                          orvent::kSettingsFileName},
-             {"{CreateTitle}", orvent::kCreateModeTexts.title},
-             {"{CreateOk}", orvent::kCreateModeTexts.okButton},
-             {"{OpenTitle}", orvent::kOpenModeTexts.title},
-             {"{OpenOk}", orvent::kOpenModeTexts.okButton},
-             {"{kMsgNameInvalid}", orvent::kMsgNameInvalid},
-             {"{kMsgDeleteQuestion}", orvent::kMsgDeleteQuestion},
-             {"{kMsgProjectFileMissing}", orvent::kMsgProjectFileMissing},
-             {"{kMsgNotStarted}", orvent::kMsgNotStarted},
-             {"{kMsgNoManual}", orvent::kMsgNoManual},
-             {"{kMsgFolderNotFound}", orvent::kMsgFolderNotFound},
-             {"{kProjectFileChooserTitle}", orvent::kProjectFileChooserTitle},
-             {"{HistoryNotSaved}", orvent::HistoryNotSavedMessage(user)},
              {"{Version}", orvent::VersionLine("", kVersion)}};
     for (int type = 0; type <= 4; ++type)
       names.emplace_back("{Project" + std::to_string(type) + "}", ProjectBytes(type));
@@ -518,11 +502,11 @@ STEP(Centred) {
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
 // The text of a control of the top window, named by its id or, for the about
-// box's line without one, "the text beside the icon".
+// box's lines without one, "the version line" or "the copyright line".
 STEP(Shows) {
-  HWND c = a.at(0) == "the text beside the icon"
-               ? GetWindow(GetWindow(d.Top(), GW_CHILD), GW_HWNDNEXT)
-               : d.Item(Number(a[0]));
+  const int line = a.at(0) == "the version line" ? 1 : a[0] == "the copyright line" ? 2 : 0;
+  HWND c = line == 0 ? d.Item(Number(a[0])) : GetWindow(d.Top(), GW_CHILD);  // the icon first
+  for (int i = 0; i < line; ++i) c = GetWindow(c, GW_HWNDNEXT);
   ExpectSoon([&] { return TextOf(c); }, Arg(a, 1), "text of " + a[0]);
 }
 // One word of the state of a control of the top window, such as "checked" or "hidden".

@@ -37,8 +37,6 @@ class FakePlatform : public Platform {
   // Making the folder, spelled as the program asks for it, gives this instead.
   std::map<std::string, MakeFolderResult> makeFolderFailures;
   std::map<std::string, std::string> shortPaths;
-  // The version resource under "", the values of the version information by name.
-  std::map<std::string, std::vector<unsigned char>> version;
   bool succeeds = true;  // what starting a process or opening a document gives
   // What happened.
   std::vector<ProcessRequest> started;
@@ -75,12 +73,9 @@ class FakePlatform : public Platform {
     shellOpened.push_back(path);
     return succeeds;
   }
-  bool ReadVersionResource(std::vector<unsigned char>* bytes) override {
-    return !(*bytes = version[""]).empty();
-  }
-  bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override {
-    return !(*value = version[subBlock]).empty();
-  }
+  // No version resource: the real one is the journeys' to read.
+  bool ReadVersionResource(std::vector<unsigned char>*) override { return false; }
+  bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
   MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 

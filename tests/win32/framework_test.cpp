@@ -14,7 +14,6 @@
 #include "ui/framework/application.h"
 #include "ui/framework/dialog.h"
 #include "ui/selector/dlg_page1.h"
-#include "ui/selector/grid_font.h"
 
 namespace {
 
@@ -142,8 +141,6 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
   const LRESULT font = SendMessageA(grid, WM_GETFONT, 0, 0);
   EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
-  EXPECT_EQ(RoundPointSize(8.25), 9);
-  EXPECT_EQ(RoundPointSize(9.0), 9);
   int i = 0;
   for (const char* header : {"Project Name [GS]", "Recent App.", "Location"}) {
     char text[32] = {};

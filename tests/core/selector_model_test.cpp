@@ -163,15 +163,6 @@ TEST_F(SelectorModelTest, ADeleteSavesTheHistoryAndLeavesTheNextOrLastRowCurrent
   });
 }
 
-TEST_F(SelectorModelTest, AHistoryThatCannotBeSavedIsToldOnceAsTheWindowCloses) {
-  EXPECT_EQ(model.TakeUnsavedMessage(), "");
-  model.settingsPath = platform.Root() + "Missing/orvent.ini";
-  EXPECT_EQ(model.Delete(0), 0);
-  EXPECT_EQ(model.TakeUnsavedMessage(),
-            "The recent-project history could not be saved to " + model.settingsPath + ".");
-  EXPECT_EQ(model.TakeUnsavedMessage(), "");
-}
-
 TEST_F(SelectorModelTest, ADroppedFileOpensTheProjectDialogWhenItIsOneProjectFile) {
   for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"})
     platform.AddFile(platform.Root() + name);

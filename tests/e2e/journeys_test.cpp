@@ -146,14 +146,6 @@ std::string HistoryBytes(const Args& f) {
 const orvent::VersionNumbers kVersion = {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
                                          ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION};
 
-// A project file as the Selector makes it, with its own file version.
-std::string ProjectBytes(int projectType) {
-  return "! === ORVENT Basic Environment File ===\r\n\r\n!" + std::string(73, '=') +
-         "\r\n&General_Parameters\r\nFileVersion = " + orvent::ThreePartVersionText(kVersion) +
-         ",\r\nProjectType = " + std::to_string(projectType) +
-         ",\t! 0:Measurement, 1:Meso-Scale, 2:Engineering(DWS)\r\n/\r\n";
-}
-
 // An environment variable set by scripts/e2e.sh ("" when it is not).
 std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
@@ -248,9 +240,8 @@ struct Driver : ::testing::TestWithParam<std::string> {
              {"{U}", user},
              {"{C}", std::string(common) + "\\" + settings + orvent::kSeedFolder +
                          orvent::kSettingsFileName},
+             {"{FileVersion}", orvent::ThreePartVersionText(kVersion)},
              {"{Version}", orvent::VersionLine("", kVersion)}};
-    for (int type = 0; type <= 4; ++type)
-      names.emplace_back("{Project" + std::to_string(type) + "}", ProjectBytes(type));
     ASSERT_TRUE(CreateDirectoryA(program.c_str(), nullptr)) << program;
     ASSERT_TRUE(CopyFileA(selector.c_str(), (program + "ORVENTLancher.exe").c_str(), TRUE))
         << selector;

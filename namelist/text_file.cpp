@@ -4,25 +4,10 @@
 
 #include "namelist/open_file.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace orvent {
 namespace {
 
 const std::size_t kChunk = std::size_t{64} * 1024;
-
-// Puts what the C runtime has handed to the system on the disk.
-bool CommitToDisk(std::FILE* file) {
-#ifdef _WIN32
-  return _commit(_fileno(file)) == 0;
-#else
-  return fsync(fileno(file)) == 0;
-#endif
-}
 
 }  // namespace
 
@@ -107,13 +92,6 @@ bool TextFile::WriteBuffer() {
   }
   bufferStart_ += static_cast<std::int64_t>(buffer_.size());
   buffer_.clear();
-  return !failed_;
-}
-
-bool TextFile::Flush() {
-  if (file_ == nullptr || !writing_) return false;
-  if (!WriteBuffer()) return false;
-  if (std::fflush(file_) != 0 || !CommitToDisk(file_)) failed_ = true;
   return !failed_;
 }
 

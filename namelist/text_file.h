@@ -26,14 +26,12 @@ class TextFile {
   [[nodiscard]] bool ReadLine(std::string* line);
   // Writes the text with every LF stored as CR LF; false once anything failed.
   bool Write(const std::string& text);
-  // Writes what is buffered and asks the system to put it on the disk.
-  [[nodiscard]] bool Flush();
 
   // Byte position: bytes read so far, or bytes written so far.
   std::int64_t Position() const;
   [[nodiscard]] bool SeekToStart();
 
-  // Closes the file; false when a write, flush or the close itself failed.
+  // Closes the file; false when a write or the close itself failed.
   [[nodiscard]] bool Close();
 
  private:

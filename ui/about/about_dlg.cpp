@@ -20,8 +20,8 @@ CAboutDlg::CAboutDlg(ui::Dialog* parent, orvent::Platform& platform,
                      const orvent::VersionInfo& version)
     : ui::Dialog(IDD_ABOUTBOX, parent), platform_(platform), version_(version) {}
 
+// The box exchanges no data with its controls: it only fills its two lines.
 BOOL CAboutDlg::OnInitDialog() {
-  ui::Dialog::OnInitDialog();
   HWND versionLabel = Child(hwnd_, kVersionLabel);
   if (version_.hasProductVersion) {
     const std::string line =

@@ -87,8 +87,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
   }
-  MessageBoxA(hwnd, kMsgUnexpectedError, App() != nullptr ? App()->ExeName().c_str() : "",
-              MB_OK | MB_ICONEXCLAMATION);
+  self->ShowMessage(kMsgUnexpectedError);
   return FALSE;
 }
 

@@ -56,8 +56,9 @@ class Dialog : public Window {
   // Posts a button's command to the dialog itself, to run after the handler.
   void PostCommand(int id);
   // A modal message box owned by this dialog, titled with the program's
-  // name, with the exclamation icon.
-  int ShowMessage(const std::string& text, UINT buttons = MB_OK);
+  // name, with the exclamation icon. Every message the user is shown comes
+  // through here, so that a test may answer them itself.
+  virtual int ShowMessage(const std::string& text, UINT buttons = MB_OK);
   // The result of the message being handled, where the message has one
   // (a notification's, for example).
   void SetMessageResult(LRESULT result);

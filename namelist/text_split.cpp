@@ -1,6 +1,8 @@
 #include "namelist/text_split.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "namelist/mbcs.h"
@@ -17,36 +19,44 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
-bool IsAscii(const std::string& text) {
-  unsigned char any = 0;
-  for (char c : text) any |= static_cast<unsigned char>(c);
-  return any < 0x80;
-}
-
-// The next delimiter that starts on a character boundary at or after `from`
-// (itself a boundary). In text without double-byte characters every byte is a
-// boundary, and the library's search does.
-std::size_t FindDelimiter(const std::string& text, const std::string& delimiter, std::size_t from,
-                          bool ascii) {
-  if (delimiter.empty()) return kNone;
-  if (ascii) {
-    return delimiter.size() == 1 ? text.find(delimiter[0], from) : text.find(delimiter, from);
-  }
-  for (std::size_t i = from; i < text.size();) {
-    if (text[i] == delimiter[0] && text.compare(i, delimiter.size(), delimiter) == 0) return i;
-    i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : CharLength(text, i);
-  }
-  return kNone;
-}
-
-// A double quote (0x22) is never a trail byte, so counting bytes is safe.
-std::size_t CountQuotes(const std::string& text, std::size_t begin, std::size_t end) {
+// The next delimiter at or after `from` (a character boundary) that starts
+// where a character does, or the end of the text; `quotes` counts the double
+// quote bytes before it, trail bytes too.
+std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std::size_t from,
+                          std::size_t* quotes) {
+  // The library's search finds the delimiter's first byte. When every byte
+  // before it is ASCII, each of them is a character of its own and the byte
+  // found starts one.
+  const char* start = text.data() + from;
+  const std::size_t left = text.size() - from;
+  const void* hit = delimiter.empty() ? nullptr : std::memchr(start, delimiter[0], left);
+  const std::size_t length =
+      hit == nullptr ? left : static_cast<std::size_t>(static_cast<const char*>(hit) - start);
   std::size_t count = 0;
-  for (std::size_t i = begin; i < end; ++i) count += text[i] == kQuote;
-  return count;
+  unsigned char bits = 0;
+  for (std::size_t i = 0; i < length; ++i) {
+    count += start[i] == kQuote;
+    bits |= static_cast<unsigned char>(start[i]);
+  }
+  if (hit == nullptr ||
+      (bits < 0x80 &&
+       (delimiter.size() == 1 || text.compare(from + length, delimiter.size(), delimiter) == 0))) {
+    *quotes = count;
+    return from + length;
+  }
+  // Else the characters are walked, so that a trail byte is never taken for
+  // the delimiter.
+  count = 0;
+  std::size_t i = from;
+  while (i < text.size() &&
+         (text[i] != delimiter[0] || text.compare(i, delimiter.size(), delimiter) != 0)) {
+    count += text[i] == kQuote;
+    if (CharLength(text, i) == 2) count += text[i + 1] == kQuote;
+    i += CharLength(text, i);
+  }
+  *quotes = count;
+  return i;
 }
-
-std::size_t CountQuotes(const std::string& text) { return CountQuotes(text, 0, text.size()); }
 
 // The pieces, written over the strings the caller's list already holds: a
 // list kept between calls then costs no allocation per piece.
@@ -72,7 +82,7 @@ class Pieces {
 // An odd count of quotes loses all quotes at both ends; exactly two, standing
 // at both ends, are taken off; any other count stays. `quotes` is the count in
 // [begin, end).
-void StripQuoteRange(const std::string& source, std::size_t quotes, std::size_t* begin,
+void StripQuoteRange(std::string_view source, std::size_t quotes, std::size_t* begin,
                      std::size_t* end) {
   if (quotes % 2 == 1) {
     while (*end > *begin && source[*end - 1] == kQuote) --*end;
@@ -87,7 +97,8 @@ void StripQuoteRange(const std::string& source, std::size_t quotes, std::size_t*
 void StripQuotes(std::string* text) {
   std::size_t begin = 0;
   std::size_t end = text->size();
-  StripQuoteRange(*text, CountQuotes(*text), &begin, &end);
+  const auto quotes = std::count(text->begin(), text->end(), kQuote);
+  StripQuoteRange(*text, static_cast<std::size_t>(quotes), &begin, &end);
   text->resize(end);
   text->erase(0, begin);
 }
@@ -102,21 +113,21 @@ struct Span {
 
 // Adds the span from `begin`, where its white space ends, trimmed at its end
 // as a finished piece, its quotes stripped.
-void AddFinished(const std::string& source, const Span& span, std::size_t begin, bool keepEmpty,
+void AddFinished(std::string_view source, const Span& span, std::size_t begin, bool keepEmpty,
                  Pieces* pieces) {
   std::size_t end = EndBeforeWhiteSpace(source, begin, span.end);
   if (end == begin && !keepEmpty) return;
   StripQuoteRange(source, span.quotes, &begin, &end);
-  pieces->Add().assign(source, begin, end - begin);
+  pieces->Add().assign(source.data() + begin, end - begin);
 }
 
 // Handles a piece of the source that ends before a delimiter. An opened
 // quoted token has its quotes stripped once it is finished.
-void AddPiece(const std::string& source, const Span& span, const std::string& delimiter,
-              bool keepEmpty, bool* quoted, Pieces* pieces) {
+void AddPiece(std::string_view source, const Span& span, std::string_view delimiter, bool keepEmpty,
+              bool* quoted, Pieces* pieces) {
   if (*quoted) {
     std::string& open = pieces->Back();
-    open.append(source, span.begin, span.end - span.begin);
+    open.append(source.data() + span.begin, span.end - span.begin);
     if (span.quotes > 0) {
       StripQuotes(&open);
       *quoted = false;
@@ -129,7 +140,7 @@ void AddPiece(const std::string& source, const Span& span, const std::string& de
   // Whether the quote stands first or later, an odd count leaves a quote open.
   if (span.end - begin >= 2 && span.quotes % 2 == 1) {
     std::string& open = pieces->Add();
-    open.assign(source, begin, span.end - begin);
+    open.assign(source.data() + begin, span.end - begin);
     open += delimiter;
     *quoted = true;
     return;
@@ -138,10 +149,10 @@ void AddPiece(const std::string& source, const Span& span, const std::string& de
 }
 
 // Handles what follows the last delimiter.
-void AddRest(const std::string& source, const Span& span, bool keepEmpty, bool quoted,
+void AddRest(std::string_view source, const Span& span, bool keepEmpty, bool quoted,
              Pieces* pieces) {
   if (quoted) {
-    pieces->Back().append(source, span.begin, span.end - span.begin);
+    pieces->Back().append(source.data() + span.begin, span.end - span.begin);
     StripQuotes(&pieces->Back());
   } else if (span.begin < span.end) {
     AddFinished(source, span, SkipWhiteSpace(source, span.begin, span.end), keepEmpty, pieces);
@@ -177,22 +188,17 @@ void Assign(std::string* target, std::string value) {
 
 }  // namespace
 
-int SplitText(const std::string& text, const std::string& delimiter, bool keepEmpty,
+int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list) {
   Pieces pieces(list);
   if (text.empty()) return pieces.Finish();
-  const bool ascii = IsAscii(text);
   bool quoted = false;
   Span span{0, 0, 0};
-  for (std::size_t at = FindDelimiter(text, delimiter, 0, ascii); at != kNone;
-       at = FindDelimiter(text, delimiter, span.begin, ascii)) {
-    span.end = at;
-    span.quotes = CountQuotes(text, span.begin, at);
+  for (span.end = NextDelimiter(text, delimiter, 0, &span.quotes); span.end < text.size();
+       span.end = NextDelimiter(text, delimiter, span.begin, &span.quotes)) {
     AddPiece(text, span, delimiter, keepEmpty, &quoted, &pieces);
-    span.begin = at + delimiter.size();
+    span.begin = span.end + delimiter.size();
   }
-  span.quotes = CountQuotes(text, span.begin, text.size());
-  span.end = text.size();
   AddRest(text, span, keepEmpty, quoted, &pieces);
   return pieces.Finish();
 }

@@ -94,7 +94,7 @@ std::size_t FindLastChar(const std::string& text, char c) {
   return found;
 }
 
-std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from) {
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
     if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
   }

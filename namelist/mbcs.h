@@ -28,7 +28,7 @@ std::size_t FindChar(const std::string& text, char c, std::size_t from = 0);
 // Index of the last single-byte character c, or npos.
 std::size_t FindLastChar(const std::string& text, char c);
 // Index of the first occurrence of `needle` that starts on a character boundary.
-std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from = 0);
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 // True when the last character of the text is a single-byte backslash.
 bool EndsWithBackslash(const std::string& text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -19,40 +20,49 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
+// The bytes of the word that are zero get their top bit, the others none; no
+// borrow crosses from one byte into the next.
+std::uint64_t ZeroBytes(std::uint64_t word) {
+  const std::uint64_t low = 0x7F7F7F7F7F7F7F7F;
+  return ~(((word & low) + low) | word | low);
+}
+
+// Whether the whole delimiter starts at i.
+bool DelimiterAt(std::string_view text, std::size_t i, std::string_view delimiter) {
+  return !delimiter.empty() && text[i] == delimiter[0] &&
+         text.substr(i + 1, delimiter.size() - 1) == delimiter.substr(1);
+}
+
 // The next delimiter at or after `from` (a character boundary) that starts
 // where a character does, or the end of the text; `quotes` counts the double
 // quote bytes before it, trail bytes too.
 std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std::size_t from,
                           std::size_t* quotes) {
-  // The library's search finds the delimiter's first byte. When every byte
-  // before it is ASCII, each of them is a character of its own and the byte
-  // found starts one.
-  const char* start = text.data() + from;
-  const std::size_t left = text.size() - from;
-  const void* hit = delimiter.empty() ? nullptr : std::memchr(start, delimiter[0], left);
-  const std::size_t length =
-      hit == nullptr ? left : static_cast<std::size_t>(static_cast<const char*>(hit) - start);
+  const std::uint64_t ones = 0x0101010101010101;
   std::size_t count = 0;
-  unsigned char bits = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    count += start[i] == kQuote;
-    bits |= static_cast<unsigned char>(start[i]);
-  }
-  if (hit == nullptr ||
-      (bits < 0x80 &&
-       (delimiter.size() == 1 || text.compare(from + length, delimiter.size(), delimiter) == 0))) {
-    *quotes = count;
-    return from + length;
-  }
-  // Else the characters are walked, so that a trail byte is never taken for
-  // the delimiter.
-  count = 0;
   std::size_t i = from;
-  while (i < text.size() &&
-         (text[i] != delimiter[0] || text.compare(i, delimiter.size(), delimiter) != 0)) {
-    count += text[i] == kQuote;
-    if (CharLength(text, i) == 2) count += text[i + 1] == kQuote;
-    i += CharLength(text, i);
+  // Eight bytes at a time while none is the delimiter's first byte or a byte
+  // of a double-byte character, so that each is a character of its own; the
+  // multiplication adds up the word's quotes in its top byte.
+  if (!delimiter.empty()) {
+    const std::uint64_t first = ones * static_cast<unsigned char>(delimiter[0]);
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if ((ZeroBytes(word ^ first) | (word & (ones << 7))) != 0) break;
+      count += static_cast<std::size_t>(((ZeroBytes(word ^ (ones * kQuote)) >> 7) * ones) >> 56);
+    }
+  }
+  // Then character by character, so that a trail byte is never taken for the
+  // delimiter.
+  while (i < text.size() && !DelimiterAt(text, i, delimiter)) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    count += byte == kQuote;
+    if (byte < 0x80 || CharLength(text, i) == 1) {
+      ++i;
+    } else {
+      count += text[i + 1] == kQuote;
+      i += 2;
+    }
   }
   *quotes = count;
   return i;
@@ -63,9 +73,13 @@ std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std
 class Pieces {
  public:
   explicit Pieces(std::vector<std::string>* list) : list_(list != nullptr ? list : &own_) {}
-  std::string& Add() {
+  // Cleared and appended to, the string keeps its buffer.
+  std::string& Add(std::string_view text) {
     if (count_ == list_->size()) list_->emplace_back();
-    return (*list_)[count_++];
+    std::string& piece = (*list_)[count_++];
+    piece.clear();
+    piece.append(text.data(), text.size());
+    return piece;
   }
   std::string& Back() { return (*list_)[count_ - 1]; }
   int Finish() {
@@ -118,7 +132,7 @@ void AddFinished(std::string_view source, const Span& span, std::size_t begin, b
   std::size_t end = EndBeforeWhiteSpace(source, begin, span.end);
   if (end == begin && !keepEmpty) return;
   StripQuoteRange(source, span.quotes, &begin, &end);
-  pieces->Add().assign(source.data() + begin, end - begin);
+  pieces->Add(source.substr(begin, end - begin));
 }
 
 // Handles a piece of the source that ends before a delimiter. An opened
@@ -139,9 +153,7 @@ void AddPiece(std::string_view source, const Span& span, std::string_view delimi
   const std::size_t begin = SkipWhiteSpace(source, span.begin, span.end);
   // Whether the quote stands first or later, an odd count leaves a quote open.
   if (span.end - begin >= 2 && span.quotes % 2 == 1) {
-    std::string& open = pieces->Add();
-    open.assign(source.data() + begin, span.end - begin);
-    open += delimiter;
+    pieces->Add(source.substr(begin, span.end - begin)) += delimiter;
     *quoted = true;
     return;
   }

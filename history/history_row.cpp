@@ -22,13 +22,11 @@ int KeyNumber(const std::string& line, std::size_t end) {
   return AsciiToInt(std::string_view(line).substr(i, end - i));
 }
 
-// Trim in place: the field's buffer goes on to the entry. Most fields have
-// nothing to trim, and then the string is not touched.
-void TrimField(std::string* field) {
-  const std::size_t begin = SkipWhiteSpace(*field, 0, field->size());
-  const std::size_t end = EndBeforeWhiteSpace(*field, begin, field->size());
-  if (end < field->size()) field->resize(end);
-  if (begin > 0) field->erase(0, begin);
+// The field without white space at its ends.
+std::string_view Trimmed(const std::string& field) {
+  const std::size_t begin = SkipWhiteSpace(field, 0, field.size());
+  return std::string_view(field).substr(begin,
+                                        EndBeforeWhiteSpace(field, begin, field.size()) - begin);
 }
 
 }  // namespace
@@ -50,18 +48,15 @@ bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
       field[3].empty()) {
     return false;
   }
-  // The fields are swapped, not copied, into the entry: its old buffers are
-  // then the scratch space of the next row.
+  // Assigned, the entry's strings keep their buffers from the last load.
   entry->number = number;
-  TrimField(&field[0]);
-  entry->projectName.swap(field[0]);
+  entry->projectName.assign(Trimmed(field[0]));
   if (!FindAppByDisplayName(field[1], &entry->app)) entry->app = RecentEntry().app;
   entry->projectType = AsciiToInt(field[2]);
-  TrimField(&field[3]);
-  if (!field[3].empty()) PutTrailingBackslash(&field[3]);
-  entry->location.swap(field[3]);
+  entry->location.assign(Trimmed(field[3]));
+  if (!entry->location.empty()) PutTrailingBackslash(&entry->location);
   if (count >= 5) {
-    entry->geodeticCode.swap(field[4]);
+    entry->geodeticCode = field[4];
   } else {
     entry->geodeticCode = RecentEntry().geodeticCode;
   }

@@ -100,7 +100,7 @@ bool LoadHistory(const std::string& path, RecentHistory* list) {
   std::size_t rows = 0;
   while (rows < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
     if (rows == list->size()) list->emplace_back();
-    if (ParseHistoryRow(&line, &fields, &(*list)[rows])) ++rows;
+    if (ParseHistoryRow(line, &fields, &(*list)[rows])) ++rows;
   }
   list->resize(rows);
   // Rows of equal number may come out in any order; a stable sort keeps them

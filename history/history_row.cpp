@@ -14,50 +14,49 @@ namespace {
 // key (the text before `end`) and the rest read as atoi does. Stripping them
 // from the back as well could not change what atoi reads.
 int KeyNumber(const std::string& line, std::size_t end) {
-  const std::string_view letters = "Recnt";
   std::size_t i = 0;
-  while (i < end && letters.find(line[i]) != std::string_view::npos) ++i;
+  while (i < end &&
+         (line[i] == 'R' || line[i] == 'e' || line[i] == 'c' || line[i] == 'n' || line[i] == 't')) {
+    ++i;
+  }
   return AsciiToInt(std::string_view(line).substr(i, end - i));
 }
 
-// Trim in place: the field's buffer goes on to the entry.
-void TrimField(std::string* field) {
-  const std::size_t begin = SkipWhiteSpace(*field, 0, field->size());
-  field->resize(EndBeforeWhiteSpace(*field, begin, field->size()));
-  field->erase(0, begin);
+// The field without white space at its ends.
+std::string_view Trimmed(const std::string& field) {
+  const std::size_t begin = SkipWhiteSpace(field, 0, field.size());
+  return std::string_view(field).substr(begin,
+                                        EndBeforeWhiteSpace(field, begin, field.size()) - begin);
 }
 
 }  // namespace
 
-bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields, RecentEntry* entry) {
+bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
+                     RecentEntry* entry) {
   // The raw line is tested: a line indented before its key is no row.
-  if (line->empty() || (*line)[0] == '!' || (*line)[0] == '#') return false;
-  const std::size_t equals = line->find('=');  // '=' is never a trail byte
+  if (line.empty() || line[0] == '!' || line[0] == '#') return false;
+  const std::size_t equals = line.find('=');  // '=' is never a trail byte
   if (equals == std::string::npos) return false;
   // "Recent" holds no "=", so a first occurrence before it lies in the key.
-  if (FindText(*line, "Recent") >= equals) return false;
-  const int number = KeyNumber(*line, equals);
+  if (FindText(line, "Recent") >= equals) return false;
+  const int number = KeyNumber(line, equals);
   if (number < 1 || number > kMaxRecentRows) return false;
 
-  line->erase(0, equals + 1);
-  const int count = SplitText(*line, ",", true, fields);
+  const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, fields);
   std::vector<std::string>& field = *fields;
   if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
       field[3].empty()) {
     return false;
   }
-  // The fields are swapped, not copied, into the entry: its old buffers are
-  // then the scratch space of the next row.
+  // Assigned, the entry's strings keep their buffers from the last load.
   entry->number = number;
-  TrimField(&field[0]);
-  entry->projectName.swap(field[0]);
+  entry->projectName.assign(Trimmed(field[0]));
   if (!FindAppByDisplayName(field[1], &entry->app)) entry->app = RecentEntry().app;
   entry->projectType = AsciiToInt(field[2]);
-  TrimField(&field[3]);
-  if (!field[3].empty()) PutTrailingBackslash(&field[3]);
-  entry->location.swap(field[3]);
+  entry->location.assign(Trimmed(field[3]));
+  if (!entry->location.empty()) PutTrailingBackslash(&entry->location);
   if (count >= 5) {
-    entry->geodeticCode.swap(field[4]);
+    entry->geodeticCode = field[4];
   } else {
     entry->geodeticCode = RecentEntry().geodeticCode;
   }

@@ -9,9 +9,9 @@
 namespace orvent {
 
 // Reads the line into the entry; false when it breaks a rule and is to be
-// skipped. The line is used up (its key is cut off in place) and `fields` is
-// scratch space kept between calls. On false the entry is left as it was.
-[[nodiscard]] bool ParseHistoryRow(std::string* line, std::vector<std::string>* fields,
+// skipped. `fields` is scratch space kept between calls. On false the entry is
+// left as it was.
+[[nodiscard]] bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
                                    RecentEntry* entry);
 
 }  // namespace orvent

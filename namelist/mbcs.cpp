@@ -74,7 +74,7 @@ bool IsLeadByte(unsigned char byte) {
 #endif
 }
 
-std::size_t CharLength(const std::string& text, std::size_t i) {
+std::size_t CharLength(std::string_view text, std::size_t i) {
   if (i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i]))) return 2;
   return 1;
 }
@@ -94,7 +94,7 @@ std::size_t FindLastChar(const std::string& text, char c) {
   return found;
 }
 
-std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from) {
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
     if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
   }
@@ -132,8 +132,9 @@ std::string ToLowerAscii(const std::string& text) {
   return out;
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
+bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;
   // Where the two are equal their characters start at the same places, since
   // lead bytes are no letters and must match exactly.
   for (std::size_t i = 0; i < a.size();) {
@@ -154,14 +155,14 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
 namespace {
 
 // The full-width space of code page 932 at i, where i is a character boundary.
-bool FullWidthSpaceAt(const std::string& text, std::size_t i) {
+bool FullWidthSpaceAt(std::string_view text, std::size_t i) {
   return g_codePage == 932 && i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0x81 &&
          text[i + 1] == 0x40;
 }
 
 }  // namespace
 
-std::size_t SkipWhiteSpace(const std::string& text, std::size_t begin, std::size_t end) {
+std::size_t SkipWhiteSpace(std::string_view text, std::size_t begin, std::size_t end) {
   while (begin < end) {
     if (IsWhiteSpace(text[begin])) {
       ++begin;
@@ -174,7 +175,7 @@ std::size_t SkipWhiteSpace(const std::string& text, std::size_t begin, std::size
   return begin;
 }
 
-std::size_t EndBeforeWhiteSpace(const std::string& text, std::size_t begin, std::size_t end) {
+std::size_t EndBeforeWhiteSpace(std::string_view text, std::size_t begin, std::size_t end) {
   // An ASCII white-space byte is never a trail byte, so it can go from the back.
   while (end > begin && IsWhiteSpace(text[end - 1])) --end;
   if (end - begin < 2 || !FullWidthSpaceAt(text, end - 2)) return end;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace orvent {
 
@@ -20,14 +21,14 @@ bool IsLeadByte(unsigned char byte);
 
 // Length in bytes of the character that starts at index i (1 or 2; a lead byte
 // at the very end counts as a single byte).
-std::size_t CharLength(const std::string& text, std::size_t i);
+std::size_t CharLength(std::string_view text, std::size_t i);
 
 // Index of the first single-byte character c at or after `from`, or npos.
 std::size_t FindChar(const std::string& text, char c, std::size_t from = 0);
 // Index of the last single-byte character c, or npos.
 std::size_t FindLastChar(const std::string& text, char c);
 // Index of the first occurrence of `needle` that starts on a character boundary.
-std::size_t FindText(const std::string& text, const std::string& needle, std::size_t from = 0);
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 // True when the last character of the text is a single-byte backslash.
 bool EndsWithBackslash(const std::string& text);
@@ -41,7 +42,7 @@ void PutTrailingBackslash(std::string* text);
 
 // ASCII letters folded to lower case; bytes of double-byte characters untouched.
 std::string ToLowerAscii(const std::string& text);
-bool EqualsNoCase(const std::string& a, const std::string& b);
+bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Space, tab, CR, LF, vertical tab, form feed; inline, as the scans call it
 // for every byte.
@@ -50,9 +51,9 @@ inline bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); 
 // full-width space of code page 932 (0x81 0x40); inside a text it is a
 // character like any other. [begin, end) starts and ends on character
 // boundaries.
-std::size_t SkipWhiteSpace(const std::string& text, std::size_t begin, std::size_t end);
+std::size_t SkipWhiteSpace(std::string_view text, std::size_t begin, std::size_t end);
 // The end of [begin, end) without its trailing white space.
-std::size_t EndBeforeWhiteSpace(const std::string& text, std::size_t begin, std::size_t end);
+std::size_t EndBeforeWhiteSpace(std::string_view text, std::size_t begin, std::size_t end);
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);
 std::string Trim(const std::string& text);

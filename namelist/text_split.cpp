@@ -1,6 +1,9 @@
 #include "namelist/text_split.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "namelist/mbcs.h"
@@ -17,45 +20,66 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
-bool IsAscii(const std::string& text) {
-  unsigned char any = 0;
-  for (char c : text) any |= static_cast<unsigned char>(c);
-  return any < 0x80;
+// The bytes of the word that are zero get their top bit, the others none; no
+// borrow crosses from one byte into the next.
+std::uint64_t ZeroBytes(std::uint64_t word) {
+  const std::uint64_t low = 0x7F7F7F7F7F7F7F7F;
+  return ~(((word & low) + low) | word | low);
 }
 
-// The next delimiter that starts on a character boundary at or after `from`
-// (itself a boundary). In text without double-byte characters every byte is a
-// boundary, and the library's search does.
-std::size_t FindDelimiter(const std::string& text, const std::string& delimiter, std::size_t from,
-                          bool ascii) {
-  if (delimiter.empty()) return kNone;
-  if (ascii) {
-    return delimiter.size() == 1 ? text.find(delimiter[0], from) : text.find(delimiter, from);
-  }
-  for (std::size_t i = from; i < text.size();) {
-    if (text[i] == delimiter[0] && text.compare(i, delimiter.size(), delimiter) == 0) return i;
-    i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : CharLength(text, i);
-  }
-  return kNone;
+// Whether the whole delimiter starts at i.
+bool DelimiterAt(std::string_view text, std::size_t i, std::string_view delimiter) {
+  return !delimiter.empty() && text[i] == delimiter[0] &&
+         text.substr(i + 1, delimiter.size() - 1) == delimiter.substr(1);
 }
 
-// A double quote (0x22) is never a trail byte, so counting bytes is safe.
-std::size_t CountQuotes(const std::string& text, std::size_t begin, std::size_t end) {
+// The next delimiter at or after `from` (a character boundary) that starts
+// where a character does, or the end of the text; `quotes` counts the double
+// quote bytes before it, trail bytes too.
+std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std::size_t from,
+                          std::size_t* quotes) {
+  const std::uint64_t ones = 0x0101010101010101;
   std::size_t count = 0;
-  for (std::size_t i = begin; i < end; ++i) count += text[i] == kQuote;
-  return count;
+  std::size_t i = from;
+  // Eight bytes at a time while none is the delimiter's first byte or a byte
+  // of a double-byte character, so that each is a character of its own; the
+  // multiplication adds up the word's quotes in its top byte.
+  if (!delimiter.empty()) {
+    const std::uint64_t first = ones * static_cast<unsigned char>(delimiter[0]);
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if ((ZeroBytes(word ^ first) | (word & (ones << 7))) != 0) break;
+      count += static_cast<std::size_t>(((ZeroBytes(word ^ (ones * kQuote)) >> 7) * ones) >> 56);
+    }
+  }
+  // Then character by character, so that a trail byte is never taken for the
+  // delimiter.
+  while (i < text.size() && !DelimiterAt(text, i, delimiter)) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    count += byte == kQuote;
+    if (byte < 0x80 || CharLength(text, i) == 1) {
+      ++i;
+    } else {
+      count += text[i + 1] == kQuote;
+      i += 2;
+    }
+  }
+  *quotes = count;
+  return i;
 }
-
-std::size_t CountQuotes(const std::string& text) { return CountQuotes(text, 0, text.size()); }
 
 // The pieces, written over the strings the caller's list already holds: a
 // list kept between calls then costs no allocation per piece.
 class Pieces {
  public:
   explicit Pieces(std::vector<std::string>* list) : list_(list != nullptr ? list : &own_) {}
-  std::string& Add() {
+  // Cleared and appended to, the string keeps its buffer.
+  std::string& Add(std::string_view text) {
     if (count_ == list_->size()) list_->emplace_back();
-    return (*list_)[count_++];
+    std::string& piece = (*list_)[count_++];
+    piece.clear();
+    piece.append(text.data(), text.size());
+    return piece;
   }
   std::string& Back() { return (*list_)[count_ - 1]; }
   int Finish() {
@@ -72,7 +96,7 @@ class Pieces {
 // An odd count of quotes loses all quotes at both ends; exactly two, standing
 // at both ends, are taken off; any other count stays. `quotes` is the count in
 // [begin, end).
-void StripQuoteRange(const std::string& source, std::size_t quotes, std::size_t* begin,
+void StripQuoteRange(std::string_view source, std::size_t quotes, std::size_t* begin,
                      std::size_t* end) {
   if (quotes % 2 == 1) {
     while (*end > *begin && source[*end - 1] == kQuote) --*end;
@@ -87,7 +111,8 @@ void StripQuoteRange(const std::string& source, std::size_t quotes, std::size_t*
 void StripQuotes(std::string* text) {
   std::size_t begin = 0;
   std::size_t end = text->size();
-  StripQuoteRange(*text, CountQuotes(*text), &begin, &end);
+  const auto quotes = std::count(text->begin(), text->end(), kQuote);
+  StripQuoteRange(*text, static_cast<std::size_t>(quotes), &begin, &end);
   text->resize(end);
   text->erase(0, begin);
 }
@@ -102,21 +127,21 @@ struct Span {
 
 // Adds the span from `begin`, where its white space ends, trimmed at its end
 // as a finished piece, its quotes stripped.
-void AddFinished(const std::string& source, const Span& span, std::size_t begin, bool keepEmpty,
+void AddFinished(std::string_view source, const Span& span, std::size_t begin, bool keepEmpty,
                  Pieces* pieces) {
   std::size_t end = EndBeforeWhiteSpace(source, begin, span.end);
   if (end == begin && !keepEmpty) return;
   StripQuoteRange(source, span.quotes, &begin, &end);
-  pieces->Add().assign(source, begin, end - begin);
+  pieces->Add(source.substr(begin, end - begin));
 }
 
 // Handles a piece of the source that ends before a delimiter. An opened
 // quoted token has its quotes stripped once it is finished.
-void AddPiece(const std::string& source, const Span& span, const std::string& delimiter,
-              bool keepEmpty, bool* quoted, Pieces* pieces) {
+void AddPiece(std::string_view source, const Span& span, std::string_view delimiter, bool keepEmpty,
+              bool* quoted, Pieces* pieces) {
   if (*quoted) {
     std::string& open = pieces->Back();
-    open.append(source, span.begin, span.end - span.begin);
+    open.append(source.data() + span.begin, span.end - span.begin);
     if (span.quotes > 0) {
       StripQuotes(&open);
       *quoted = false;
@@ -128,9 +153,7 @@ void AddPiece(const std::string& source, const Span& span, const std::string& de
   const std::size_t begin = SkipWhiteSpace(source, span.begin, span.end);
   // Whether the quote stands first or later, an odd count leaves a quote open.
   if (span.end - begin >= 2 && span.quotes % 2 == 1) {
-    std::string& open = pieces->Add();
-    open.assign(source, begin, span.end - begin);
-    open += delimiter;
+    pieces->Add(source.substr(begin, span.end - begin)) += delimiter;
     *quoted = true;
     return;
   }
@@ -138,10 +161,10 @@ void AddPiece(const std::string& source, const Span& span, const std::string& de
 }
 
 // Handles what follows the last delimiter.
-void AddRest(const std::string& source, const Span& span, bool keepEmpty, bool quoted,
+void AddRest(std::string_view source, const Span& span, bool keepEmpty, bool quoted,
              Pieces* pieces) {
   if (quoted) {
-    pieces->Back().append(source, span.begin, span.end - span.begin);
+    pieces->Back().append(source.data() + span.begin, span.end - span.begin);
     StripQuotes(&pieces->Back());
   } else if (span.begin < span.end) {
     AddFinished(source, span, SkipWhiteSpace(source, span.begin, span.end), keepEmpty, pieces);
@@ -177,22 +200,17 @@ void Assign(std::string* target, std::string value) {
 
 }  // namespace
 
-int SplitText(const std::string& text, const std::string& delimiter, bool keepEmpty,
+int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list) {
   Pieces pieces(list);
   if (text.empty()) return pieces.Finish();
-  const bool ascii = IsAscii(text);
   bool quoted = false;
   Span span{0, 0, 0};
-  for (std::size_t at = FindDelimiter(text, delimiter, 0, ascii); at != kNone;
-       at = FindDelimiter(text, delimiter, span.begin, ascii)) {
-    span.end = at;
-    span.quotes = CountQuotes(text, span.begin, at);
+  for (span.end = NextDelimiter(text, delimiter, 0, &span.quotes); span.end < text.size();
+       span.end = NextDelimiter(text, delimiter, span.begin, &span.quotes)) {
     AddPiece(text, span, delimiter, keepEmpty, &quoted, &pieces);
-    span.begin = at + delimiter.size();
+    span.begin = span.end + delimiter.size();
   }
-  span.quotes = CountQuotes(text, span.begin, text.size());
-  span.end = text.size();
   AddRest(text, span, keepEmpty, quoted, &pieces);
   return pieces.Finish();
 }

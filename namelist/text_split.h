@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvent {
@@ -12,7 +13,7 @@ namespace orvent {
 // removed; empty pieces are kept only with `keepEmpty` (and an empty piece after
 // the last delimiter never). A full-width space counts as a space. The list is
 // cleared first; returns the number of pieces.
-int SplitText(const std::string& text, const std::string& delimiter, bool keepEmpty,
+int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list);
 
 // Splits a path into drive ("C:"), directory (with its trailing separator),

@@ -1,15 +1,27 @@
 #include "project/app_catalogue.h"
 
-#include <cstring>
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "namelist/mbcs.h"
 
 namespace orvent {
+namespace {
+
+// The display names with their lengths known when compiling: every history row
+// is looked up.
+constexpr auto kDisplayNames = [] {
+  std::array<std::string_view, kAppCatalogueSize> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = kAppCatalogue[i].displayName;
+  return names;
+}();
+
+}  // namespace
 
 bool FindAppByDisplayName(const std::string& name, App* app) {
   for (int i = 0; i < kAppCatalogueSize; ++i) {
-    const char* displayName = kAppCatalogue[i].displayName;
-    if (name.size() == std::strlen(displayName) && EqualsNoCase(name, displayName)) {
+    if (EqualsNoCase(name, kDisplayNames[static_cast<std::size_t>(i)])) {
       *app = static_cast<App>(i);
       return true;
     }

@@ -60,8 +60,6 @@ std::size_t KeptLength(const std::string& text, bool dropDangling) {
 
 }  // namespace
 
-int ActiveCodePage() { return g_codePage; }
-
 void SetActiveCodePage(int codePage) { g_codePage = codePage; }
 
 bool IsLeadByte(unsigned char byte) {
@@ -101,13 +99,6 @@ std::size_t FindText(std::string_view text, std::string_view needle, std::size_t
   return std::string::npos;
 }
 
-bool EndsWithBackslash(const std::string& text) {
-  if (text.empty()) return false;
-  std::size_t last = 0;
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
-  return text[last] == '\\' && last == text.size() - 1;
-}
-
 std::string StripTrailingBackslashes(const std::string& text) {
   return text.substr(0, KeptLength(text, false));
 }
@@ -121,15 +112,6 @@ std::string WithTrailingBackslash(const std::string& text) {
 void PutTrailingBackslash(std::string* text) {
   text->resize(KeptLength(*text, true));
   *text += '\\';
-}
-
-std::string ToLowerAscii(const std::string& text) {
-  std::string out = text;
-  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
-    if (CharLength(out, i) == 1 && out[i] >= 'A' && out[i] <= 'Z')
-      out[i] = char(out[i] - 'A' + 'a');
-  }
-  return out;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

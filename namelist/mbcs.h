@@ -13,8 +13,7 @@
 namespace orvent {
 
 // The code page whose lead bytes the scans honour. On Windows it starts as the
-// system's ANSI code page, elsewhere as 932.
-int ActiveCodePage();
+// system's ANSI code page, elsewhere as 932; the tests set it.
 void SetActiveCodePage(int codePage);
 
 bool IsLeadByte(unsigned char byte);
@@ -30,8 +29,6 @@ std::size_t FindLastChar(const std::string& text, char c);
 // Index of the first occurrence of `needle` that starts on a character boundary.
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
-// True when the last character of the text is a single-byte backslash.
-bool EndsWithBackslash(const std::string& text);
 // Removes every trailing backslash that is a character of its own.
 std::string StripTrailingBackslashes(const std::string& text);
 // Strips trailing backslashes and appends exactly one; a lead byte dangling at
@@ -40,8 +37,7 @@ std::string WithTrailingBackslash(const std::string& text);
 // The same in place, so that a string kept between calls keeps its buffer.
 void PutTrailingBackslash(std::string* text);
 
-// ASCII letters folded to lower case; bytes of double-byte characters untouched.
-std::string ToLowerAscii(const std::string& text);
+// ASCII letters compared ignoring case; bytes of double-byte characters exactly.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // Space, tab, CR, LF, vertical tab, form feed; inline, as the scans call it

@@ -12,7 +12,6 @@ class DataExchange {
  public:
   DataExchange(HWND dialog, bool saveAndValidate) : dialog_(dialog), saving_(saveAndValidate) {}
 
-  bool Saving() const { return saving_; }
   bool Failed() const { return failed_; }
 
   // The text of an edit (or any control with a text).

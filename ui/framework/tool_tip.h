@@ -17,7 +17,6 @@ class ToolTip {
   // Creates the tooltip with `tool` as parent and as its one tool, covering
   // the whole of it.
   void Create(HWND tool);
-  bool IsCreated() const { return tip_ != nullptr; }
 
   void SetDelays(int initialMs, int reshowMs, int autoPopMs);
   void SetMaxWidth(int pixels);

@@ -29,11 +29,9 @@ class Window {
 
   // Controls, by id.
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
-  std::string ItemText(int id) const { return WindowText(Item(id)); }
   void SetItemText(int id, const std::string& text) const {
     SetDlgItemTextA(hwnd_, id, text.c_str());
   }
-  bool IsItemChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
   void CheckItem(int id, bool checked) const {
     CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
   }

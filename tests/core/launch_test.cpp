@@ -27,16 +27,6 @@ class StartTest : public ::testing::Test {
     platform.shortPaths["E" + full.substr(1)] = "E" + full.substr(1);
     platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc");
   }
-  // Site A planned to start with that application, on a project of that type.
-  StartPlan Planned(const std::string& application, const std::string& type) {
-    RecentEntry entry{7, " Site A ", "D:\\Wind Work\\Site A\\\\ "};
-    entry.projectType = test::Index(test::kProjectTypes, type);
-    EXPECT_TRUE(FindAppByDisplayName(application, &entry.app)) << application;
-    StartPlan plan;
-    EXPECT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
-    return plan;
-  }
-
   FakePlatform platform;
   RecentHistory history = {{1, "Gone", "D:\\Gone\\", App::kBasic, 0, "TD"},
                            {7, " Site A ", "D:\\Wind Work\\Site A", App::kBasic, 0, "WGS"}};
@@ -47,14 +37,19 @@ TEST_F(StartTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
     ProcessRequest request;
     if (!BuildProcessRequest(platform, "C:\\T\\Missing.exe", {f[0]}, f[1], 5, 0, &request))
       return std::string("(not started)");
+    EXPECT_EQ(request.applicationName, "") << "a missing program is left to the command line";
     return request.commandLine + " in " + request.workingFolder;
   });
 }
 
-// What a start runs, and what it records as started.
+// What a start of Site A runs, and what it records as started.
 TEST_F(StartTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder) {
   test::ExpectTable("launch_programs.tsv", [&](const std::vector<std::string>& f) {
-    const StartPlan plan = Planned(f[0], f[1]);
+    RecentEntry entry{7, " Site A ", "D:\\Wind Work\\Site A\\\\ "};
+    entry.projectType = test::Index(test::kProjectTypes, f[1]);
+    EXPECT_TRUE(FindAppByDisplayName(f[0], &entry.app)) << f[0];
+    StartPlan plan;
+    EXPECT_EQ(PlanStart(platform, {}, &entry, -1, "C:\\P\\", &plan), StartCheck::kReady);
     EXPECT_TRUE(StartApplication(platform, plan));
     const ProcessRequest& started = platform.started.back();
     return started.commandLine + " in " + started.workingFolder + ", then current " +
@@ -64,9 +59,6 @@ TEST_F(StartTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder
 }
 
 TEST_F(StartTest, TheProcessGetsTrimmedArgumentsAndTheStartFlags) {
-  ProcessRequest request;
-  ASSERT_TRUE(BuildProcessRequest(platform, "C:\\T\\Missing.exe", {}, "", 5, 0, &request));
-  EXPECT_EQ(request.applicationName, "") << "a missing program is left to the command line";
   platform.AddFile("C:\\T\\E.exe");
   ASSERT_TRUE(StartProcess(platform, " C:\\T\\E.exe ", {"/weng", "  ", "/nofm"},
                            " D:\\\x83\x5C\\\\ ", kShowNormalWindow, kNormalPriority));
@@ -74,7 +66,6 @@ TEST_F(StartTest, TheProcessGetsTrimmedArgumentsAndTheStartFlags) {
   // ソ (0x83 0x5C) at the end of the folder keeps its trail byte.
   EXPECT_EQ(started.applicationName + "|" + started.commandLine + "|" + started.workingFolder,
             "C:\\T\\E.exe|\"C:\\T\\E.exe\" /weng /nofm|D:\\\x83\x5C");
-  EXPECT_EQ(started.showMode, 5);
   EXPECT_EQ(started.creationFlags, 0x04000020u);
 }
 

@@ -67,9 +67,6 @@ std::string Computed(const std::string& op, const std::vector<std::string>& f) {
   EXPECT_TRUE(file.OpenRead(Scratch("namelist.txt", f[0])));
   if (op == "value")
     return ReadNamelistValue(&file, "G", f[1]) + "|" + ReadNamelistValue(&file, "G", f[1]);
-  bool flag = op == "logical" && f[1] == "true";
-  if (op == "logical") line = ReadNamelistLogical(&file, "G", "L", &flag) + "|";
-  if (op == "logical") return line + (flag ? "true" : "false");
   const std::int64_t at = FindNamelistGroup(&file, "R"), position = file.Position();
   return std::to_string(at) + "," + std::to_string(at > 0 ? position : at) + "," +
          std::to_string(FindNamelistGroup(&file, "R"));
@@ -88,7 +85,6 @@ TEST(Namelist, GroupsAreFoundByName) { ExpectCases("group", "namelist_groups.tsv
 TEST(Namelist, ValuesComeFromTheFirstGroupOfTheirName) {
   ExpectCases("value", "namelist_values.tsv");
 }
-TEST(Namelist, LogicalsReadTrueOrFalse) { ExpectCases("logical", "namelist_logicals.tsv"); }
 TEST(ProjectFile, TheMbcBesideAnyPathIsRead) {
   // A ".meg" beside it is never read.
   Scratch("S.meg",

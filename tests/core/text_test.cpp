@@ -123,6 +123,7 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
     EXPECT_EQ(file.Position(), std::int64_t(bytes.size() + 5));
     ASSERT_TRUE(file.SeekToStart());
   }
+  EXPECT_TRUE(file.Close()) << "a file read closes well";
   EXPECT_FALSE(file.OpenRead(folder.Path())) << "a folder is no text file";
   EXPECT_FALSE(file.Create(folder.File("missing/x.txt")));
   EXPECT_FALSE(file.Write("x"));

@@ -23,16 +23,14 @@ int KeyNumber(const std::string& line, std::size_t end) {
 }
 
 // The field without white space at its ends.
-std::string_view Trimmed(const std::string& field) {
+std::string_view Trimmed(std::string_view field) {
   const std::size_t begin = SkipWhiteSpace(field, 0, field.size());
-  return std::string_view(field).substr(begin,
-                                        EndBeforeWhiteSpace(field, begin, field.size()) - begin);
+  return field.substr(begin, EndBeforeWhiteSpace(field, begin, field.size()) - begin);
 }
 
 }  // namespace
 
-bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
-                     RecentEntry* entry) {
+bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry) {
   // The raw line is tested: a line indented before its key is no row.
   if (line.empty() || line[0] == '!' || line[0] == '#') return false;
   const std::size_t equals = line.find('=');  // '=' is never a trail byte
@@ -43,7 +41,7 @@ bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
   if (number < 1 || number > kMaxRecentRows) return false;
 
   const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, fields);
-  std::vector<std::string>& field = *fields;
+  const TextPieces& field = *fields;
   if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
       field[3].empty()) {
     return false;
@@ -56,7 +54,7 @@ bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
   entry->location.assign(Trimmed(field[3]));
   if (!entry->location.empty()) PutTrailingBackslash(&entry->location);
   if (count >= 5) {
-    entry->geodeticCode = field[4];
+    entry->geodeticCode.assign(field[4]);
   } else {
     entry->geodeticCode = RecentEntry().geodeticCode;
   }

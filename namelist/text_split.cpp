@@ -68,31 +68,6 @@ std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std
   return i;
 }
 
-// The pieces, written over the strings the caller's list already holds: a
-// list kept between calls then costs no allocation per piece.
-class Pieces {
- public:
-  explicit Pieces(std::vector<std::string>* list) : list_(list != nullptr ? list : &own_) {}
-  // Cleared and appended to, the string keeps its buffer.
-  std::string& Add(std::string_view text) {
-    if (count_ == list_->size()) list_->emplace_back();
-    std::string& piece = (*list_)[count_++];
-    piece.clear();
-    piece.append(text.data(), text.size());
-    return piece;
-  }
-  std::string& Back() { return (*list_)[count_ - 1]; }
-  int Finish() {
-    list_->resize(count_);
-    return static_cast<int>(count_);
-  }
-
- private:
-  std::vector<std::string> own_;
-  std::vector<std::string>* list_;
-  std::size_t count_ = 0;
-};
-
 // An odd count of quotes loses all quotes at both ends; exactly two, standing
 // at both ends, are taken off; any other count stays. `quotes` is the count in
 // [begin, end).
@@ -108,13 +83,13 @@ void StripQuoteRange(std::string_view source, std::size_t quotes, std::size_t* b
   }
 }
 
-void StripQuotes(std::string* text) {
+// The text with its quotes stripped as a whole.
+std::string_view QuotesStripped(std::string_view text) {
   std::size_t begin = 0;
-  std::size_t end = text->size();
-  const auto quotes = std::count(text->begin(), text->end(), kQuote);
-  StripQuoteRange(*text, static_cast<std::size_t>(quotes), &begin, &end);
-  text->resize(end);
-  text->erase(0, begin);
+  std::size_t end = text.size();
+  const auto quotes = std::count(text.begin(), text.end(), kQuote);
+  StripQuoteRange(text, static_cast<std::size_t>(quotes), &begin, &end);
+  return text.substr(begin, end - begin);
 }
 
 // A piece of the source and the quotes it holds. White space trimmed off its
@@ -125,51 +100,83 @@ struct Span {
   std::size_t quotes;
 };
 
-// Adds the span from `begin`, where its white space ends, trimmed at its end
-// as a finished piece, its quotes stripped.
-void AddFinished(std::string_view source, const Span& span, std::size_t begin, bool keepEmpty,
-                 Pieces* pieces) {
-  std::size_t end = EndBeforeWhiteSpace(source, begin, span.end);
-  if (end == begin && !keepEmpty) return;
-  StripQuoteRange(source, span.quotes, &begin, &end);
-  pieces->Add(source.substr(begin, end - begin));
-}
+// Cuts the source into the pieces' views. A quoted run that spans delimiters
+// is one piece with its delimiters, a view of the source; only an empty part
+// inside it drops its delimiter, and then the run is copied into the pieces'
+// own storage.
+class Splitter {
+ public:
+  Splitter(std::string_view source, std::string_view delimiter, bool keepEmpty, TextPieces* pieces)
+      : source_(source), delimiter_(delimiter), keepEmpty_(keepEmpty), pieces_(pieces) {}
 
-// Handles a piece of the source that ends before a delimiter. An opened
-// quoted token has its quotes stripped once it is finished.
-void AddPiece(std::string_view source, const Span& span, std::string_view delimiter, bool keepEmpty,
-              bool* quoted, Pieces* pieces) {
-  if (*quoted) {
-    std::string& open = pieces->Back();
-    open.append(source.data() + span.begin, span.end - span.begin);
-    if (span.quotes > 0) {
-      StripQuotes(&open);
-      *quoted = false;
-    } else if (span.end > span.begin) {
-      open += delimiter;
+  // A part of the source that ends before a delimiter.
+  void AddPart(const Span& span) {
+    if (open_) {
+      if (span.quotes > 0) {
+        Close(span);
+      } else if (span.end == span.begin) {
+        StartCopy(span.begin);
+      } else if (copy_ != nullptr) {
+        copy_->append(source_.data() + span.begin, span.end - span.begin);
+        *copy_ += delimiter_;
+      }
+      return;
     }
-    return;
+    const std::size_t begin = SkipWhiteSpace(source_, span.begin, span.end);
+    // Whether the quote stands first or later, an odd count leaves a quote open.
+    if (span.end - begin >= 2 && span.quotes % 2 == 1) {
+      open_ = true;
+      openBegin_ = begin;
+      copy_ = nullptr;
+      return;
+    }
+    AddFinished(span, begin);
   }
-  const std::size_t begin = SkipWhiteSpace(source, span.begin, span.end);
-  // Whether the quote stands first or later, an odd count leaves a quote open.
-  if (span.end - begin >= 2 && span.quotes % 2 == 1) {
-    pieces->Add(source.substr(begin, span.end - begin)) += delimiter;
-    *quoted = true;
-    return;
-  }
-  AddFinished(source, span, begin, keepEmpty, pieces);
-}
 
-// Handles what follows the last delimiter.
-void AddRest(std::string_view source, const Span& span, bool keepEmpty, bool quoted,
-             Pieces* pieces) {
-  if (quoted) {
-    pieces->Back().append(source.data() + span.begin, span.end - span.begin);
-    StripQuotes(&pieces->Back());
-  } else if (span.begin < span.end) {
-    AddFinished(source, span, SkipWhiteSpace(source, span.begin, span.end), keepEmpty, pieces);
+  // What follows the last delimiter.
+  void AddRest(const Span& span) {
+    if (open_) {
+      Close(span);
+    } else if (span.begin < span.end) {
+      AddFinished(span, SkipWhiteSpace(source_, span.begin, span.end));
+    }
   }
-}
+
+ private:
+  // The open run, from where it opened to the delimiter before `at`, goes into
+  // the pieces' own storage, and the delimiter at `at` is left out of it.
+  void StartCopy(std::size_t at) {
+    if (copy_ == nullptr) copy_ = &pieces_->Keep(source_.substr(openBegin_, at - openBegin_));
+  }
+
+  // The open run ends with the span; its quotes are stripped as a whole.
+  void Close(const Span& span) {
+    open_ = false;
+    if (copy_ == nullptr) {
+      pieces_->Add(QuotesStripped(source_.substr(openBegin_, span.end - openBegin_)));
+      return;
+    }
+    copy_->append(source_.data() + span.begin, span.end - span.begin);
+    pieces_->Add(QuotesStripped(*copy_));
+  }
+
+  // The span from `begin`, where its white space ends, trimmed at its end, its
+  // quotes stripped.
+  void AddFinished(const Span& span, std::size_t begin) {
+    std::size_t end = EndBeforeWhiteSpace(source_, begin, span.end);
+    if (end == begin && !keepEmpty_) return;
+    StripQuoteRange(source_, span.quotes, &begin, &end);
+    pieces_->Add(source_.substr(begin, end - begin));
+  }
+
+  std::string_view source_;
+  std::string_view delimiter_;
+  bool keepEmpty_;
+  TextPieces* pieces_;
+  bool open_ = false;
+  std::size_t openBegin_ = 0;
+  std::string* copy_ = nullptr;  // the open run's copy, once it needs one
+};
 
 // Drive, directory, base name and extension by the C runtime's rules; false
 // when a part is too long.
@@ -200,19 +207,35 @@ void Assign(std::string* target, std::string value) {
 
 }  // namespace
 
+void TextPieces::Clear() {
+  views_.clear();
+  if (!kept_.empty()) kept_.clear();
+}
+
+std::string& TextPieces::Keep(std::string_view text) { return kept_.emplace_back(text); }
+
 int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
-              std::vector<std::string>* list) {
-  Pieces pieces(list);
-  if (text.empty()) return pieces.Finish();
-  bool quoted = false;
+              TextPieces* pieces) {
+  pieces->Clear();
+  if (text.empty()) return 0;
+  Splitter splitter(text, delimiter, keepEmpty, pieces);
   Span span{0, 0, 0};
   for (span.end = NextDelimiter(text, delimiter, 0, &span.quotes); span.end < text.size();
        span.end = NextDelimiter(text, delimiter, span.begin, &span.quotes)) {
-    AddPiece(text, span, delimiter, keepEmpty, &quoted, &pieces);
+    splitter.AddPart(span);
     span.begin = span.end + delimiter.size();
   }
-  AddRest(text, span, keepEmpty, quoted, &pieces);
-  return pieces.Finish();
+  splitter.AddRest(span);
+  return static_cast<int>(pieces->Size());
+}
+
+int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
+              std::vector<std::string>* list) {
+  TextPieces pieces;
+  const int count = SplitText(text, delimiter, keepEmpty, &pieces);
+  list->resize(pieces.Size());
+  for (std::size_t i = 0; i < pieces.Size(); ++i) (*list)[i].assign(pieces[i]);
+  return count;
 }
 
 void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,

@@ -19,7 +19,7 @@ constexpr auto kDisplayNames = [] {
 
 }  // namespace
 
-bool FindAppByDisplayName(const std::string& name, App* app) {
+bool FindAppByDisplayName(std::string_view name, App* app) {
   for (int i = 0; i < kAppCatalogueSize; ++i) {
     if (EqualsNoCase(name, kDisplayNames[static_cast<std::size_t>(i)])) {
       *app = static_cast<App>(i);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvent {
 
@@ -34,7 +35,7 @@ inline const AppCatalogueRow& CatalogueRow(App app) { return kAppCatalogue[stati
 
 // The first application whose display name equals `name` ignoring case;
 // false, with `app` left alone, when there is none.
-[[nodiscard]] bool FindAppByDisplayName(const std::string& name, App* app);
+[[nodiscard]] bool FindAppByDisplayName(std::string_view name, App* app);
 
 inline const char* AppDisplayName(App app) { return CatalogueRow(app).displayName; }
 

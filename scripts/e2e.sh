@@ -81,18 +81,34 @@ if [[ -n ${ORVENT_SCREENSHOTS:-} ]]; then
   watcher_pid=$!
 fi
 
+# Runs the driver. Its output goes to a file that is followed until the
+# driver ends, not through a pipe: a program the Selector started by mistake
+# (a folder window, say) would hold a pipe open for ever. wineserver -k then
+# ends such a program.
+run_driver() {
+  local log result
+  log=$(mktemp)
+  wine "$driver" "$@" >"$log" 2>&1 &
+  local driver_pid=$!
+  tail -n +1 -s 0.2 -f --pid="$driver_pid" "$log" | tr -d '\r'
+  wait "$driver_pid"
+  result=$?
+  wineserver -k 2>/dev/null || true
+  rm -f "$log"
+  return "$result"
+}
+
 start=$(date +%s)
 set +e
-wine "$driver" "$@" 2>&1 | tr -d '\r'
-status=${PIPESTATUS[0]}
+run_driver "$@"
+status=$?
 if [[ $# -eq 0 ]]; then
   for dpi in 120 144 192; do
     echo "e2e: at $dpi DPI"
     set_dpi "$dpi"
     mkdir -p "$scratch/$dpi"
     ORVENT_E2E_DPI=$dpi ORVENT_E2E_SCRATCH=$(winepath -w "$scratch/$dpi") \
-      wine "$driver" --gtest_filter='*Dpi*' 2>&1 | tr -d '\r'
-    [[ ${PIPESTATUS[0]} -eq 0 ]] || status=1
+      run_driver --gtest_filter='*Dpi*' || status=1
   done
   set_dpi 96
 fi

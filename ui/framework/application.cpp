@@ -65,16 +65,27 @@ std::string LoadResourceString(int id) {
   return std::string(buffer, static_cast<size_t>(length > 0 ? length : 0));
 }
 
+HICON LoadProgramIcon(int iconResource, bool small) {
+  return static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconResource), IMAGE_ICON,
+                 GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
+                 GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
+}
+
 bool RegisterDialogClass(const std::string& className, const std::string& baseClass,
                          int iconResource) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(instance, className.c_str(), &wc)) return true;
-  if (!GetClassInfoA(instance, baseClass.c_str(), &wc)) return false;
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExA(instance, className.c_str(), &wc)) return true;
+  if (!GetClassInfoExA(instance, baseClass.c_str(), &wc)) return false;
   wc.lpszClassName = className.c_str();
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
-  return RegisterClassA(&wc) != 0;
+  // Both sizes from the resource: without a small icon the system would
+  // make one by reading the resource a second time.
+  wc.hIcon = LoadProgramIcon(iconResource, false);
+  wc.hIconSm = LoadProgramIcon(iconResource, true);
+  return RegisterClassExA(&wc) != 0;
 }
 
 bool ActivateWindowOfClass(const std::string& className) {

@@ -3,6 +3,8 @@
 // cursor); and the calls start-up makes on the system's windows.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace ui {
@@ -52,6 +54,9 @@ class WaitCursor {
 
 // A string resource of the program; "" when there is none.
 std::string LoadResourceString(int id);
+// The program's icon resource at the system's large or small icon size. The
+// system keeps it: loading it again costs nothing, and it is never destroyed.
+HICON LoadProgramIcon(int iconResource, bool small);
 // Registers `className` as a copy of the class `baseClass` with the program's
 // icon resource, unless it is registered already.
 bool RegisterDialogClass(const std::string& className, const std::string& baseClass,

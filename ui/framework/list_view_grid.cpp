@@ -2,11 +2,15 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
 namespace ui {
 namespace {
+
+// A column's width while the grid has no width to share.
+const int kUnfittedWidth = 100;
 
 // The header of a notification the grid sends its parent.
 NMHDR Header(HWND grid, UINT code) {
@@ -76,20 +80,32 @@ LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, 
   return result;
 }
 
-void ListViewGrid::SetColumns(const std::vector<std::string>& headers, CellText cellText) {
+void ListViewGrid::SetColumns(const std::vector<std::string>& headers, const int* weights,
+                              CellText cellText) {
   cellText_ = std::move(cellText);
+  RECT client = {};
+  GetClientRect(listView_, &client);
+  const int width = client.right;
+  int total = 0;
+  for (std::size_t col = 0; col < headers.size(); ++col) total += weights[col];
+  const bool fit = width > 0 && total > 0;
   LVCOLUMNA column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = 100;
-  for (const std::string& header : headers) {
-    std::vector<char> text(header.begin(), header.end());
+  // Each column comes with its width: widened afterwards, every one would
+  // be laid out and drawn twice. The last takes what rounding leaves.
+  int left = width;
+  for (std::size_t col = 0; col < headers.size(); ++col) {
+    const bool last = col + 1 == headers.size();
+    column.cx = !fit ? kUnfittedWidth : last ? left : MulDiv(width, weights[col], total);
+    left -= column.cx;
+    std::vector<char> text(headers[col].begin(), headers[col].end());
     text.push_back('\0');
     column.pszText = text.data();
-    column.iSubItem = cols_;
-    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(cols_),
-                 reinterpret_cast<LPARAM>(&column));
-    ++cols_;
+    column.iSubItem = static_cast<int>(col);
+    SendMessageA(listView_, LVM_INSERTCOLUMNA, col, reinterpret_cast<LPARAM>(&column));
   }
+  cols_ = static_cast<int>(headers.size());
+  if (fit) clientWidth_ = width;
 }
 
 int ListViewGrid::Rows() const { return ListView_GetItemCount(listView_); }
@@ -174,23 +190,6 @@ void ListViewGrid::SetFont(const std::string& face, double points) {
   SendMessageA(listView_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
-}
-
-void ListViewGrid::FitColumns(const int* weights, int count) {
-  RECT client = {};
-  GetClientRect(listView_, &client);
-  const int width = client.right;
-  int total = 0;
-  for (int col = 0; col < count; ++col) total += weights[col];
-  if (width <= 0 || total <= 0) return;
-  // The last column takes what rounding leaves.
-  int left = width;
-  for (int col = 0; col < count; ++col) {
-    const int share = col + 1 < count ? MulDiv(width, weights[col], total) : left;
-    ListView_SetColumnWidth(listView_, col, share);
-    left -= share;
-  }
-  clientWidth_ = width;
 }
 
 void ListViewGrid::FollowClientWidth() {

@@ -49,8 +49,14 @@ class ListViewGrid {
   void Attach(HWND listView);
   HWND Handle() const { return listView_; }
 
-  // The columns with their header texts, once; the cells' texts come from `cellText`.
-  void SetColumns(const std::vector<std::string>& headers, CellText cellText);
+  // The columns with their header texts, once; the cells' texts come from
+  // `cellText`. The columns share the grid's width in proportion to
+  // `weights` (one for each header), so that no horizontal scroll bar shows
+  // at any screen resolution until the user widens a column. From then on
+  // the last column takes what the grid's client width gains or loses, as
+  // when the vertical scroll bar comes or goes, and so ends at the grid's
+  // edge.
+  void SetColumns(const std::vector<std::string>& headers, const int* weights, CellText cellText);
   int Rows() const;
   // The number of data rows; every row is drawn anew from its texts.
   void SetRows(int rows);
@@ -65,12 +71,6 @@ class ListViewGrid {
   // The data row at a point on the screen, -1 for none.
   int RowAt(POINT screen) const;
   void SetFont(const std::string& face, double points);
-  // Shares the grid's width among the columns in proportion to `weights`, so
-  // that no horizontal scroll bar shows at any screen resolution until the
-  // user widens a column. From then on the last column takes what the grid's
-  // client width gains or loses, as when the vertical scroll bar comes or
-  // goes, and so ends at the grid's edge.
-  void FitColumns(const int* weights, int count);
 
   // Answers the list-view's request for an item's text; true when the
   // notification was the grid's.

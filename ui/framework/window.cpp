@@ -32,6 +32,10 @@ RECT Window::ItemRect(int id) const {
 }
 
 void Window::MoveItem(int id, const RECT& r) const {
+  // A control already in place is left alone: a move to where it stands
+  // still costs the system a round of messages.
+  const RECT now = ItemRect(id);
+  if (EqualRect(&r, &now)) return;
   SetWindowPos(Item(id), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

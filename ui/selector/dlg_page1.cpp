@@ -27,12 +27,6 @@ const int kTipMaxWidth = 300;
 // How long a project file's check may take before the row is drawn as it is.
 const int kPresenceBoundMs = 2000;
 
-HICON LoadProgramIcon(int widthMetric, int heightMetric) {
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
-                                       IMAGE_ICON, GetSystemMetrics(widthMetric),
-                                       GetSystemMetrics(heightMetric), LR_SHARED));
-}
-
 }  // namespace
 
 CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string programFolder,
@@ -67,9 +61,8 @@ void CDlgPage1::SetUpGrid() {
   double size = kStartFontSize;
   const std::string face = GetDialogFontInfo(hwnd_, &size, true);
   grid.SetFont(face, size);
-  grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)},
+  grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)}, kColumnWidths,
                   [this](int row, int col) { return model.CellText(row, col); });
-  grid.FitColumns(kColumnWidths, orvent::SelectorModel::kColumns);
 }
 
 void CDlgPage1::SetUpOnceDrawn() {
@@ -82,8 +75,8 @@ void CDlgPage1::SetUpOnceDrawn() {
   }
   DragAcceptFiles(hwnd_, TRUE);
   // Until then the caption shows the window class's icon, the same picture.
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXICON, SM_CYICON)));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)));
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ui::LoadProgramIcon(IDR_MAINFRAME, false)));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ui::LoadProgramIcon(IDR_MAINFRAME, true)));
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);

@@ -116,11 +116,11 @@ std::string ReadNamelistValue(TextFile* file, const std::string& group, const st
   return "";
 }
 
-std::string ReadNamelistLogical(TextFile* file, const std::string& group, const std::string& key,
-                                bool* flag) {
-  std::string value = ReadNamelistValue(file, group, key);
-  if (!value.empty()) *flag = EqualsNoCase(value, ".true.") || EqualsNoCase(value, "T");
-  return value;
+std::optional<bool> ReadNamelistLogical(TextFile* file, const std::string& group,
+                                        const std::string& key) {
+  const std::string value = ReadNamelistValue(file, group, key);
+  if (value.empty()) return std::nullopt;
+  return EqualsNoCase(value, ".true.") || EqualsNoCase(value, "T");
 }
 
 }  // namespace orvent

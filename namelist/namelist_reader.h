@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "namelist/text_file.h"
@@ -22,9 +23,9 @@ std::int64_t FindNamelistGroup(TextFile* file, const std::string& group);
 // case, spaces, and with "%" taken as ".".
 std::string ReadNamelistValue(TextFile* file, const std::string& group, const std::string& key);
 
-// The value as above; when it is not empty, `flag` is set to whether it reads
-// ".true." or "T" (ignoring case).
-std::string ReadNamelistLogical(TextFile* file, const std::string& group, const std::string& key,
-                                bool* flag);
+// Whether the value as above reads ".true." or "T" (ignoring case); none when
+// it is empty.
+std::optional<bool> ReadNamelistLogical(TextFile* file, const std::string& group,
+                                        const std::string& key);
 
 }  // namespace orvent

@@ -1,5 +1,7 @@
 #include "project/project_file.h"
 
+#include <optional>
+
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
 #include "namelist/namelist_reader.h"
@@ -58,9 +60,8 @@ bool ParseGeneralParameters(TextFile* file, ProjectFile* record) {
   if (fileVersion.empty()) return false;
   record->fileVersion = fileVersion;
 
-  bool atlas = false;
-  if (!ReadNamelistLogical(file, kGroup, "AtlasMode", &atlas).empty()) {
-    record->projectType = atlas ? kTypeMesoScale : kTypeMeasurement;
+  if (const std::optional<bool> atlas = ReadNamelistLogical(file, kGroup, "AtlasMode")) {
+    record->projectType = *atlas ? kTypeMesoScale : kTypeMeasurement;
   }
   const std::string projectType = ReadNamelistValue(file, kGroup, "ProjectType");
   if (!projectType.empty()) record->projectType = AsciiToInt(projectType);

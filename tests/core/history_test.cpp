@@ -148,6 +148,11 @@ TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
   const std::string saved = test::ReadBytes(path);
   EXPECT_FALSE(SaveThatFails(path, Named({"b"})));
   EXPECT_EQ(test::ReadBytes(path), saved);
+  // A file made read-only stays as it is, whoever runs the program.
+  fs::permissions(path, fs::perms::owner_read);
+  EXPECT_FALSE(SaveHistory(path, Named({"c"})));
+  fs::permissions(path, fs::perms::owner_all);
+  EXPECT_EQ(test::ReadBytes(path), saved);
   // The file, the link and the folder, and nothing a save left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 3);
 }

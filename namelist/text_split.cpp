@@ -178,9 +178,15 @@ class Splitter {
   std::string* copy_ = nullptr;  // the open run's copy, once it needs one
 };
 
-// Drive, directory, base name and extension by the C runtime's rules; false
-// when a part is too long.
-bool SplitByRuntimeRules(const std::string& path, std::string parts[4]) {
+struct PathParts {
+  std::string drive;
+  std::string directory;
+  std::string baseName;
+  std::string extension;
+};
+
+// The parts by the C runtime's rules; none when a part is too long.
+void SplitByRuntimeRules(const std::string& path, PathParts* parts) {
   std::size_t directoryStart = 0;
   if (path.size() >= 2 && path[1] == ':') directoryStart = 2;
   std::size_t nameStart = directoryStart;
@@ -192,13 +198,12 @@ bool SplitByRuntimeRules(const std::string& path, std::string parts[4]) {
   const std::size_t baseLength = dot == kNone ? name.size() : dot;
   if (nameStart - directoryStart > kMaxDirectory || baseLength > kMaxBaseName ||
       name.size() - baseLength > kMaxExtension) {
-    return false;
+    return;
   }
-  parts[0] = path.substr(0, directoryStart);
-  parts[1] = path.substr(directoryStart, nameStart - directoryStart);
-  parts[2] = name.substr(0, baseLength);
-  parts[3] = name.substr(baseLength);
-  return true;
+  parts->drive = path.substr(0, directoryStart);
+  parts->directory = path.substr(directoryStart, nameStart - directoryStart);
+  parts->baseName = name.substr(0, baseLength);
+  parts->extension = name.substr(baseLength);
 }
 
 void Assign(std::string* target, std::string value) {
@@ -240,19 +245,19 @@ int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
 
 void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,
                    std::string* baseName, std::string* extension) {
-  std::string parts[4];
+  PathParts parts;
   const std::string trimmed = Trim(path);
   if (trimmed == "." || trimmed == ".\\") {
-    parts[1] = ".\\";
+    parts.directory = ".\\";
   } else if (trimmed == ".." || trimmed == "..\\") {
-    parts[1] = "..\\";
-  } else if (!SplitByRuntimeRules(path, parts)) {
-    for (std::string& part : parts) part.clear();
+    parts.directory = "..\\";
+  } else {
+    SplitByRuntimeRules(path, &parts);
   }
-  Assign(drive, std::move(parts[0]));
-  Assign(directory, std::move(parts[1]));
-  Assign(baseName, std::move(parts[2]));
-  Assign(extension, std::move(parts[3]));
+  Assign(drive, std::move(parts.drive));
+  Assign(directory, std::move(parts.directory));
+  Assign(baseName, std::move(parts.baseName));
+  Assign(extension, std::move(parts.extension));
 }
 
 }  // namespace orvent

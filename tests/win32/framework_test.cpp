@@ -38,7 +38,7 @@ TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
       PostCommand(kRunCommand);
       return TRUE;
     }
-    bool OnCommand(int id, int code) override {
+    void OnCommand(int id, int code) override {
       if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
       PostCommand(IDOK);  // taken after the failure by a dialog that goes on
       throw std::runtime_error("out of order");

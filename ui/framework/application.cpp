@@ -62,7 +62,7 @@ std::string LoadResourceString(int id) {
   char buffer[1024] = {};
   const int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), buffer,
                                  static_cast<int>(sizeof(buffer)));
-  return std::string(buffer, static_cast<size_t>(length > 0 ? length : 0));
+  return std::string(buffer, static_cast<size_t>(length));
 }
 
 HICON LoadProgramIcon(int iconResource, bool small) {

@@ -100,7 +100,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_COMMAND:
-      return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
     case WM_NOTIFY:
       return OnNotify(reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
     case WM_CLOSE:
@@ -174,16 +175,12 @@ BOOL Dialog::OnInitDialog() {
   return TRUE;
 }
 
-bool Dialog::OnCommand(int id, int) {
+void Dialog::OnCommand(int id, int) {
   if (id == IDOK) {
     OnOK();
-    return true;
-  }
-  if (id == IDCANCEL) {
+  } else if (id == IDCANCEL) {
     OnCancel();
-    return true;
   }
-  return false;
 }
 
 bool Dialog::OnNotify(const NMHDR*) { return false; }

@@ -30,8 +30,9 @@ class Dialog : public Window {
   virtual void DoDataExchange(DataExchange& dx);
   // The data exchange to the controls; the result is WM_INITDIALOG's.
   virtual BOOL OnInitDialog();
-  // Routes IDOK and IDCANCEL to OnOK and OnCancel; true when handled.
-  virtual bool OnCommand(int id, int notifyCode);
+  // Routes IDOK and IDCANCEL to OnOK and OnCancel. A dialog's command has
+  // no result to give, so every one counts as handled.
+  virtual void OnCommand(int id, int notifyCode);
   virtual bool OnNotify(const NMHDR* header);
   virtual void OnOK();
   // Also the close box and Escape.

@@ -70,33 +70,33 @@ BOOL CDlgPage2::OnInitDialog() {
   return TRUE;
 }
 
-bool CDlgPage2::OnCommand(int id, int notifyCode) {
+void CDlgPage2::OnCommand(int id, int notifyCode) {
   if (notifyCode != BN_CLICKED) return ui::Dialog::OnCommand(id, notifyCode);
   switch (id) {
     case IDOK:
     case IDC_PROJECT_OK:
       OnOkClicked();
-      return true;
+      break;
     case IDC_PROJECT_CANCEL:
       OnCancel();
-      return true;
+      break;
     case IDC_REFERENCE:
       OnReferenceClicked();
-      return true;
+      break;
     case IDC_APP_BASIC:
     case IDC_APP_ENERGY:
     case IDC_APP_ENGINEERING:
       OnApplicationClicked();
-      return true;
+      break;
     case IDC_TYPE_MEASUREMENT:
     case IDC_TYPE_MESOSCALE:
     case IDC_TYPE_DESIGN_WIND:
     case IDC_TYPE_EXTREME_WIND:
     case IDC_TYPE_WIND_POWER:
       OnProjectTypeClicked();
-      return true;
+      break;
     default:
-      return ui::Dialog::OnCommand(id, notifyCode);
+      ui::Dialog::OnCommand(id, notifyCode);
   }
 }
 

@@ -23,7 +23,7 @@ class CDlgPage2 : public ui::Dialog {
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;
   BOOL OnInitDialog() override;
-  bool OnCommand(int id, int notifyCode) override;
+  void OnCommand(int id, int notifyCode) override;
 
  private:
   void SetupMode(bool create);

@@ -96,47 +96,47 @@ void CDlgPage1::FillRecentGrid() {
   grid.SetRow(0);
 }
 
-bool CDlgPage1::OnCommand(int id, int notifyCode) {
+void CDlgPage1::OnCommand(int id, int notifyCode) {
   switch (id) {
     case IDC_EXIT:
       OnCancel();
-      return true;
+      break;
     case IDC_HELP_MANUAL:
       OnHelp();
-      return true;
+      break;
     case IDC_CREATE_NEW_PROJECT:
       OnCreateNewProject();
-      return true;
+      break;
     case IDC_SELECT_OPEN_PROJECT:
       OnSelectOpenProject();
-      return true;
+      break;
     case IDC_LAST_APPLICATION:
       OnLastApplication();
-      return true;
+      break;
     case IDC_SELECT_APPLICATION:
       OnSelectApplication();
-      return true;
+      break;
     case IDC_DELETE_HISTORY:
       OnDeleteHistory();
-      return true;
+      break;
     case ID_GRID_OPEN_FOLDER:
       OnOpenContainingFolder();
-      return true;
+      break;
     case ID_GRID_COPY_PATH:
       OnCopyPath();
-      return true;
+      break;
     case ID_GRID_PRESENCE:
       // The first comes once the grid is drawn: the window shows without
       // waiting for what it does not need yet.
       if (presence_ == nullptr) SetUpOnceDrawn();
       InvalidateRect(grid.Handle(), nullptr, FALSE);
-      return true;
+      break;
     case IDOK:
       // The window has no default button: Enter, in the grid above all,
       // must not close the Selector.
-      return true;
+      break;
     default:
-      return ui::Dialog::OnCommand(id, notifyCode);
+      ui::Dialog::OnCommand(id, notifyCode);
   }
 }
 

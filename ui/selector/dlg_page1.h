@@ -42,7 +42,7 @@ class CDlgPage1 : public ui::Dialog {
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;
   BOOL OnInitDialog() override;
-  bool OnCommand(int id, int notifyCode) override;
+  void OnCommand(int id, int notifyCode) override;
   void OnCancel() override;
   bool OnNotify(const NMHDR* header) override;
   bool OnSysCommand(UINT command) override;

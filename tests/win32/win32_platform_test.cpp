@@ -110,6 +110,27 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
   EXPECT_TRUE(EqualsNoCase(Echoed(platform, deep, {"cd"}, record), shortForm));
 }
 
+// A long path reaches the wide calls with the prefix that lifts MAX_PATH, a
+// network path in its UNC form, and comes back without it; a path the system
+// cannot make full stays as it was.
+TEST(Win32Platform, AnExtendedPathTakesItsPrefixAndLosesItAgain) {
+  const struct {
+    const char* path;
+    const wchar_t* extended;
+    const wchar_t* back;
+  } cases[] = {
+      // path, with the prefix, the prefix taken off again
+      {"C:\\Wind Work\\Site", L"\\\\?\\C:\\Wind Work\\Site", L"C:\\Wind Work\\Site"},
+      {"\\\\orventsrv\\c\\Wind", L"\\\\?\\UNC\\orventsrv\\c\\Wind", L"\\\\orventsrv\\c\\Wind"},
+      {"\\\\?\\C:\\Wind", L"\\\\?\\C:\\Wind", L"C:\\Wind"},
+      {"", L"", L""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExtendedPath(c.path), c.extended) << c.path;
+    EXPECT_EQ(WithoutExtendedPrefix(c.extended), c.back) << c.path;
+  }
+}
+
 // A row on an empty card reader must not bring up the system's "no disk"
 // box: the checks of a path, the grid's among them, run with it off.
 TEST(Win32Platform, APathIsCheckedWithTheNoDiskBoxOff) {

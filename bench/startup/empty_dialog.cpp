@@ -6,8 +6,7 @@
 //   orvent_empty_dialog.exe [DLL|DLL|...]
 #include <windows.h>
 
-#include <algorithm>
-#include <string>
+#include "bench/startup/listed_dlls.h"
 
 namespace {
 
@@ -23,12 +22,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  const std::string dlls = commandLine != nullptr ? commandLine : "";
-  for (std::size_t begin = 0; begin < dlls.size();) {
-    const std::size_t end = std::min(dlls.find('|', begin), dlls.size());
-    if (end > begin) LoadLibraryA(dlls.substr(begin, end - begin).c_str());
-    begin = end + 1;
-  }
+  LoadListedDlls(commandLine);
   // The Selector window's style, size and font, without its controls: no
   // menu, the system's dialog class and no title (zero words), then the
   // font. The template lies on a DWORD boundary.

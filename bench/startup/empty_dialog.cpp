@@ -6,20 +6,7 @@
 //   orvent_empty_dialog.exe [DLL|DLL|...]
 #include <windows.h>
 
-#include "bench/startup/listed_dlls.h"
-
-namespace {
-
-INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
-  if (message == WM_CLOSE) {
-    EndDialog(hwnd, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-}  // namespace
+#include "bench/startup/yardstick.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LoadListedDlls(commandLine);
@@ -36,5 +23,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   empty.header.dwExtendedStyle = WS_EX_APPWINDOW;
   empty.header.cx = 521;
   empty.header.cy = 343;
-  return static_cast<int>(DialogBoxIndirectParamA(instance, &empty.header, nullptr, DialogProc, 0));
+  return static_cast<int>(
+      DialogBoxIndirectParamA(instance, &empty.header, nullptr, YardstickProc, 0));
 }

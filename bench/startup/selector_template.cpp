@@ -8,21 +8,8 @@
 
 #include <commctrl.h>
 
-#include "bench/startup/listed_dlls.h"
+#include "bench/startup/yardstick.h"
 #include "res/resource.h"
-
-namespace {
-
-INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
-  if (message == WM_CLOSE) {
-    EndDialog(hwnd, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LoadListedDlls(commandLine);
@@ -43,5 +30,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
   RegisterClassExA(&windowClass);
   return static_cast<int>(
-      DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SELECTOR), nullptr, DialogProc, 0));
+      DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SELECTOR), nullptr, YardstickProc, 0));
 }

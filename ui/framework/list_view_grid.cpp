@@ -104,7 +104,6 @@ void ListViewGrid::SetColumns(const std::vector<std::string>& headers, const int
     column.iSubItem = static_cast<int>(col);
     SendMessageA(listView_, LVM_INSERTCOLUMNA, col, reinterpret_cast<LPARAM>(&column));
   }
-  cols_ = static_cast<int>(headers.size());
   if (fit) clientWidth_ = width;
 }
 
@@ -193,13 +192,14 @@ void ListViewGrid::SetFont(const std::string& face, double points) {
 }
 
 void ListViewGrid::FollowClientWidth() {
-  if (clientWidth_ <= 0 || cols_ == 0) return;  // not fitted yet
+  if (clientWidth_ <= 0) return;  // not fitted yet
+  const int lastColumn = Header_GetItemCount(ListView_GetHeader(listView_)) - 1;
   RECT client = {};
   GetClientRect(listView_, &client);
-  const int last = ListView_GetColumnWidth(listView_, cols_ - 1) + client.right - clientWidth_;
+  const int last = ListView_GetColumnWidth(listView_, lastColumn) + client.right - clientWidth_;
   // A minimised window's grid has no width: the columns stay for its return.
   if (client.right <= 0 || last <= 0) return;
-  ListView_SetColumnWidth(listView_, cols_ - 1, last);
+  ListView_SetColumnWidth(listView_, lastColumn, last);
   clientWidth_ = client.right;
 }
 

@@ -84,7 +84,6 @@ class ListViewGrid {
   WNDPROC listViewProc_ = nullptr;
   CellText cellText_;
   HFONT font_ = nullptr;
-  int cols_ = 0;
   int clientWidth_ = 0;  // the client width the columns were last fitted to
 };
 

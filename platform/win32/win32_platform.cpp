@@ -15,6 +15,17 @@
 
 namespace orvent {
 
+// The portable numbers are the system's own and are handed through as they are.
+static_assert(static_cast<int>(SpecialFolder::kDocuments) == CSIDL_PERSONAL, "");
+static_assert(static_cast<int>(SpecialFolder::kAppData) == CSIDL_APPDATA, "");
+static_assert(static_cast<int>(SpecialFolder::kProgramFilesCommon) == CSIDL_PROGRAM_FILES_COMMON,
+              "");
+static_assert(kAttrReadOnly == FILE_ATTRIBUTE_READONLY && kAttrHidden == FILE_ATTRIBUTE_HIDDEN &&
+                  kAttrSystem == FILE_ATTRIBUTE_SYSTEM && kAttrFolder == FILE_ATTRIBUTE_DIRECTORY &&
+                  kAttrArchive == FILE_ATTRIBUTE_ARCHIVE &&
+                  kAttrTemporary == FILE_ATTRIBUTE_TEMPORARY,
+              "");
+
 unsigned long Win32Platform::Attributes(const std::string& path) {
   return IsLongPath(path) ? GetFileAttributesW(ExtendedPath(path).c_str())
                           : GetFileAttributesA(path.c_str());

@@ -111,21 +111,20 @@ TEST(History, RowsThatBreakARuleAreSkipped) {
   EXPECT_EQ(Describe(list), Describe(expected));
 }
 
-// A save whose writes fail, as on a full disk: on Windows the file is
-// read-only, which the save respects; elsewhere a file-size limit, which binds
-// root too, stops the new file after its first byte.
+// Saves that must fail: of a file made read-only, which the save respects
+// whoever runs it; elsewhere than on Windows also one whose writes fail, as on
+// a full disk, by a file-size limit that binds root too.
 bool SaveThatFails(const std::string& path, const RecentHistory& list) {
-#ifdef _WIN32
   fs::permissions(path, fs::perms::owner_read);
-  const bool saved = SaveHistory(path, list);
+  bool saved = SaveHistory(path, list);
   fs::permissions(path, fs::perms::owner_all);
-#else
+#ifndef _WIN32
   rlimit limit{};
   getrlimit(RLIMIT_FSIZE, &limit);
   const rlimit oneByte{1, limit.rlim_max};
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &oneByte);
-  const bool saved = SaveHistory(path, list);
+  saved = SaveHistory(path, list) || saved;
   setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, previous);
 #endif
@@ -147,11 +146,6 @@ TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
   EXPECT_EQ(test::ReadBytes(f.File("link")), old);
   const std::string saved = test::ReadBytes(path);
   EXPECT_FALSE(SaveThatFails(path, Named({"b"})));
-  EXPECT_EQ(test::ReadBytes(path), saved);
-  // A file made read-only stays as it is, whoever runs the program.
-  fs::permissions(path, fs::perms::owner_read);
-  EXPECT_FALSE(SaveHistory(path, Named({"c"})));
-  fs::permissions(path, fs::perms::owner_all);
   EXPECT_EQ(test::ReadBytes(path), saved);
   // The file, the link and the folder, and nothing a save left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 3);

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "launch/start_process.h"
@@ -114,20 +115,15 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
 // network path in its UNC form, and comes back without it; a path the system
 // cannot make full stays as it was.
 TEST(Win32Platform, AnExtendedPathTakesItsPrefixAndLosesItAgain) {
-  const struct {
-    const char* path;
-    const wchar_t* extended;
-    const wchar_t* back;
-  } cases[] = {
-      // path, with the prefix, the prefix taken off again
+  // path, with the prefix, the prefix taken off again
+  const std::tuple<const char*, const wchar_t*, const wchar_t*> cases[] = {
       {"C:\\Wind Work\\Site", L"\\\\?\\C:\\Wind Work\\Site", L"C:\\Wind Work\\Site"},
       {"\\\\orventsrv\\c\\Wind", L"\\\\?\\UNC\\orventsrv\\c\\Wind", L"\\\\orventsrv\\c\\Wind"},
       {"\\\\?\\C:\\Wind", L"\\\\?\\C:\\Wind", L"C:\\Wind"},
-      {"", L"", L""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ExtendedPath(c.path), c.extended) << c.path;
-    EXPECT_EQ(WithoutExtendedPrefix(c.extended), c.back) << c.path;
+      {"", L"", L""}};
+  for (const auto& [path, extended, back] : cases) {
+    EXPECT_EQ(ExtendedPath(path), extended) << path;
+    EXPECT_EQ(WithoutExtendedPrefix(extended), back) << path;
   }
 }
 

@@ -103,7 +103,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
     case WM_NOTIFY:
-      return OnNotify(reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+      SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, OnNotify(reinterpret_cast<const NMHDR*>(lParam)));
+      return TRUE;
     case WM_CLOSE:
       OnCancel();
       return TRUE;
@@ -183,7 +184,7 @@ void Dialog::OnCommand(int id, int) {
   }
 }
 
-bool Dialog::OnNotify(const NMHDR*) { return false; }
+LRESULT Dialog::OnNotify(const NMHDR*) { return 0; }
 
 void Dialog::OnOK() {
   if (UpdateData(true)) EndDialog(IDOK);
@@ -202,8 +203,6 @@ bool Dialog::OnSysCommand(UINT) { return false; }
 void Dialog::OnHelp() {}
 
 bool Dialog::OnContextMenu(HWND, int, int) { return false; }
-
-void Dialog::SetMessageResult(LRESULT result) { SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result); }
 
 void Dialog::OnDropFiles(const std::vector<std::string>&) {}
 

@@ -33,7 +33,8 @@ class Dialog : public Window {
   // Routes IDOK and IDCANCEL to OnOK and OnCancel. A dialog's command has
   // no result to give, so every one counts as handled.
   virtual void OnCommand(int id, int notifyCode);
-  virtual bool OnNotify(const NMHDR* header);
+  // The notification's result, 0 where it has none.
+  virtual LRESULT OnNotify(const NMHDR* header);
   virtual void OnOK();
   // Also the close box and Escape.
   virtual void OnCancel();
@@ -60,9 +61,6 @@ class Dialog : public Window {
   // name, with the exclamation icon. Every message the user is shown comes
   // through here, so that a test may answer them itself.
   virtual int ShowMessage(const std::string& text, UINT buttons = MB_OK);
-  // The result of the message being handled, where the message has one
-  // (a notification's, for example).
-  void SetMessageResult(LRESULT result);
   // Moves the focus as the dialog manager does; an edit gets its text selected.
   void GotoDlgCtrl(int id);
 

@@ -140,44 +140,52 @@ void CDlgPage1::OnCommand(int id, int notifyCode) {
   }
 }
 
-bool CDlgPage1::OnNotify(const NMHDR* header) {
-  if (header->idFrom != IDC_RECENT_GRID) return false;
-  if (grid.FillDisplayInfo(header)) return true;
+LRESULT CDlgPage1::OnNotify(const NMHDR* header) {
+  if (header->idFrom != IDC_RECENT_GRID || grid.FillDisplayInfo(header)) return 0;
   switch (header->code) {
     case NM_DBLCLK:
       OnGridDblClick();
-      return true;
-    case NM_CUSTOMDRAW: {
-      // A row whose project file is gone is drawn in grey.
-      auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header));
-      if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
-        SetMessageResult(CDRF_NOTIFYITEMDRAW | (presence_ == nullptr ? CDRF_NOTIFYPOSTPAINT : 0));
-      } else if (draw->nmcd.dwDrawStage == CDDS_POSTPAINT) {
-        PostCommand(ID_GRID_PRESENCE);
-      } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        if (model.IsGrey(static_cast<int>(draw->nmcd.dwItemSpec))) {
-          draw->clrText = GetSysColor(COLOR_GRAYTEXT);
-        }
-        SetMessageResult(CDRF_DODEFAULT);
-      }
-      return true;
-    }
+      break;
+    case NM_CUSTOMDRAW:
+      return OnGridCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header)));
     case LVN_KEYDOWN:
+      // Every key is left to the grid as well.
       OnGridKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
-      return false;  // every key is left to the grid as well
+      break;
     case ui::kGridChar: {
       const auto* typed = reinterpret_cast<const ui::GridChar*>(header);
       OnGridChar(typed->text, typed->time);
-      return true;
+      break;
     }
     case ui::kGridMouseMove: {
       const auto* move = reinterpret_cast<const ui::GridMouseMove*>(header);
       OnGridMouseMove(move->x, move->y);
-      return false;
+      break;
     }
     default:
-      return false;
+      break;
   }
+  return 0;
+}
+
+// A row whose project file is gone is drawn in grey. The end of the first
+// paint sets up what the window needs only once it is seen.
+LRESULT CDlgPage1::OnGridCustomDraw(NMLVCUSTOMDRAW* draw) {
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW | (presence_ == nullptr ? CDRF_NOTIFYPOSTPAINT : 0);
+    case CDDS_POSTPAINT:
+      PostCommand(ID_GRID_PRESENCE);
+      break;
+    case CDDS_ITEMPREPAINT:
+      if (model.IsGrey(static_cast<int>(draw->nmcd.dwItemSpec))) {
+        draw->clrText = GetSysColor(COLOR_GRAYTEXT);
+      }
+      break;
+    default:
+      break;
+  }
+  return CDRF_DODEFAULT;
 }
 
 bool CDlgPage1::PreTranslateMessage(MSG* message) {

@@ -44,7 +44,7 @@ class CDlgPage1 : public ui::Dialog {
   BOOL OnInitDialog() override;
   void OnCommand(int id, int notifyCode) override;
   void OnCancel() override;
-  bool OnNotify(const NMHDR* header) override;
+  LRESULT OnNotify(const NMHDR* header) override;
   bool OnSysCommand(UINT command) override;
   void OnShowWindow(bool show, UINT status) override;
   void OnSizing(UINT edge, RECT* windowRect) override;
@@ -71,6 +71,7 @@ class CDlgPage1 : public ui::Dialog {
   void OnOpenContainingFolder();
   void OnCopyPath();
   void OnGridDblClick();
+  LRESULT OnGridCustomDraw(NMLVCUSTOMDRAW* draw);
   void OnGridKeyDown(int key);
   void OnGridMouseMove(int x, int y);
   // A character typed in the grid: the current row moves to the next project

@@ -17,6 +17,13 @@
 
 namespace {
 
+// A dialog that does not end fails its test within seconds instead of
+// holding up the run: a quit ends any modal loop.
+void CALLBACK NeverEnds(HWND, UINT, UINT_PTR, DWORD) {
+  ADD_FAILURE() << "a dialog did not end";
+  PostQuitMessage(1);
+}
+
 // Runs `body` under an application named "ORVENTLancher".
 void WithApp(std::function<void()> body) {
   struct TestApp : ui::Application {
@@ -24,7 +31,9 @@ void WithApp(std::function<void()> body) {
     void InitInstance() override { body(); }
   } app;
   app.body = std::move(body);
+  const UINT_PTR watchdog = SetTimer(nullptr, 0, 20000, NeverEnds);
   app.Run("ORVENTLancher", "");
+  KillTimer(nullptr, watchdog);
 }
 
 const int kRunCommand = 0x7F00;

@@ -39,6 +39,19 @@ TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   });
 }
 
+// version_records.tsv: the fixed record (its file version 5.2.3.4) is looked
+// for in four-byte steps up to the resource's last byte.
+TEST(Startup, TheFileVersionComesFromTheFixedRecord) {
+  test::ExpectTable("version_records.tsv", [](const std::vector<std::string>& f) {
+    FakePlatform platform;
+    platform.version.assign(std::stoul(f[1]), 0);
+    const unsigned words[] = {0xFEEF04BDu, 0, 0x50002u, 0x30004u};
+    for (std::size_t i = 0; i < 4 * std::size(words); ++i)
+      platform.version.at(std::stoul(f[0]) + i) = (words[i / 4] >> (8 * (i % 4))) & 0xFFu;
+    return ThreePartVersionText(ReadVersionInfo(platform).fileVersion);
+  });
+}
+
 TEST(Startup, TheProgramsNameAndFolderFromItsPath) {
   test::ExpectTable("program_folders.tsv", [](const std::vector<std::string>& f) {
     FakePlatform platform;

@@ -37,7 +37,8 @@ class FakePlatform : public Platform {
   // Making the folder, spelled as the program asks for it, gives this instead.
   std::map<std::string, MakeFolderResult> makeFolderFailures;
   std::map<std::string, std::string> shortPaths;
-  bool succeeds = true;  // what starting a process or opening a document gives
+  bool succeeds = true;                // what starting a process or opening a document gives
+  std::vector<unsigned char> version;  // the version resource's bytes
   // What happened.
   std::vector<ProcessRequest> started;
   std::vector<std::string> shellOpened, madeFolders;
@@ -73,8 +74,8 @@ class FakePlatform : public Platform {
     shellOpened.push_back(path);
     return succeeds;
   }
-  // No version resource: the real one is the journeys' to read.
-  bool ReadVersionResource(std::vector<unsigned char>*) override { return false; }
+  // None unless a test gives one; the program's own is the journeys' to read.
+  bool ReadVersionResource(decltype(version)* b) override { return !(*b = version).empty(); }
   bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
   MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }

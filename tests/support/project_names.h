@@ -20,9 +20,8 @@ inline int Index(const std::vector<std::string>& names, const std::string& name)
 }
 
 inline std::string Name(const std::vector<std::string>& names, int index) {
-  if (index == -1) return "none";
-  return index >= 0 && index < int(names.size()) ? names[std::size_t(index)]
-                                                 : std::to_string(index);
+  if (index >= 0 && index < int(names.size())) return names[std::size_t(index)];
+  return index == -1 ? "none" : std::to_string(index);
 }
 
 }  // namespace test

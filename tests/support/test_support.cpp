@@ -60,8 +60,7 @@ std::string ReadBytes(const std::string& path) {
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  return static_cast<bool>(out << bytes) && static_cast<bool>(out.flush());
+  return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes << std::flush);
 }
 
 void ExpectTable(const std::string& name,

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "launch/start_process.h"
@@ -115,16 +114,10 @@ TEST(Win32Platform, AStartedProgramGetsPathsQuotedOrInTheirShortForm) {
 // network path in its UNC form, and comes back without it; a path the system
 // cannot make full stays as it was.
 TEST(Win32Platform, AnExtendedPathTakesItsPrefixAndLosesItAgain) {
-  // path, with the prefix, the prefix taken off again
-  const std::tuple<const char*, const wchar_t*, const wchar_t*> cases[] = {
-      {"C:\\Wind Work\\Site", L"\\\\?\\C:\\Wind Work\\Site", L"C:\\Wind Work\\Site"},
-      {"\\\\orventsrv\\c\\Wind", L"\\\\?\\UNC\\orventsrv\\c\\Wind", L"\\\\orventsrv\\c\\Wind"},
-      {"\\\\?\\C:\\Wind", L"\\\\?\\C:\\Wind", L"C:\\Wind"},
-      {"", L"", L""}};
-  for (const auto& [path, extended, back] : cases) {
-    EXPECT_EQ(ExtendedPath(path), extended) << path;
-    EXPECT_EQ(WithoutExtendedPrefix(extended), back) << path;
-  }
+  test::ExpectTable("extended_paths.tsv", [](const std::vector<std::string>& f) {
+    const std::wstring extended = ExtendedPath(f[0]);
+    return WideToAnsi(extended) + " | " + WideToAnsi(WithoutExtendedPrefix(extended));
+  });
 }
 
 // A row on an empty card reader must not bring up the system's "no disk"

@@ -13,6 +13,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <utility>
+
 namespace orvent {
 
 // The portable numbers are the system's own and are handed through as they are.
@@ -95,26 +97,30 @@ std::string Win32Platform::GetSpecialFolder(SpecialFolder folder) {
   return buffer;
 }
 
-bool Win32Platform::ShortPathName(const std::string& path, std::string* shortPath) {
-  QuietDriveErrors quiet;
-  if (IsLongPath(path)) {
-    const std::wstring extended = ExtendedPath(path);
-    DWORD needed = GetShortPathNameW(extended.c_str(), nullptr, 0);
-    if (needed == 0) return false;
-    std::wstring buffer(needed, L'\0');
-    DWORD length = GetShortPathNameW(extended.c_str(), &buffer[0], needed);
-    if (length == 0 || length >= needed) return false;
-    buffer.resize(length);
-    *shortPath = WideToAnsi(WithoutExtendedPrefix(buffer));
-    return true;
-  }
-  DWORD needed = GetShortPathNameA(path.c_str(), nullptr, 0);
+namespace {
+
+// The system's short form of a path, by the ANSI or the wide call: its size
+// is asked for first, then the text.
+template <typename Text, typename Call>
+bool ShortForm(const Text& path, Call shortPathName, Text* shortForm) {
+  const DWORD needed = shortPathName(path.c_str(), nullptr, 0);
   if (needed == 0) return false;
-  std::string buffer(needed, '\0');
-  DWORD length = GetShortPathNameA(path.c_str(), &buffer[0], needed);
+  Text buffer(needed, typename Text::value_type());
+  const DWORD length = shortPathName(path.c_str(), &buffer[0], needed);
   if (length == 0 || length >= needed) return false;
   buffer.resize(length);
-  *shortPath = buffer;
+  *shortForm = std::move(buffer);
+  return true;
+}
+
+}  // namespace
+
+bool Win32Platform::ShortPathName(const std::string& path, std::string* shortPath) {
+  QuietDriveErrors quiet;
+  if (!IsLongPath(path)) return ShortForm(path, GetShortPathNameA, shortPath);
+  std::wstring wide;
+  if (!ShortForm(ExtendedPath(path), GetShortPathNameW, &wide)) return false;
+  *shortPath = WideToAnsi(WithoutExtendedPrefix(wide));
   return true;
 }
 

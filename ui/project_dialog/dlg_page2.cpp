@@ -8,9 +8,10 @@ namespace {
 const int kExtremeWindGrowth = 25;
 const int kWindPowerGrowth = 52;
 
-template <int N>
+template <std::size_t N>
 void EnableGroup(const ui::Window& window, int firstId, const bool (&flags)[N]) {
-  for (int index = 0; index < N; ++index) window.EnableItem(firstId + index, flags[index]);
+  int id = firstId;
+  for (const bool enabled : flags) window.EnableItem(id++, enabled);
 }
 
 int FocusTarget(orvent::Field field) {

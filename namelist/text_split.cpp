@@ -46,7 +46,8 @@ std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std
   // multiplication adds up the word's quotes in its top byte.
   if (!delimiter.empty()) {
     const std::uint64_t first = ones * static_cast<unsigned char>(delimiter[0]);
-    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+      std::uint64_t word;
       std::memcpy(&word, text.data() + i, sizeof word);
       if ((ZeroBytes(word ^ first) | (word & (ones << 7))) != 0) break;
       count += static_cast<std::size_t>(((ZeroBytes(word ^ (ones * kQuote)) >> 7) * ones) >> 56);

@@ -6,29 +6,15 @@
 //   orvent_selector_template.exe [DLL|DLL|...]
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "bench/startup/yardstick.h"
 #include "res/resource.h"
+#include "ui/framework/application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LoadListedDlls(commandLine);
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  GetClassInfoExA(nullptr, "#32770", &windowClass);
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = ORVENT_WINDOW_CLASS;
-  const auto icon = [instance](int width, int height) {
-    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                                         GetSystemMetrics(width), GetSystemMetrics(height),
-                                         LR_SHARED));
-  };
-  windowClass.hIcon = icon(SM_CXICON, SM_CYICON);
-  windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
-  RegisterClassExA(&windowClass);
+  // Its controls and class made ready as the program does.
+  ui::StartCommonControls();
+  if (!ui::RegisterDialogClass(ORVENT_WINDOW_CLASS, "#32770", IDR_MAINFRAME)) return 1;
   return static_cast<int>(
       DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SELECTOR), nullptr, YardstickProc, 0));
 }

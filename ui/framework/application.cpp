@@ -27,12 +27,8 @@ void Application::Run(const std::string& exeName, const std::string& commandLine
   g_app = this;
   exeName_ = exeName;
   commandLine_ = commandLine;
-  // The grid is a list-view: the common controls must be ready before a
-  // template that holds one is realised. OLE starts when first needed.
-  INITCOMMONCONTROLSEX controls = {};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
-  InitCommonControlsEx(&controls);
+  // OLE starts when first needed.
+  StartCommonControls();
   InitInstance();
   orvent::EndOle();
 }
@@ -56,6 +52,13 @@ WaitCursor::WaitCursor() {
 
 WaitCursor::~WaitCursor() {
   if (App() != nullptr) App()->EndWaitCursor();
+}
+
+void StartCommonControls() {
+  INITCOMMONCONTROLSEX controls = {};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&controls);
 }
 
 std::string LoadResourceString(int id) {

@@ -52,6 +52,9 @@ class WaitCursor {
   ~WaitCursor();
 };
 
+// Readies the common controls the program's windows hold. The grid is a
+// list-view: this must come before a template that holds one is realised.
+void StartCommonControls();
 // A string resource of the program; "" when there is none.
 std::string LoadResourceString(int id);
 // The program's icon resource at the system's large or small icon size. The

@@ -98,7 +98,6 @@ void ProjectDialogModel::Initialise(Platform& platform) {
     state_.application = kAppBasic;
     state_.projectType = kTypeMeasurement;
   } else {
-    if (projectFile_.projectType == kTypeExtremeWind) state_.showExtremeWind = true;
     const Choices choices = ChoicesForApp(entry_.app, projectFile_.projectType);
     state_.application = choices.application;
     state_.projectType = choices.projectType;
@@ -158,7 +157,6 @@ void ProjectDialogModel::TakeProjectFile(const std::string& path) {
   static_cast<void>(ReadProjectFile(path, &projectFile_));
   state_.projectType = projectFile_.projectType;
   state_.application = kAppBasic;
-  state_.showExtremeWind = true;
   state_.showWindPower = state_.projectType == kTypeWindPower;
   state_.geodeticRadio = GeodeticRadioFor(projectFile_.geodeticSystem);
 }

@@ -59,7 +59,6 @@ struct ProjectDialogState {
   int initialProjectType = kTypeMeasurement;  // as the project file was read
   // The hidden geodetic group's selection: never shown, still in force.
   int geodeticRadio = kGeoTokyo;
-  bool showExtremeWind = true;
   bool showWindPower = false;
 };
 

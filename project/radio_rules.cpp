@@ -45,7 +45,7 @@ void ProjectTypeRules(const ProjectDialogModel& model, bool projectKnown, RadioE
     return;
   }
   if (!projectKnown) return;
-  if (model.State().showExtremeWind && model.State().projectType == kTypeExtremeWind) {
+  if (model.State().projectType == kTypeExtremeWind) {
     Enable(out->projectType, kTypeExtremeWind);
   } else if (model.State().showWindPower) {
     Enable(out->projectType, model.State().initialProjectType);

@@ -58,8 +58,9 @@ BOOL CDlgPage2::OnInitDialog() {
   }
   model_.Initialise(platform_);
   UpdateData(false);
-  if (model_.State().showExtremeWind) ShowExtremeWindChoice(true);
-  if (model_.State().showWindPower) ShowWindPowerChoice(true);
+  // The Extreme wind choice, hidden in the template, is always shown.
+  ShowExtremeWindChoice();
+  if (model_.State().showWindPower) ShowWindPowerChoice();
   SetupMode(model_.CreateMode());
   MoveCaretToEnd(IDC_LOCATION);
   // The geodetic group is never shown, but its selection still counts.
@@ -115,17 +116,17 @@ void CDlgPage2::SetupMode(bool create) {
   SetText(texts.title);
 }
 
-void CDlgPage2::ShowExtremeWindChoice(bool show) {
-  ShowItem(IDC_TYPE_EXTREME_WIND, show);
-  GrowTypeBox(show, kExtremeWindGrowth);
+void CDlgPage2::ShowExtremeWindChoice() {
+  ShowItem(IDC_TYPE_EXTREME_WIND, true);
+  GrowTypeBox(kExtremeWindGrowth);
 }
 
-void CDlgPage2::ShowWindPowerChoice(bool show) {
-  ShowItem(IDC_TYPE_WIND_POWER, show);
-  GrowTypeBox(show, kWindPowerGrowth);
+void CDlgPage2::ShowWindPowerChoice() {
+  ShowItem(IDC_TYPE_WIND_POWER, true);
+  GrowTypeBox(kWindPowerGrowth);
 }
 
-void CDlgPage2::GrowTypeBox(bool grow, int extraPixels) {
+void CDlgPage2::GrowTypeBox(int extraPixels) {
   if (Item(IDC_PROJECT_TYPE_FRAME) == nullptr || typeBoxBaseHeight < 1) return;
   // The program is DPI-aware, so the growth, given at 96 dpi, is scaled to
   // the display as the template's dialog units are.
@@ -133,8 +134,7 @@ void CDlgPage2::GrowTypeBox(bool grow, int extraPixels) {
   const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
   if (dc != nullptr) ReleaseDC(hwnd_, dc);
   RECT box = ItemRect(IDC_PROJECT_TYPE_FRAME);
-  box.bottom =
-      box.top + typeBoxBaseHeight + (grow ? MulDiv(extraPixels, dpi > 0 ? dpi : 96, 96) : 0);
+  box.bottom = box.top + typeBoxBaseHeight + MulDiv(extraPixels, dpi > 0 ? dpi : 96, 96);
   MoveItem(IDC_PROJECT_TYPE_FRAME, box);
 }
 
@@ -198,8 +198,8 @@ void CDlgPage2::OnReferenceClicked() {
     if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFileNameUnusable);
     if (chosen != ui::Chosen::kChosen) return;
     model_.TakeProjectFile(path);
-    ShowExtremeWindChoice(true);
-    if (model_.State().showWindPower) ShowWindPowerChoice(true);
+    ShowExtremeWindChoice();
+    if (model_.State().showWindPower) ShowWindPowerChoice();
     ShowGeodeticRadio();
   }
   UpdateData(false);

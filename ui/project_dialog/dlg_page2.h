@@ -27,9 +27,9 @@ class CDlgPage2 : public ui::Dialog {
 
  private:
   void SetupMode(bool create);
-  void ShowExtremeWindChoice(bool show);
-  void ShowWindPowerChoice(bool show);
-  void GrowTypeBox(bool grow, int extraPixels);
+  void ShowExtremeWindChoice();
+  void ShowWindPowerChoice();
+  void GrowTypeBox(int extraPixels);
   void MoveCaretToEnd(int editId);
   void ShowGeodeticRadio();
   void UpdateRadioStates(const orvent::RadioEnables& enables);

@@ -79,7 +79,8 @@ HWND FocusOf(HWND window) {
 std::string StateOf(HWND c) {
   return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
          (IsWindowEnabled(c) ? "enabled " : "disabled ") +
-         (IsWindowVisible(c) ? "visible " : "hidden ") + (FocusOf(c) == c ? "focused " : "");
+         (IsWindowVisible(c) ? "visible " : "hidden ") + (FocusOf(c) == c ? "focused " : "") +
+         (Send(c, EM_GETFIRSTVISIBLELINE) > 0 ? "scrolled " : "");
 }
 
 std::string ReadFile(const std::string& path) {

@@ -139,12 +139,11 @@ void CDlgPage2::GrowTypeBox(int extraPixels) {
 }
 
 void CDlgPage2::MoveCaretToEnd(int editId) {
-  // Selecting everything first scrolls the start out of view, so the end of
-  // a long path stays visible once the selection collapses there.
+  // The caret at the end and scrolled into view: the end of a long path
+  // tells more than its start.
   HWND edit = Item(editId);
-  SendMessageA(edit, EM_SETSEL, 0, -1);
-  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+  const int end = GetWindowTextLengthA(edit);
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);
 }
 

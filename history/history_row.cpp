@@ -13,13 +13,13 @@ namespace {
 // The key's number: the letters of "Recent" are stripped from the front of the
 // key (the text before `end`) and the rest read as atoi does. Stripping them
 // from the back as well could not change what atoi reads.
-int KeyNumber(std::string_view line, std::size_t end) {
+int KeyNumber(const std::string& line, std::size_t end) {
   std::size_t i = 0;
   while (i < end &&
          (line[i] == 'R' || line[i] == 'e' || line[i] == 'c' || line[i] == 'n' || line[i] == 't')) {
     ++i;
   }
-  return AsciiToInt(line.substr(i, end - i));
+  return AsciiToInt(std::string_view(line).substr(i, end - i));
 }
 
 // The field without white space at its ends.
@@ -30,17 +30,17 @@ std::string_view Trimmed(std::string_view field) {
 
 }  // namespace
 
-bool ParseHistoryRow(std::string_view line, TextPieces* fields, RecentEntry* entry) {
+bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry) {
   // The raw line is tested: a line indented before its key is no row.
   if (line.empty() || line[0] == '!' || line[0] == '#') return false;
   const std::size_t equals = line.find('=');  // '=' is never a trail byte
-  if (equals == std::string_view::npos) return false;
+  if (equals == std::string::npos) return false;
   // "Recent" holds no "=", so a first occurrence before it lies in the key.
   if (FindText(line, "Recent") >= equals) return false;
   const int number = KeyNumber(line, equals);
   if (number < 1 || number > kMaxRecentRows) return false;
 
-  const int count = SplitText(line.substr(equals + 1), ",", true, fields);
+  const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, fields);
   const TextPieces& field = *fields;
   if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
       field[3].empty()) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "history/recent_history.h"
 #include "namelist/text_split.h"
@@ -12,6 +11,6 @@ namespace orvent {
 // Reads the line into the entry; false when it breaks a rule and is to be
 // skipped. `fields` is scratch space kept between calls. On false the entry is
 // left as it was.
-[[nodiscard]] bool ParseHistoryRow(std::string_view line, TextPieces* fields, RecentEntry* entry);
+[[nodiscard]] bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry);
 
 }  // namespace orvent

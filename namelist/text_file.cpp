@@ -50,42 +50,24 @@ bool TextFile::FillBuffer() {
 }
 
 bool TextFile::ReadLine(std::string* line) {
-  std::string_view view;
-  const bool any = ReadLine(&view);
-  line->assign(view);
-  return any;
-}
-
-bool TextFile::ReadLine(std::string_view* line) {
-  *line = std::string_view();
+  line->clear();
   if (file_ == nullptr || writing_) return false;
-  // A line that lies whole in the buffer is seen where it lies; one that runs
-  // over the buffer's end is gathered in spill_.
-  spill_.clear();
   bool any = false;
   for (;;) {
-    if (next_ == buffer_.size() && !FillBuffer()) {
-      *line = spill_;
-      return any;
-    }
+    if (next_ == buffer_.size() && !FillBuffer()) return any;
     const char* start = buffer_.data() + next_;
     const std::size_t available = buffer_.size() - next_;
     // A byte buffer, which the check takes for a C string without its end.
     // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     const void* end = std::memchr(start, '\n', available);
     if (end != nullptr) {
-      std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - start);
+      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - start);
+      line->append(start, length);
       next_ += length + 1;
-      if (any) {
-        spill_.append(start, length);
-        start = spill_.data();
-        length = spill_.size();
-      }
-      if (length > 0 && start[length - 1] == '\r') --length;
-      *line = std::string_view(start, length);
+      if (!line->empty() && line->back() == '\r') line->pop_back();
       return true;
     }
-    spill_.append(start, available);
+    line->append(start, available);
     next_ = buffer_.size();
     any = true;
   }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 namespace orvent {
 
@@ -25,9 +24,6 @@ class TextFile {
   // The next line without its line end; false at the end of the file. A CR
   // that does not stand before an LF stays part of the line.
   [[nodiscard]] bool ReadLine(std::string* line);
-  // The same as a view, which lasts until the next read: a line that lies
-  // whole in the buffer is not copied.
-  [[nodiscard]] bool ReadLine(std::string_view* line);
   // Writes the text with every LF stored as CR LF; false once anything failed.
   bool Write(const std::string& text);
 
@@ -47,7 +43,6 @@ class TextFile {
   bool failed_ = false;
   bool atEnd_ = false;
   std::string buffer_;
-  std::string spill_;             // a line that ran over the end of the buffer
   std::size_t next_ = 0;          // reading: first unread byte of buffer_
   std::int64_t bufferStart_ = 0;  // byte position of buffer_[0]
 };

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/startup.h"
@@ -210,7 +211,8 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
 // Each path is asked once, on a few threads, one at a time per server or
 // drive: a server that does not answer within the bound is given up and holds
 // up no other; a check that throws is no answer, a report that throws harms
-// nothing; and no more threads ever ask, however many checks never return.
+// nothing; no more threads ever ask, however many checks never return; and
+// none answers once the checker is gone.
 TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
   const auto kStep = std::chrono::milliseconds(10);
   std::promise<void> release;
@@ -220,8 +222,7 @@ TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
     ProjectPresence presence(
         [&](const std::string& path) {
           thread_local bool counted = false;
-          threads += counted ? 0 : 1;
-          counted = true;
+          threads += std::exchange(counted, true) ? 0 : 1;
           ++asked;
           if (path[0] == '\\') released.wait();
           ++returned;
@@ -244,8 +245,10 @@ TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
     EXPECT_LE(threads, ProjectPresence::kThreads);
   }
   release.set_value();
-  for (int i = 0; i < 1000 && returned < asked; ++i) std::this_thread::sleep_for(kStep);
+  // A tenth of a second at least, for an answer that should not come.
+  for (int i = 0; i < 1000 && (returned < asked || i < 10); ++i) std::this_thread::sleep_for(kStep);
   EXPECT_EQ(returned, asked) << "a check never returned";
+  EXPECT_EQ(answers, 2) << "an answer came after the checker was gone";
 }
 
 }  // namespace

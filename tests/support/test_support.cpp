@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 #include "namelist/mbcs.h"
@@ -47,6 +48,47 @@ void RemoveTree(const std::wstring& folder) {
 }
 #endif
 
+// A field as the table writes it: ^XX is a byte, {c*N} is N copies of c.
+std::string Decoded(const std::string& text) {
+  static const std::regex kRun(R"(^\{(.)\*([0-9]+)\})");
+  std::string field;
+  std::smatch run;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] == '^') {
+      field += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 3;
+    } else if (std::regex_search(text.begin() + i, text.end(), run, kRun)) {
+      field.append(std::stoul(run[2]), run.str(1)[0]);
+      i += run.length();
+    } else {
+      field += text[i++];
+    }
+  }
+  return field;
+}
+
+// The reverse: a run of 16 or more copies of one character is written short.
+std::string Encoded(const std::string& field) {
+  std::string text;
+  for (std::size_t i = 0; i < field.size();) {
+    const unsigned char c = field[i];
+    const std::size_t run = field.find_first_not_of(field[i], i) == std::string::npos
+                                ? field.size() - i
+                                : field.find_first_not_of(field[i], i) - i;
+    char hex[4];
+    std::snprintf(hex, sizeof hex, "^%02X", c);
+    const std::string one = c >= 0x20 && c < 0x7F && c != '^' ? std::string(1, char(c)) : hex;
+    if (run >= 16 && one.size() == 1) {
+      text += "{" + one + "*" + std::to_string(run) + "}";
+      i += run;
+    } else {
+      text += one;
+      ++i;
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string DataPath(const std::string& name) {
@@ -78,18 +120,9 @@ void ExpectTable(const std::string& name,
     }
     std::vector<std::string> fields;
     std::size_t start = 0;
-    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-      std::string& field = fields.emplace_back();
-      for (std::size_t i = start; i < tab; i += line[i] == '^' ? 3 : 1)
-        field += line[i] == '^' ? char(std::stoi(line.substr(i + 1, 2), nullptr, 16)) : line[i];
-    }
-    computed += line.substr(0, start);
-    for (const unsigned char c : compute(fields)) {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "^%02X", c);
-      computed += c >= 0x20 && c < 0x7F && c != '^' ? std::string(1, char(c)) : hex;
-    }
-    computed += "\n";
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+      fields.push_back(Decoded(line.substr(start, tab - start)));
+    computed += line.substr(0, start) + Encoded(compute(fields)) + "\n";
   }
   EXPECT_EQ(computed, table) << name;
 }

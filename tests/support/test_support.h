@@ -20,7 +20,8 @@ std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 
 // A table of cases in tests/data, one a line: fields split by tabs, bytes
-// outside printable ASCII (and '^') written ^XX. The last field is what the
+// outside printable ASCII (and '^') written ^XX, a run of N copies of one
+// character (16 or more) written {c*N}. The last field is what the
 // case gives, and the file must read the same when each case is computed.
 void ExpectTable(const std::string& name,
                  const std::function<std::string(const std::vector<std::string>&)>& compute);

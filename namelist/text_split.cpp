@@ -179,15 +179,8 @@ class Splitter {
   std::string* copy_ = nullptr;  // the open run's copy, once it needs one
 };
 
-struct PathParts {
-  std::string drive;
-  std::string directory;
-  std::string baseName;
-  std::string extension;
-};
-
 // The parts by the C runtime's rules; none when a part is too long.
-void SplitByRuntimeRules(const std::string& path, PathParts* parts) {
+void SplitByRuntimeRules(const std::string& path, FilePathParts* parts) {
   std::size_t directoryStart = 0;
   if (path.size() >= 2 && path[1] == ':') directoryStart = 2;
   std::size_t nameStart = directoryStart;
@@ -205,10 +198,6 @@ void SplitByRuntimeRules(const std::string& path, PathParts* parts) {
   parts->directory = path.substr(directoryStart, nameStart - directoryStart);
   parts->baseName = name.substr(0, baseLength);
   parts->extension = name.substr(baseLength);
-}
-
-void Assign(std::string* target, std::string value) {
-  if (target != nullptr) *target = std::move(value);
 }
 
 }  // namespace
@@ -244,9 +233,8 @@ int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
   return count;
 }
 
-void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,
-                   std::string* baseName, std::string* extension) {
-  PathParts parts;
+FilePathParts SplitFilePath(const std::string& path) {
+  FilePathParts parts;
   const std::string trimmed = Trim(path);
   if (trimmed == "." || trimmed == ".\\") {
     parts.directory = ".\\";
@@ -255,10 +243,7 @@ void SplitFilePath(const std::string& path, std::string* drive, std::string* dir
   } else {
     SplitByRuntimeRules(path, &parts);
   }
-  Assign(drive, std::move(parts.drive));
-  Assign(directory, std::move(parts.directory));
-  Assign(baseName, std::move(parts.baseName));
-  Assign(extension, std::move(parts.extension));
+  return parts;
 }
 
 }  // namespace orvent

@@ -38,11 +38,19 @@ int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
 int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list);
 
-// Splits a path into drive ("C:"), directory (with its trailing separator),
-// base name and extension (with its leading "."). "." and ".." are directories.
-// A part longer than the file system allows leaves all four parts empty. Any
-// output may be null.
-void SplitFilePath(const std::string& path, std::string* drive, std::string* directory,
-                   std::string* baseName, std::string* extension);
+// A path's drive ("C:"), directory (with its trailing separator), base name
+// and extension (with its leading ".").
+struct FilePathParts {
+  std::string drive;
+  std::string directory;
+  std::string baseName;
+  std::string extension;
+  // The folder that holds the file: drive and directory.
+  std::string Folder() const { return drive + directory; }
+};
+
+// Splits a path into its parts. "." and ".." are directories. A part longer
+// than the file system allows leaves all four parts empty.
+FilePathParts SplitFilePath(const std::string& path);
 
 }  // namespace orvent

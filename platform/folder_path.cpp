@@ -19,9 +19,9 @@ std::size_t FirstLevelSearchStart(const std::string& directory) {
 }  // namespace
 
 bool EnsureFolderPath(Platform& platform, const std::string& path, MakeFolderResult* lastFailure) {
-  std::string drive;
-  std::string directory;
-  SplitFilePath(path, &drive, &directory, nullptr, nullptr);
+  const FilePathParts parts = SplitFilePath(path);
+  const std::string& drive = parts.drive;
+  const std::string& directory = parts.directory;
   for (std::size_t at = FindChar(directory, '\\', FirstLevelSearchStart(directory));
        at != std::string::npos; at = FindChar(directory, '\\', at + 1)) {
     const std::string level = drive + directory.substr(0, at + 1);

@@ -25,15 +25,14 @@ bool ApplicationForExtension(const std::string& extension, int projectType, App*
 bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentEntry* entry,
                             ProjectFile* file) {
   if (path.empty() || !platform.Exists(path)) return false;
-  std::string drive, directory, baseName, extension;
-  SplitFilePath(path, &drive, &directory, &baseName, &extension);
-  entry->location = drive + directory;
-  entry->projectName = baseName;
+  const FilePathParts parts = SplitFilePath(path);
+  entry->location = parts.Folder();
+  entry->projectName = parts.baseName;
   // What the reader leaves in the record is used whether it succeeded or not.
   static_cast<void>(ReadProjectFile(path, file));
   entry->projectType = file->projectType;
   // Any other file leaves the entry's application.
-  static_cast<void>(ApplicationForExtension(extension, entry->projectType, &entry->app));
+  static_cast<void>(ApplicationForExtension(parts.extension, entry->projectType, &entry->app));
   entry->geodeticCode = GeodeticCodeFor(file->geodeticSystem);
   return true;
 }
@@ -42,10 +41,8 @@ bool IsDroppedProject(Platform& platform, const std::vector<std::string>& paths)
   if (paths.size() != 1 || platform.FolderExists(paths[0]) || !platform.Exists(paths[0])) {
     return false;
   }
-  std::string drive, directory, baseName, extension;
-  SplitFilePath(paths[0], &drive, &directory, &baseName, &extension);
   App app = App::kBasic;
-  return ApplicationForExtension(extension, kTypeMeasurement, &app);
+  return ApplicationForExtension(SplitFilePath(paths[0]).extension, kTypeMeasurement, &app);
 }
 
 }  // namespace orvent

@@ -39,13 +39,6 @@ OkOutcome Refuse(const std::string& message, Field focus) {
   return outcome;
 }
 
-std::string FolderOf(const std::string& path) {
-  std::string drive;
-  std::string directory;
-  SplitFilePath(path, &drive, &directory, nullptr, nullptr);
-  return drive + directory;
-}
-
 // The location was found to exist; a level that vanished since is made again.
 void EnsureLocationLevels(Platform& platform, const std::string& location) {
   if (!location.empty() && location[0] == '\\') return;
@@ -135,7 +128,7 @@ ChooserStart ProjectDialogModel::BeginReference(Platform& platform) {
     chooser.folder = start;
     chooser.fileName.clear();
   }
-  const std::string startDir = FolderOf(start);
+  const std::string startDir = SplitFilePath(start).Folder();
   if (!startDir.empty()) chooser.folder = startDir;
   return chooser;
 }
@@ -150,10 +143,9 @@ void ProjectDialogModel::TakeFolder(const std::string& folder) {
 
 void ProjectDialogModel::TakeProjectFile(const std::string& path) {
   state_.location = path;
-  std::string drive;
-  std::string directory;
-  SplitFilePath(path, &drive, &directory, &state_.name, nullptr);
-  startFolder_ = drive + directory;
+  const FilePathParts parts = SplitFilePath(path);
+  state_.name = parts.baseName;
+  startFolder_ = parts.Folder();
   static_cast<void>(ReadProjectFile(path, &projectFile_));
   state_.projectType = projectFile_.projectType;
   state_.application = kAppBasic;
@@ -179,7 +171,7 @@ OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers
     outcome = MakeProject(platform, fileVersion);
     if (!outcome.message.empty()) return outcome;
   } else {
-    state_.location = FolderOf(state_.location);
+    state_.location = SplitFilePath(state_.location).Folder();
   }
 
   entry_.projectName = state_.name;
@@ -237,10 +229,9 @@ OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbe
 bool SplitChooserPath(Platform& platform, const std::string& path, std::string* folder,
                       std::string* fileName) {
   if (platform.FolderExists(path)) return false;
-  std::string drive, directory, baseName, extension;
-  SplitFilePath(path, &drive, &directory, &baseName, &extension);
-  *folder = Trim(drive + directory);
-  *fileName = Trim(baseName + extension);
+  const FilePathParts parts = SplitFilePath(path);
+  *folder = Trim(parts.Folder());
+  *fileName = Trim(parts.baseName + parts.extension);
   return !folder->empty() || !fileName->empty();
 }
 

@@ -35,12 +35,11 @@ std::string ProjectFilePath(const RecentEntry& entry) {
 }
 
 bool ReadProjectFile(const std::string& path, ProjectFile* record) {
-  std::string drive, directory, baseName;
-  SplitFilePath(path, &drive, &directory, &baseName, nullptr);
+  const FilePathParts parts = SplitFilePath(path);
   TextFile file;
-  if (!file.OpenRead(drive + directory + baseName + kProjectFileExtension)) return false;
+  if (!file.OpenRead(parts.Folder() + parts.baseName + kProjectFileExtension)) return false;
   *record = ProjectFile();
-  record->projectName = baseName;
+  record->projectName = parts.baseName;
   std::string first;
   if (!file.ReadLine(&first) || !HasHeader(first)) return false;
   return ParseGeneralParameters(&file, record);

@@ -39,12 +39,14 @@ std::string Scratch(const std::string& name, const std::string& bytes) {
 
 // What a case of the table of operation `op` gives.
 std::string Computed(const std::string& op, const std::vector<std::string>& f) {
-  std::vector<std::string> parts(4, "x"), pieces = {"left over"};
+  std::vector<std::string> pieces = {"left over"};
   std::string line = f[0];
   if (op == "strip") return StripTrailingBackslashes(f[0]) + "|" + WithTrailingBackslash(f[0]);
   if (op == "int") return std::to_string(AsciiToInt(f[0].c_str()));
-  if (op == "path") SplitFilePath(f[0], &parts[0], &parts[1], &parts[2], &parts[3]);
-  if (op == "path") return Joined(parts);
+  if (op == "path") {
+    const FilePathParts p = SplitFilePath(f[0]);
+    return Joined({p.drive, p.directory, p.baseName, p.extension});
+  }
   if (op == "split") line = std::to_string(SplitText(f[0], f[1], f[2] == "yes", &pieces));
   if (op == "split") return line + Joined(pieces);
   if (op == "clean") return CleanNamelistLine(&line) ? "+" + line : "-";

@@ -2,7 +2,8 @@
 // of its own with fake member applications beside it and driven from outside,
 // as a user does, through window messages. A journey is a list of steps: what
 // the user does, and what the user then sees in the windows and the files.
-// The journeys are in journeys.txt; here are the steps they are made of.
+// The journeys are in journeys.txt, whose opening lines say what each step
+// does with its arguments; here are the steps they are made of.
 // Every wait gives up after seconds; whatever a test started ends with it.
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "demo/member/start_record_format.h"
@@ -27,7 +29,6 @@
 #include "res/resource.h"
 #include "version.h"
 
-namespace e2e {
 namespace {
 
 constexpr DWORD kTimeoutMs = 10000;
@@ -55,7 +56,9 @@ void ExpectSoon(Actual actual, const T& expected, const std::string& what) {
 // The answer, or -1 from a window that has not answered for seconds.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, message, wParam, lParam, 0, kTimeoutMs, &result) ? result : -1;
+  const bool answered =
+      SendMessageTimeoutA(window, message, wParam, lParam, 0, kTimeoutMs, &result);
+  return answered ? static_cast<LRESULT>(result) : -1;
 }
 
 void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -102,11 +105,35 @@ bool IsClass(HWND window, const char* className) {
   return lstrcmpiA(name, className) == 0;
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the list is what EnumWindows hands back.
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+// The first window of the class, with the id unless it is 0, inside the root
+// at any depth.
 HWND Descendant(HWND root, const char* className, int id) {
-  for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsClass(child, className) && (id == 0 || GetDlgCtrlID(child) == id)) return child;
-    if (HWND inner = Descendant(child, className, id)) return inner;
-  }
+  std::vector<HWND> all;
+  EnumChildWindows(root, Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND w : all)
+    if (IsClass(w, className) && (id == 0 || GetDlgCtrlID(w) == id)) return w;
+  return nullptr;
+}
+
+// A window owned by the owner (any, for null), with the title (any, for ""),
+// visible unless asked otherwise, of the class: a dialog unless another is
+// named, so not the grid's tooltip, which the pointer resting on the grid may
+// show. EnumWindows, unlike a walk of the z-order, misses no window while
+// another comes to the front.
+HWND FindOf(HWND owner, const std::string& title = "", bool visible = true,
+            const char* className = "#32770") {
+  std::vector<HWND> all;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND w : all)
+    if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
+        IsClass(w, className) && (title.empty() || TextOf(w) == title))
+      return w;
   return nullptr;
 }
 
@@ -118,6 +145,8 @@ RECT RectOf(HWND window, int id = 0, BOOL(WINAPI* get)(HWND, RECT*) = GetWindowR
   return r;
 }
 
+POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
 using Args = std::vector<std::string>;
 using Names = std::vector<std::pair<std::string, std::string>>;
 
@@ -128,10 +157,8 @@ std::string Replaced(std::string text, const Names& names) {
   return text;
 }
 
-// An argument, or what stands when it is left out.
-std::string Arg(const Args& args, size_t i, const std::string& otherwise = "") {
-  return i < args.size() ? args[i] : otherwise;
-}
+// An argument, or "" when it is left out.
+std::string Arg(const Args& args, size_t i) { return i < args.size() ? args[i] : ""; }
 
 // The history file holding the rows, five fields each, as the tests write and
 // expect it.
@@ -144,25 +171,19 @@ std::string HistoryBytes(const Args& f) {
   return text + "/\r\n";
 }
 
-const orvent::VersionNumbers kVersion = {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
-                                         ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION};
-
 // An environment variable set by scripts/e2e.sh ("" when it is not).
 std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
-  static const std::map<std::string, long> numbers = [] {
-    std::map<std::string, long> known = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
-                                         {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
-                                         {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
-    std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
-    for (std::string define, name, value; header >> define;)
-      if (define == "#define" && header >> name >> value)
-        known[name] = std::strtol(value.c_str(), nullptr, 0);
-    return known;
-  }();
-  if (numbers.count(word)) return numbers.at(word);
+  const std::map<std::string, long> system = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
+                                              {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
+                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
+  if (system.count(word)) return system.at(word);
+  std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
+  for (std::string define, name, value; header >> define;)
+    if (define == "#define" && header >> name >> value && name == word)
+      return std::strtol(value.c_str(), nullptr, 0);
   ADD_FAILURE() << "no such name: " << word;
   return 0;
 }
@@ -191,32 +212,12 @@ std::string Ansi(const std::string& utf8) {
   return ansi;
 }
 
-BOOL CALLBACK Collect(HWND window, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-// A window owned by the owner (any, for null), with the title (any, for ""),
-// visible unless asked otherwise, of the class: a dialog unless another is
-// named, so not the grid's tooltip, which the pointer resting on the grid may
-// show. EnumWindows, unlike a walk of the z-order, misses no window while
-// another comes to the front.
-HWND FindOf(HWND owner, const std::string& title = "", bool visible = true,
-            const char* className = "#32770") {
-  std::vector<HWND> all;
-  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-  for (HWND w : all)
-    if ((owner == nullptr || GetWindow(w, GW_OWNER) == owner) && (!visible || IsWindowVisible(w)) &&
-        IsClass(w, className) && (title.empty() || TextOf(w) == title))
-      return w;
-  return nullptr;
-}
-
 // A step: the number of its line, then its name and arguments.
 using Step = std::pair<int, Args>;
 // The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
-std::map<std::string, std::vector<Step>> stepsOf;
+std::map<std::string, std::vector<Step>> g_stepsOf;
 
-struct Driver : ::testing::TestWithParam<std::string> {
+struct Journeys : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
   Names names, saved;
@@ -225,6 +226,7 @@ struct Driver : ::testing::TestWithParam<std::string> {
   HWND Top() const { return windows.back(); }
   HWND Item(long id) const { return GetDlgItem(Top(), static_cast<int>(id)); }
   HWND Grid() const { return GetDlgItem(windows.at(0), IDC_RECENT_GRID); }
+  std::string Expand(const std::string& text) const { return Replaced(text, names); }
 
   void SetUp() override {
     const std::string selector = Env("ORVENT_E2E_SELECTOR"), member = Env("ORVENT_E2E_MEMBER");
@@ -234,22 +236,21 @@ struct Driver : ::testing::TestWithParam<std::string> {
     SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
     SHGetSpecialFolderPathA(nullptr, common, CSIDL_PROGRAM_FILES_COMMON, FALSE);
     const std::string program = Env("ORVENT_E2E_SCRATCH") + "\\" + GetParam() + "\\",
-                      settings = orvent::kSettingsFolder,
-                      user = std::string(appData) + "\\" + settings + orvent::kSettingsFileName;
+                      settings = orvent::kSettingsFolder, file = orvent::kSettingsFileName;
+    const orvent::VersionNumbers version = {ORVENT_VERSION_MAJOR, ORVENT_VERSION_MINOR,
+                                            ORVENT_VERSION_BUILD, ORVENT_VERSION_REVISION};
     names = {{"{P}", program + "Projects\\"},
              {"{F}", program},
-             {"{U}", user},
-             {"{C}", std::string(common) + "\\" + settings + orvent::kSeedFolder +
-                         orvent::kSettingsFileName},
-             {"{FileVersion}", orvent::ThreePartVersionText(kVersion)},
-             {"{Version}", orvent::VersionLine("", kVersion)}};
-    ASSERT_TRUE(CreateDirectoryA(program.c_str(), nullptr)) << program;
+             {"{U}", std::string(appData) + "\\" + settings + file},
+             {"{C}", std::string(common) + "\\" + settings + orvent::kSeedFolder + file},
+             {"{FileVersion}", orvent::ThreePartVersionText(version)},
+             {"{Version}", orvent::VersionLine("", version)}};
+    ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
     ASSERT_TRUE(CopyFileA(selector.c_str(), (program + "ORVENTLancher.exe").c_str(), TRUE))
         << selector;
     for (const char* exe : {"ORVENTBasic.exe", "ORVENTEnergy.exe", "ORVENTExtremeWind.exe",
                             "ORVENTWindFarm.exe", "ORVENTBasicEW.exe"})
       ASSERT_TRUE(CopyFileA(member.c_str(), (program + exe).c_str(), TRUE)) << member;
-    ASSERT_TRUE(WriteFile(Expand("{P}"), ""));
     for (const std::string& path : {Expand("{U}"), Expand("{C}")}) {
       saved.emplace_back(path, ReadFile(path));
       DeleteFileA(path.c_str());
@@ -269,8 +270,6 @@ struct Driver : ::testing::TestWithParam<std::string> {
       if (bytes != "(no file)") WriteFile(path, bytes);
     }
   }
-
-  std::string Expand(const std::string& text) const { return Replaced(text, names); }
 
   // The window of the Selector started, once it shows; null if it ends first.
   HWND Start(const std::string& arguments) {
@@ -296,20 +295,28 @@ struct Driver : ::testing::TestWithParam<std::string> {
   HANDLE Selector() const { return processes.back().hProcess; }
   bool Running() const { return WaitForSingleObject(Selector(), 0) == WAIT_TIMEOUT; }
 
-  // A grid message whose record, and text after it, go to the Selector's memory and back.
+  // A grid message whose record, and room for an item's text after it, lie in
+  // the Selector's memory; the record comes back, and the text is returned.
   template <typename Record>
-  LRESULT Remote(UINT message, WPARAM wParam, Record* record, std::string* text = nullptr) const {
+  std::string Remote(UINT message, WPARAM wParam, Record* record) const {
     char* at =
         static_cast<char*>(VirtualAllocEx(Selector(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    char got[2048] = {};
-    if (text != nullptr) reinterpret_cast<LVITEMA*>(record)->pszText = at + sizeof got;
+    char text[2048] = {};
+    if constexpr (std::is_same_v<Record, LVITEMA>) record->pszText = at + sizeof text;
     WriteProcessMemory(Selector(), at, record, sizeof *record, nullptr);
-    const LRESULT result = Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
+    Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
     ReadProcessMemory(Selector(), at, record, sizeof *record, nullptr);
-    ReadProcessMemory(Selector(), at + sizeof got, got, sizeof got - 1, nullptr);
-    if (text != nullptr) *text = got;
+    ReadProcessMemory(Selector(), at + sizeof text, text, sizeof text - 1, nullptr);
     VirtualFreeEx(Selector(), at, 0, MEM_RELEASE);
-    return result;
+    return text;
+  }
+
+  // The label of a row ("row N"), in the grid's client coordinates.
+  RECT RowRect(const std::string& row) const {
+    RECT r = {LVIR_LABEL, 0, 0, 0};
+    Remote(LVM_GETITEMRECT, NumberAfter("row ", row), &r);
+    EXPECT_GT(r.right, r.left) << "no " << row;
+    return r;
   }
 
   // Returns once the top window, or one it owns, is in front (or the top
@@ -332,20 +339,18 @@ struct Driver : ::testing::TestWithParam<std::string> {
   }
 };
 
-using StepFunction = void (*)(Driver&, const Args&);
+using StepFunction = void (*)(Journeys&, const Args&);
 // The steps by their names in journeys.txt, as STEP defines them.
-std::map<std::string, StepFunction> stepsByName;
+std::map<std::string, StepFunction> g_stepsByName;
 // Defines the step NAME, which has the driver d and the step's arguments a.
-#define STEP(name)                                                                   \
-  void name(Driver& d, const Args& a);                                               \
-  [[maybe_unused]] const bool name##Known = stepsByName.emplace(#name, name).second; \
-  void name([[maybe_unused]] Driver& d, [[maybe_unused]] const Args& a)
+#define STEP(name)                                                                     \
+  void name(Journeys& d, const Args& a);                                               \
+  [[maybe_unused]] const bool name##Known = g_stepsByName.emplace(#name, name).second; \
+  void name([[maybe_unused]] Journeys& d, [[maybe_unused]] const Args& a)
 
 // Set-up.
 STEP(File) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
 STEP(History) { File(d, {d.Expand("{U}"), HistoryBytes(a)}); }
-// The most rows the history keeps, named after the first argument and each in
-// its folder in the second.
 STEP(FullHistory) {
   Args rows;
   for (int n = 1; n <= orvent::kMaxRecentRows; ++n) {
@@ -356,7 +361,6 @@ STEP(FullHistory) {
   History(d, rows);
 }
 STEP(ReadOnly) { ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY)); }
-// A member application made "present" or taken away.
 STEP(Member) {
   const std::string path = d.Expand("{F}") + a.at(0), model = d.Expand("{F}ORVENTEnergy.exe");
   ASSERT_TRUE(a.at(1) == "present" ? CopyFileA(model.c_str(), path.c_str(), TRUE)
@@ -374,36 +378,28 @@ STEP(Type) {
   const LPARAM text = reinterpret_cast<LPARAM>(a.at(1).c_str());
   ASSERT_EQ(Send(d.Item(Number(a.at(0))), WM_SETTEXT, 0, text), TRUE);
 }
-// Pressed in a control of the top window: the grid, unless another is named.
 STEP(Key) {
   const UINT key = Number(a.at(0));
-  HWND control = d.Item(Number(Arg(a, 1, "IDC_RECENT_GRID")));
+  HWND control = d.Item(Number(a.size() > 1 ? a[1] : "IDC_RECENT_GRID"));
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   Post(control, WM_KEYDOWN, key, down);
   Post(control, WM_KEYUP, key, down | 0xC0000000);
 }
-// A click, or a double click, and its release at a point of the grid.
-void Click(Driver& d, UINT message, LPARAM at) {
-  Post(d.Grid(), message, MK_LBUTTON, at);
-  Post(d.Grid(), WM_LBUTTONUP, 0, at);
+// A click, or a double click, at a point of the grid, and its release.
+void Click(Journeys& d, UINT message, POINT at) {
+  Post(d.Grid(), message, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  Post(d.Grid(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
-// An item's label, in the grid's client coordinates.
-RECT ItemRect(Driver& d, long item) {
-  RECT r = {LVIR_LABEL, 0, 0, 0};
-  EXPECT_GT(d.Remote(LVM_GETITEMRECT, item, &r), 0) << "no item " << item;
-  return r;
-}
-LPARAM Middle(const RECT& r) { return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-STEP(DoubleClick) { Click(d, WM_LBUTTONDBLCLK, Middle(ItemRect(d, NumberAfter("row ", a.at(0))))); }
+STEP(DoubleClick) { Click(d, WM_LBUTTONDBLCLK, Middle(d.RowRect(a.at(0)))); }
 STEP(ClickBelowTheRows) {
-  Click(d, WM_LBUTTONDOWN, MAKELPARAM(20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4));
+  Click(d, WM_LBUTTONDOWN, {20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4});
 }
-// Characters typed in the grid after a pause, as an input method gives them.
+// As an input method gives them, after a pause that starts a new search.
 STEP(Typed) {
   Sleep(1100);
   for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
-// Files dropped onto the selector window, as the shell hands them over.
+// As the shell hands them over.
 STEP(Drop) {
   const DROPFILES header = {sizeof header, {}, FALSE, FALSE};
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
@@ -415,22 +411,18 @@ STEP(Drop) {
              WS_EX_ACCEPTFILES, "a window that takes dropped files");
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
-// From the system menu.
 STEP(System) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
-// The window moved mostly past the screen's bottom right corner.
 STEP(ToTheCorner) {
   ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 100,
                            GetSystemMetrics(SM_CYSCREEN) - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
 }
-// A dialog (a message box when no title is given) comes; the next steps are in it.
 STEP(Opens) {
   HWND w = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (w = FindOf(d.Top(), Arg(a, 0))) != nullptr; })) << Arg(a, 0);
   d.windows.push_back(w);
   d.Settle();
 }
-// Nothing opens, not even a window still to be shown, once the Selector has
-// handled what it was sent.
+// Not even a window still to be shown, once the Selector has handled what it was sent.
 STEP(NothingOpens) {
   d.Settle();
   EXPECT_EQ(FindOf(d.Top(), "", false), nullptr) << TextOf(FindOf(d.Top(), "", false));
@@ -441,7 +433,6 @@ STEP(Closes) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the window stays";
   d.Settle();
 }
-// A message box with the text, titled with the program's name, answered with the button.
 STEP(Message) {
   ASSERT_NO_FATAL_FAILURE(Opens(d, {})) << "no message " << a.at(0);
   EXPECT_EQ(TextOf(GetDlgItem(d.Top(), 0xFFFF)), a[0]);
@@ -450,7 +441,6 @@ STEP(Message) {
   Press(d, {a[1]});
   Closes(d, {});
 }
-// Types the path into a file or folder chooser's name box and accepts it.
 STEP(Choose) {
   // The open dialog's name box is an edit inside a combo box; the folder
   // chooser has an edit of its own.
@@ -462,7 +452,6 @@ STEP(Choose) {
   Post(accept, BM_CLICK);
   Closes(d, {});
 }
-// A second start ends without a window and restores and raises the first one.
 STEP(SecondStart) {
   HWND first = d.windows.at(0);
   ShowWindow(first, SW_MINIMIZE);
@@ -480,8 +469,6 @@ STEP(SecondStart) {
 }
 
 // What the user sees.
-// The top window centred over the one below it, or on the work area, and
-// inside the work area.
 STEP(Centred) {
   MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
   GetMonitorInfoA(MonitorFromWindow(d.Top(), MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -492,22 +479,17 @@ STEP(Centred) {
   EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
 }
-// The text of a control of the top window, named by its id or, for the about
-// box's lines without one, "the version line" or "the copyright line".
 STEP(Shows) {
   const int line = a.at(0) == "the version line" ? 1 : a[0] == "the copyright line" ? 2 : 0;
   HWND c = line == 0 ? d.Item(Number(a[0])) : GetWindow(d.Top(), GW_CHILD);  // the icon first
   for (int i = 0; i < line; ++i) c = GetWindow(c, GW_HWNDNEXT);
   ExpectSoon([&] { return TextOf(c); }, Arg(a, 1), "text of " + a[0]);
 }
-// One word of the state of a control of the top window, such as "checked" or "hidden".
 STEP(Is) {
   HWND c = d.Item(Number(a.at(0)));
   const auto has = [&] { return StateOf(c).find(" " + a.at(1) + " ") != std::string::npos; };
   ExpectSoon(has, true, a[0] + " is" + StateOf(c) + "not " + a[1]);
 }
-// The number of rows, and "current row N", the highlighted one and no other,
-// and in view, or "no current row".
 STEP(Rows) {
   const LRESULT current = a.at(1) == "no current row" ? -1 : NumberAfter("current row ", a[1]);
   ExpectSoon([&] { return Send(d.Grid(), LVM_GETITEMCOUNT); }, std::stol(a[0]), "rows");
@@ -519,20 +501,15 @@ STEP(Rows) {
   EXPECT_TRUE(current < 0 || (current >= top && current < top + rows))
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
-// The texts of a row's first columns, after "row N".
 STEP(Cells) {
   for (size_t column = 1; column < a.size(); ++column) {
-    LVITEMA record = {};
-    record.iSubItem = static_cast<int>(column - 1);
-    record.cchTextMax = 1024;
-    std::string text;
-    d.Remote(LVM_GETITEMTEXTA, NumberAfter("row ", a[0]), &record, &text);
-    EXPECT_EQ(text, a[column]) << a[0] << " column " << column - 1;
+    LVITEMA item = {};
+    item.iSubItem = static_cast<int>(column - 1);
+    item.cchTextMax = 1024;
+    EXPECT_EQ(d.Remote(LVM_GETITEMTEXTA, NumberAfter("row ", a[0]), &item), a[column])
+        << a[0] << " column " << column - 1;
   }
 }
-// The location column widest, then the name, then the application, and no
-// horizontal scroll bar, the columns ending at the grid's edge; the grid's
-// own tooltip without the list-view's info tip beside it.
 STEP(TheGridsLook) {
   const auto width = [&](int column) { return Send(d.Grid(), LVM_GETCOLUMNWIDTH, column); };
   EXPECT_TRUE(width(2) > width(0) && width(0) > width(1) && width(1) > 0)
@@ -547,14 +524,13 @@ STEP(Exits) {
 }
 STEP(FileHolds) { EXPECT_EQ(ReadFile(a.at(0)), Arg(a, 1)) << a[0]; }
 STEP(Settings) { FileHolds(d, {d.Expand("{U}"), HistoryBytes(a)}); }
-std::string Starts(Driver& d) { return d.Expand("{F}") + member::kStartRecordFile; }
-STEP(NothingStarted) { FileHolds(d, {Starts(d), "(no file)"}); }
-// The one member application started, its command line and working folder.
+STEP(NothingStarted) { FileHolds(d, {d.Expand("{F}") + member::kStartRecordFile, "(no file)"}); }
 STEP(Started) {
-  ASSERT_TRUE(WaitUntil([&] { return ReadFile(Starts(d)).back() == '\n'; }));
+  const std::string record = d.Expand("{F}") + member::kStartRecordFile;
+  ASSERT_TRUE(WaitUntil([&] { return ReadFile(record).back() == '\n'; }));
   const std::string exe = d.Expand("{F}") + a.at(0);
-  FileHolds(d, {Starts(d), exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
-  DeleteFileA(Starts(d).c_str());  // the next start is recorded afresh
+  FileHolds(d, {record, exe + "|\"" + exe + "\" " + a.at(1) + "|" + a.at(2) + "\r\n"});
+  DeleteFileA(record.c_str());  // the next start is recorded afresh
 }
 // With ORVENT_E2E_SCREENSHOTS, a script watching that folder takes the
 // picture and removes the request.
@@ -565,8 +541,6 @@ STEP(Screenshot) {
   ASSERT_TRUE(WriteFile(request, ""));
   EXPECT_TRUE(WaitUntil([&] { return ReadFile(request) == "(no file)"; }));
 }
-// A drag of any edge or corner stops at the size the window started with; a
-// larger window takes the grid, its frame and the buttons along.
 STEP(FollowsTheWindowsSize) {
   HWND w = d.windows.at(0);
   const RECT start = RectOf(w), grid = RectOf(w, IDC_RECENT_GRID);
@@ -605,27 +579,21 @@ void PressKey(BYTE key) {
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
 }
-// The grid's context menu item with the text, chosen in the menu opened "on
-// row N" (a right-click), "at the point of row N" (a request with the point
-// alone, no click before it, as a pen's press-and-hold or an accessibility
-// tool asks) or from the keyboard, "by Shift+F10" or "by menu key";
-// "screenshot NAME" after them takes its picture.
 STEP(Menu) {
   // The item as res/orvent.rc has it, in the menu's place.
   const std::string rc = ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\orvent.rc");
   const size_t menuAt = rc.find("IDR_GRID_MENU MENU");
   const size_t item = rc.find("MENUITEM \"" + a.at(0) + '"', menuAt);
   ASSERT_LT(item, rc.find("\nEND", menuAt)) << "no menu item " << a[0];
-  const std::string how = a.at(1), atThePoint = "at the point of row ";
+  const std::string& how = a.at(1);
   const bool shiftF10 = how == "by Shift+F10", byKey = shiftF10 || how == "by menu key";
-  const bool atPoint = how.rfind(atThePoint, 0) == 0;
-  const long row = byKey ? -1 : NumberAfter(atPoint ? atThePoint : "on row ", how);
-  ASSERT_TRUE(row >= 0 || byKey) << how;
+  const bool atPoint = how.rfind("at the point of row ", 0) == 0;
+  ASSERT_TRUE(byKey || atPoint || how.rfind("on row ", 0) == 0) << how;
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
   ASSERT_TRUE(WaitUntil([&] {
-    return GetForegroundWindow() == d.windows.at(0) && (row >= 0 || FocusOf(d.Grid()) == d.Grid());
+    return GetForegroundWindow() == d.windows.at(0) && (!byKey || FocusOf(d.Grid()) == d.Grid());
   })) << "the selector window is not in front with the grid focused";
   d.Settle();
   if (byKey) {
@@ -634,24 +602,18 @@ STEP(Menu) {
     PressKey(shiftF10 ? VK_F10 : VK_APPS);
     if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   } else {
-    const LPARAM at = Middle(ItemRect(d, row));
-    POINT screen = {LOWORD(at), HIWORD(at)};
-    ClientToScreen(d.Grid(), &screen);
+    POINT at = Middle(d.RowRect(how.substr(how.find("row "))));
+    ClientToScreen(d.Grid(), &at);
     if (atPoint) {
-      const LPARAM point = MAKELPARAM(screen.x, screen.y);
-      Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), point);
+      Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), MAKELPARAM(at.x, at.y));
     } else {
       // As the mouse gives it, each event with its point: the list-view asks
       // where the pointer was for its menu, which for a posted click may still
       // be the pointer's last place.
-      for (const DWORD button : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-        INPUT click = {};
-        click.type = INPUT_MOUSE;
-        click.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        click.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        click.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
-        SendInput(1, &click, sizeof click);
-      }
+      const LONG x = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+      const LONG y = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+      for (const DWORD button : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
+        mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button, x, y, 0, 0);
     }
   }
   HWND menu = nullptr;
@@ -661,11 +623,10 @@ STEP(Menu) {
   // From the keyboard too, so that the menu takes its keys after the ones
   // that opened it: a release of F10 left for the window after the menu has
   // gone would put that window in menu mode. The first Down reaches the top item.
-  for (size_t at = menuAt; (at = rc.find("MENUITEM \"", at + 1)) <= item;) PressKey(VK_DOWN);
+  for (size_t i = menuAt; (i = rc.find("MENUITEM \"", i + 1)) <= item;) PressKey(VK_DOWN);
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
-// The clipboard holds the text as ANSI and as Unicode text.
 STEP(Clipboard) {
   const auto texts = [] {
     std::pair<std::string, std::wstring> both;
@@ -678,26 +639,25 @@ STEP(Clipboard) {
   };
   ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
 }
-// A row's text ("row N") drawn in the grey of a gone project ("grey") or not
-// ("dark"): the darkest pixel across the middle of its label on the screen.
+// The darkest pixel across the middle of the row's label on the screen.
 STEP(Greyed) {
-  RECT r = ItemRect(d, NumberAfter("row ", a.at(0)));
+  RECT r = d.RowRect(a.at(0));
   MapWindowPoints(d.Grid(), nullptr, reinterpret_cast<POINT*>(&r), 2);
   const auto level = [](COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; };
   const int grey = level(GetSysColor(COLOR_GRAYTEXT));
-  int darkest = 255;
-  EXPECT_TRUE(WaitUntil([&] {
+  const auto shade = [&] {
     HDC screen = GetDC(nullptr);
-    darkest = 255;
+    int darkest = 255;
     for (LONG x = r.left; x < r.right; ++x)
       darkest = std::min(darkest, level(GetPixel(screen, x, (r.top + r.bottom) / 2)));
     ReleaseDC(nullptr, screen);
-    return a.at(1) == "grey" ? std::abs(darkest - grey) < 30 : darkest < grey - 40;
-  })) << a[0]
-      << ": darkest " << darkest;
+    return std::abs(darkest - grey) < 30 ? "grey"
+           : darkest < grey - 40         ? "dark"
+                                         : "darkest " + std::to_string(darkest);
+  };
+  ExpectSoon(shade, a.at(1), a[0]);
 }
-// Each text of the top window's buttons and static texts fits its control,
-// measured in the dialogs' font at the screen's DPI.
+// Measured in the dialogs' font at the screen's DPI.
 STEP(NothingClipped) {
   HDC dc = GetDC(d.Top());
   HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
@@ -755,13 +715,13 @@ std::vector<std::string> LoadJourneys() {
       const size_t is = rest.find(" = ");
       lets.emplace_back("{" + rest.substr(0, is) + "}", rest.substr(is + 3));
     } else if (word == "journey" || word == "part") {
-      steps = &stepsOf[rest];
+      steps = &g_stepsOf[rest];
       if (word == "journey") journeys.push_back(rest);
     } else if (steps == nullptr ||
-               (word == "Part" ? !stepsOf.count(rest) : !stepsByName.count(word))) {
+               (word == "Part" ? !g_stepsOf.count(rest) : !g_stepsByName.count(word))) {
       fail("no such step here: " + line);
     } else if (word == "Part") {
-      steps->insert(steps->end(), stepsOf[rest].begin(), stepsOf[rest].end());
+      steps->insert(steps->end(), g_stepsOf[rest].begin(), g_stepsOf[rest].end());
     } else {
       Args& step = steps->emplace_back(number, Args{word}).second;
       std::istringstream fields(rest);
@@ -773,14 +733,12 @@ std::vector<std::string> LoadJourneys() {
   return journeys;
 }
 
-using Journeys = Driver;
-
 TEST_P(Journeys, Run) {
-  for (const auto& [line, words] : stepsOf.at(GetParam())) {
+  for (const auto& [line, words] : g_stepsOf.at(GetParam())) {
     SCOPED_TRACE("journeys.txt:" + std::to_string(line) + ": " + words[0]);
     Args args;
     for (size_t i = 1; i < words.size(); ++i) args.push_back(Expand(words[i]));
-    stepsByName.at(words[0])(*this, args);
+    g_stepsByName.at(words[0])(*this, args);
     if (HasFatalFailure()) return;
   }
 }
@@ -789,4 +747,3 @@ INSTANTIATE_TEST_SUITE_P(Selector, Journeys, ::testing::ValuesIn(LoadJourneys())
                          [](const auto& info) { return info.param; });
 
 }  // namespace
-}  // namespace e2e

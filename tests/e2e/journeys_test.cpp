@@ -217,7 +217,7 @@ using Step = std::pair<int, Args>;
 // The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
 std::map<std::string, std::vector<Step>> g_stepsOf;
 
-struct Journeys : ::testing::TestWithParam<std::string> {
+struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
   Names names, saved;
@@ -339,14 +339,14 @@ struct Journeys : ::testing::TestWithParam<std::string> {
   }
 };
 
-using StepFunction = void (*)(Journeys&, const Args&);
+using StepFunction = void (*)(Driver&, const Args&);
 // The steps by their names in journeys.txt, as STEP defines them.
 std::map<std::string, StepFunction> g_stepsByName;
 // Defines the step NAME, which has the driver d and the step's arguments a.
 #define STEP(name)                                                                     \
-  void name(Journeys& d, const Args& a);                                               \
+  void name(Driver& d, const Args& a);                                                 \
   [[maybe_unused]] const bool name##Known = g_stepsByName.emplace(#name, name).second; \
-  void name([[maybe_unused]] Journeys& d, [[maybe_unused]] const Args& a)
+  void name([[maybe_unused]] Driver& d, [[maybe_unused]] const Args& a)
 
 // Set-up.
 STEP(File) { ASSERT_TRUE(WriteFile(a.at(0), Arg(a, 1))) << a[0]; }
@@ -386,7 +386,7 @@ STEP(Key) {
   Post(control, WM_KEYUP, key, down | 0xC0000000);
 }
 // A click, or a double click, at a point of the grid, and its release.
-void Click(Journeys& d, UINT message, POINT at) {
+void Click(Driver& d, UINT message, POINT at) {
   Post(d.Grid(), message, MK_LBUTTON, MAKELPARAM(at.x, at.y));
   Post(d.Grid(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
@@ -732,6 +732,8 @@ std::vector<std::string> LoadJourneys() {
   if (journeys.empty()) fail("no journeys");
   return journeys;
 }
+
+using Journeys = Driver;
 
 TEST_P(Journeys, Run) {
   for (const auto& [line, words] : g_stepsOf.at(GetParam())) {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 
 #include "namelist/mbcs.h"
@@ -20,13 +18,6 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
-// The bytes of the word that are zero get their top bit, the others none; no
-// borrow crosses from one byte into the next.
-std::uint64_t ZeroBytes(std::uint64_t word) {
-  const std::uint64_t low = 0x7F7F7F7F7F7F7F7F;
-  return ~(((word & low) + low) | word | low);
-}
-
 // Whether the whole delimiter starts at i.
 bool DelimiterAt(std::string_view text, std::size_t i, std::string_view delimiter) {
   return !delimiter.empty() && text[i] == delimiter[0] &&
@@ -38,34 +29,9 @@ bool DelimiterAt(std::string_view text, std::size_t i, std::string_view delimite
 // quote bytes before it, trail bytes too.
 std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std::size_t from,
                           std::size_t* quotes) {
-  const std::uint64_t ones = 0x0101010101010101;
-  std::size_t count = 0;
   std::size_t i = from;
-  // Eight bytes at a time while none is the delimiter's first byte or a byte
-  // of a double-byte character, so that each is a character of its own; the
-  // multiplication adds up the word's quotes in its top byte.
-  if (!delimiter.empty()) {
-    const std::uint64_t first = ones * static_cast<unsigned char>(delimiter[0]);
-    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, sizeof word);
-      if ((ZeroBytes(word ^ first) | (word & (ones << 7))) != 0) break;
-      count += static_cast<std::size_t>(((ZeroBytes(word ^ (ones * kQuote)) >> 7) * ones) >> 56);
-    }
-  }
-  // Then character by character, so that a trail byte is never taken for the
-  // delimiter.
-  while (i < text.size() && !DelimiterAt(text, i, delimiter)) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
-    count += byte == kQuote;
-    if (byte < 0x80 || CharLength(text, i) == 1) {
-      ++i;
-    } else {
-      count += text[i + 1] == kQuote;
-      i += 2;
-    }
-  }
-  *quotes = count;
+  while (i < text.size() && !DelimiterAt(text, i, delimiter)) i += CharLength(text, i);
+  *quotes = static_cast<std::size_t>(std::count(text.begin() + from, text.begin() + i, kQuote));
   return i;
 }
 

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 
 #include "namelist/mbcs.h"
@@ -50,16 +49,17 @@ void RemoveTree(const std::wstring& folder) {
 
 // A field as the table writes it: ^XX is a byte, {c*N} is N copies of c.
 std::string Decoded(const std::string& text) {
-  static const std::regex kRun(R"(^\{(.)\*([0-9]+)\})");
   std::string field;
-  std::smatch run;
   for (std::size_t i = 0; i < text.size();) {
+    const std::size_t close = text.find('}', i);
     if (text[i] == '^') {
       field += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
       i += 3;
-    } else if (std::regex_search(text.begin() + i, text.end(), run, kRun)) {
-      field.append(std::stoul(run[2]), run.str(1)[0]);
-      i += run.length();
+    } else if (text.compare(i, 1, "{") == 0 && text.compare(i + 2, 1, "*") == 0 &&
+               close != std::string::npos && close > i + 3 &&
+               text.find_first_not_of("0123456789", i + 3) == close) {
+      field.append(std::stoul(text.substr(i + 3, close - i - 3)), text[i + 1]);
+      i = close + 1;
     } else {
       field += text[i++];
     }
@@ -72,9 +72,8 @@ std::string Encoded(const std::string& field) {
   std::string text;
   for (std::size_t i = 0; i < field.size();) {
     const unsigned char c = field[i];
-    const std::size_t run = field.find_first_not_of(field[i], i) == std::string::npos
-                                ? field.size() - i
-                                : field.find_first_not_of(field[i], i) - i;
+    const std::size_t next = field.find_first_not_of(field[i], i);
+    const std::size_t run = (next == std::string::npos ? field.size() : next) - i;
     char hex[4];
     std::snprintf(hex, sizeof hex, "^%02X", c);
     const std::string one = c >= 0x20 && c < 0x7F && c != '^' ? std::string(1, char(c)) : hex;

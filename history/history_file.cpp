@@ -96,7 +96,7 @@ bool LoadHistory(const std::string& path, RecentHistory* list) {
   // Every line after the header is looked at: the group's "/" does not stop it.
   // Rows are read over those the list holds, whose strings keep their buffers.
   std::string line;
-  TextPieces fields;
+  std::vector<std::string> fields;
   std::size_t rows = 0;
   while (rows < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
     if (rows == list->size()) list->emplace_back();

@@ -30,7 +30,8 @@ std::string_view Trimmed(std::string_view field) {
 
 }  // namespace
 
-bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry) {
+bool ParseHistoryRow(const std::string& line, std::vector<std::string>* fields,
+                     RecentEntry* entry) {
   // The raw line is tested: a line indented before its key is no row.
   if (line.empty() || line[0] == '!' || line[0] == '#') return false;
   const std::size_t equals = line.find('=');  // '=' is never a trail byte
@@ -41,7 +42,7 @@ bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* e
   if (number < 1 || number > kMaxRecentRows) return false;
 
   const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, fields);
-  const TextPieces& field = *fields;
+  const std::vector<std::string>& field = *fields;
   if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
       field[3].empty()) {
     return false;

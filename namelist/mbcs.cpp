@@ -93,8 +93,9 @@ std::size_t FindLastChar(const std::string& text, char c) {
 }
 
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
+  if (needle.empty()) return std::string::npos;
+  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == needle[0] && text.compare(i, needle.size(), needle) == 0) return i;
   }
   return std::string::npos;
 }

@@ -26,7 +26,9 @@ std::size_t CharLength(std::string_view text, std::size_t i);
 std::size_t FindChar(const std::string& text, char c, std::size_t from = 0);
 // Index of the last single-byte character c, or npos.
 std::size_t FindLastChar(const std::string& text, char c);
-// Index of the first occurrence of `needle` that starts on a character boundary.
+// Index of the first occurrence of `needle` at or after `from`, itself a
+// character boundary, that starts on a character boundary; an empty needle is
+// found nowhere.
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 // Removes every trailing backslash that is a character of its own.

@@ -104,15 +104,10 @@ std::string StripTrailingBackslashes(const std::string& text) {
   return text.substr(0, KeptLength(text, false));
 }
 
-std::string WithTrailingBackslash(const std::string& text) {
-  std::string out = text;
-  PutTrailingBackslash(&out);
-  return out;
-}
-
-void PutTrailingBackslash(std::string* text) {
-  text->resize(KeptLength(*text, true));
-  *text += '\\';
+std::string WithTrailingBackslash(std::string text) {
+  text.resize(KeptLength(text, true));
+  text += '\\';
+  return text;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

@@ -35,9 +35,7 @@ std::size_t FindText(std::string_view text, std::string_view needle, std::size_t
 std::string StripTrailingBackslashes(const std::string& text);
 // Strips trailing backslashes and appends exactly one; a lead byte dangling at
 // the end is dropped first, as it would pair with the backslash.
-std::string WithTrailingBackslash(const std::string& text);
-// The same in place, so that a string kept between calls keeps its buffer.
-void PutTrailingBackslash(std::string* text);
+std::string WithTrailingBackslash(std::string text);
 
 // ASCII letters compared ignoring case; bytes of double-byte characters exactly.
 bool EqualsNoCase(std::string_view a, std::string_view b);

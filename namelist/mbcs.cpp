@@ -27,24 +27,15 @@ bool IsLeadByte932(unsigned char byte) {
 // dropDangling, a lead byte left at the very end without its trail byte goes
 // first: it would pair with a backslash appended after it and swallow it.
 std::size_t KeptLength(const std::string& text, bool dropDangling) {
-  // Without bytes of double-byte characters the run can be found from the back.
-  unsigned char high = 0;
-  for (char c : text) high |= static_cast<unsigned char>(c);
-  if (high < 0x80) {
-    std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == '\\') --end;
-    return end;
-  }
   const std::size_t none = std::string::npos;
   std::size_t runStart = none;
   std::size_t runBeforeLast = none;
   std::size_t last = none;
   for (std::size_t i = 0; i < text.size();) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
-    const std::size_t length = byte < 0x80 ? 1 : CharLength(text, i);
+    const std::size_t length = CharLength(text, i);
     runBeforeLast = runStart;
     last = i;
-    if (byte == '\\' && length == 1) {
+    if (text[i] == '\\' && length == 1) {
       if (runStart == none) runStart = i;
     } else {
       runStart = none;

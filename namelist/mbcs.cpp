@@ -168,10 +168,6 @@ std::string TrimLeft(const std::string& text) {
   return text.substr(SkipWhiteSpace(text, 0, text.size()));
 }
 
-std::string TrimRight(const std::string& text) {
-  return text.substr(0, EndBeforeWhiteSpace(text, 0, text.size()));
-}
-
 std::string Trim(const std::string& text) {
   const std::size_t begin = SkipWhiteSpace(text, 0, text.size());
   return text.substr(begin, EndBeforeWhiteSpace(text, begin, text.size()) - begin);

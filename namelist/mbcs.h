@@ -51,7 +51,6 @@ std::size_t SkipWhiteSpace(std::string_view text, std::size_t begin, std::size_t
 // The end of [begin, end) without its trailing white space.
 std::size_t EndBeforeWhiteSpace(std::string_view text, std::size_t begin, std::size_t end);
 std::string TrimLeft(const std::string& text);
-std::string TrimRight(const std::string& text);
 std::string Trim(const std::string& text);
 
 }  // namespace orvent

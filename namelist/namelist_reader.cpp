@@ -65,11 +65,10 @@ std::string AddContinuation(TextFile* file, std::string value) {
 }  // namespace
 
 bool CleanNamelistLine(std::string* line) {
-  *line = Trim(*line);
-  if (line->empty() || (*line)[0] == '!' || (*line)[0] == '/') return false;
-  // A "!" ends the line even inside quotes.
-  const std::size_t bang = line->find('!');
-  if (bang != std::string::npos) *line = TrimRight(line->substr(0, bang));
+  // A "!" ends the line even inside quotes; a line that starts with one is all
+  // comment.
+  *line = Trim(line->substr(0, line->find('!')));
+  if (line->empty() || (*line)[0] == '/') return false;
   *line = WithoutTrailing(*line, ',');
   return !line->empty();
 }

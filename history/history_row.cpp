@@ -24,12 +24,6 @@ int KeyNumber(const std::string& line, std::size_t end) {
   return AsciiToInt(std::string_view(line).substr(i, end - i));
 }
 
-// The field without white space at its ends.
-std::string_view Trimmed(std::string_view field) {
-  const std::size_t begin = SkipWhiteSpace(field, 0, field.size());
-  return field.substr(begin, EndBeforeWhiteSpace(field, begin, field.size()) - begin);
-}
-
 }  // namespace
 
 std::optional<RecentEntry> ParseHistoryRow(const std::string& line) {
@@ -51,11 +45,11 @@ std::optional<RecentEntry> ParseHistoryRow(const std::string& line) {
       fields[3].empty()) {
     return std::nullopt;
   }
-  row.projectName = Trimmed(fields[0]);
+  row.projectName = Trim(fields[0]);
   // An application of no other name is Basic, the row's default.
   static_cast<void>(FindAppByDisplayName(fields[1], &row.app));
   row.projectType = AsciiToInt(fields[2]);
-  row.location = Trimmed(fields[3]);
+  row.location = Trim(fields[3]);
   if (!row.location.empty()) row.location = WithTrailingBackslash(std::move(row.location));
   if (count >= 5) row.geodeticCode = fields[4];
   return row;

@@ -43,7 +43,7 @@ bool LoadHistory(const std::string& path, RecentHistory* list) {
   list->clear();
   TextFile file;
   if (!file.OpenRead(path)) return false;
-  if (FindNamelistGroup(&file, kGroup) == 0) return true;
+  if (!FindNamelistGroup(&file, kGroup)) return true;
   // Every line after the header is looked at: the group's "/" does not stop it.
   std::string line;
   while (list->size() < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {

@@ -73,15 +73,13 @@ bool CleanNamelistLine(std::string* line) {
   return !line->empty();
 }
 
-std::int64_t FindNamelistGroup(TextFile* file, const std::string& group) {
-  if (!file->SeekToStart()) return 0;
+bool FindNamelistGroup(TextFile* file, const std::string& group) {
+  if (!file->SeekToStart()) return false;
   std::string line;
   while (file->ReadLine(&line)) {
-    if (CleanNamelistLine(&line) && line[0] == '&' && NamesGroup(line, group)) {
-      return file->Position();
-    }
+    if (CleanNamelistLine(&line) && line[0] == '&' && NamesGroup(line, group)) return true;
   }
-  return 0;
+  return false;
 }
 
 std::string ReadNamelistValue(TextFile* file, const std::string& group, const std::string& key) {

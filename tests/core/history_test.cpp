@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -38,28 +39,31 @@ std::string Describe(const RecentHistory& list) {
   return text;
 }
 
-RecentHistory Named(const std::vector<std::string>& names) {
+// "name@location" for each project, separated by commas.
+RecentHistory Projects(const std::string& text) {
   RecentHistory list;
-  for (const std::string& name : names) list.push_back({-1, name, name + "\\", App::kBasic, 0, ""});
+  std::istringstream items(text);
+  for (std::string item; std::getline(items, item, ',');) {
+    const std::size_t at = item.find('@');
+    list.push_back({-1, item.substr(0, at), item.substr(at + 1), App::kBasic, 0, ""});
+  }
   return list;
 }
 
-// history_record.tsv: the name and location of the project started and the
-// row it was started from; the list after.
 TEST(History, AStartedProjectComesFirstOnce) {
   test::ExpectTable("history_record.tsv", [](const std::vector<std::string>& f) {
-    RecentHistory list = Named({"P", "a", "b", "c", "P"});
-    RecordProject(&list, {-1, f[0], f[1], App::kBasic, 0, ""}, std::stoi(f[2]));
-    std::string names;
-    for (const RecentEntry& e : list) names += e.projectName + "@" + e.location + ",";
-    return names;
+    RecentHistory list = Projects(f[0]);
+    RecordProject(&list, Projects(f[1])[0], f[2] == "none" ? -1 : std::stoi(f[2].substr(4)));
+    std::string after;
+    for (const RecentEntry& e : list) after += "," + e.projectName + "@" + e.location;
+    return after.substr(1);
   });
   // A full list loses its last row, unless the project was in it.
   RecentHistory full;
-  for (int i = 0; i < kMaxRecentRows; ++i) full.push_back(Named({std::to_string(i)})[0]);
+  for (int i = 0; i < kMaxRecentRows; ++i) full.push_back(Projects(std::to_string(i) + "@L")[0]);
   for (const std::string& name : {std::string("new"), std::string("500")}) {
     RecentHistory list = full;
-    RecordProject(&list, Named({name})[0], -1);
+    RecordProject(&list, Projects(name + "@L")[0], -1);
     ASSERT_EQ(list.size(), 999u) << name;
     EXPECT_EQ(list.back().projectName, name == "new" ? "997" : "998");
   }
@@ -77,14 +81,14 @@ TEST(History, LoadsAndIsSavedByteForByte) {
     // An empty list has an empty golden list, which must be there all the same.
     const std::string expected = test::DataPath(name + ".txt");
     ASSERT_TRUE(fs::is_regular_file(expected)) << expected;
-    RecentHistory list = Named({"stale"});
+    RecentHistory list = Projects("stale@S");
     ASSERT_TRUE(LoadHistory(golden, &list));
     EXPECT_EQ(Describe(list), test::ReadBytes(expected));
     ASSERT_TRUE(test::WriteBytes(path, std::string(10000, 'x')));
     ASSERT_TRUE(SaveHistory(path, list));
     EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(golden));
   }
-  RecentHistory loaded = Named({"stale"});
+  RecentHistory loaded = Projects("stale@S");
   EXPECT_FALSE(LoadHistory(folder.File("missing.ini"), &loaded));
   EXPECT_TRUE(loaded.empty());
 }
@@ -92,7 +96,7 @@ TEST(History, LoadsAndIsSavedByteForByte) {
 // history_rules.ini holds a row for each rule; history_rules.txt the rows
 // kept, sorted by number.
 TEST(History, RowsThatBreakARuleAreSkipped) {
-  RecentHistory list = Named({"stale"});
+  RecentHistory list = Projects("stale@S");
   ASSERT_TRUE(LoadHistory(test::DataPath("history_rules.ini"), &list));
   EXPECT_EQ(Describe(list), test::ReadBytes(test::DataPath("history_rules.txt")));
   // 1,200 valid rows, a bad one among every ten: the first 999 valid ones.
@@ -137,15 +141,15 @@ bool SaveThatFails(const std::string& path, const RecentHistory& list) {
 TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
   test::ScratchFolder f;
   const std::string path = f.File("orvent.ini"), old = "&RecentProject\r\n/\r\n";
-  EXPECT_FALSE(SaveHistory(f.File("missing/orvent.ini"), Named({"a"})));
+  EXPECT_FALSE(SaveHistory(f.File("missing/orvent.ini"), Projects("a@A")));
   ASSERT_TRUE(fs::create_directory(f.File("folder")));
-  EXPECT_FALSE(SaveHistory(f.File("folder"), Named({"a"})));
+  EXPECT_FALSE(SaveHistory(f.File("folder"), Projects("a@A")));
   ASSERT_TRUE(test::WriteBytes(path, old));
   fs::create_hard_link(path, f.File("link"));
-  ASSERT_TRUE(SaveHistory(path, Named({"a"})));
+  ASSERT_TRUE(SaveHistory(path, Projects("a@A")));
   EXPECT_EQ(test::ReadBytes(f.File("link")), old);
   const std::string saved = test::ReadBytes(path);
-  EXPECT_FALSE(SaveThatFails(path, Named({"b"})));
+  EXPECT_FALSE(SaveThatFails(path, Projects("b@B")));
   EXPECT_EQ(test::ReadBytes(path), saved);
   // The file, the link and the folder, and nothing a save left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 3);
@@ -166,20 +170,20 @@ DWORD WINAPI CloseAfter(void* file) {
 TEST(History, AHeldFileIsWaitedForAndOnlyAHeldTargetWrittenInPlace) {
   test::ScratchFolder f;
   const std::string path = f.File("orvent.ini"), reference = f.File("new.ini");
-  ASSERT_TRUE(SaveHistory(reference, Named({"new"})) && SetThreadErrorMode(0, nullptr));
+  ASSERT_TRUE(SaveHistory(reference, Projects("new@N")) && SetThreadErrorMode(0, nullptr));
   // Sharing, held a moment only, saved.
   const std::tuple<DWORD, bool, bool> cases[] = {{FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
                                                  {FILE_SHARE_READ, false, false},
                                                  {FILE_SHARE_READ, true, true}};
   for (const auto& [sharing, moment, saved] : cases) {
-    ASSERT_TRUE(SaveHistory(path, Named({"old"})));
+    ASSERT_TRUE(SaveHistory(path, Projects("old@O")));
     const std::string old = test::ReadBytes(path);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfter<100>, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
+    EXPECT_EQ(SaveHistory(path, Projects("new@N")), saved);
     EXPECT_GE(GetTickCount64() - start, moment ? 50u : 200u);
     if (moment) WaitForSingleObject(closer, INFINITE);
     CloseHandle(closer);

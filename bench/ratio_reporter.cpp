@@ -26,6 +26,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
     times.real.push_back(run.GetAdjustedRealTime());
     times.cpu.push_back(run.GetAdjustedCPUTime());
     times.unit = benchmark::GetTimeUnitString(run.time_unit);
+    times.perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
   }
 }
 
@@ -48,6 +49,26 @@ void RatioReporter::Finalize() {
                   baseReal, b.unit.c_str(), baseCpu, b.unit.c_str(), real / baseReal,
                   cpu / baseCpu);
     }
+  }
+  PrintGuards();
+}
+
+// Real time also counts the waits for a processor that other programs cause,
+// and a save's wait for the disk; the processor time is the program's own.
+void RatioReporter::PrintGuards() {
+  if (!guards_.empty()) std::printf("\nguards (medians)\n");
+  for (const Guard& guard : guards_) {
+    const auto found = times_.find(guard.name);
+    if (found == times_.end()) {
+      std::printf("%-34s at most %4.1f ms: not measured\n", guard.name.c_str(), guard.limitMs);
+      continue;
+    }
+    const Times& t = found->second;
+    const double real = Median(t.real) * 1e3 / t.perSecond;
+    const double cpu = Median(t.cpu) * 1e3 / t.perSecond;
+    const auto verdict = [&](double ms) { return ms <= guard.limitMs ? "holds" : "DOES NOT HOLD"; };
+    std::printf("%-34s at most %4.1f ms: cpu %6.3f ms %s; real %6.3f ms %s\n", guard.name.c_str(),
+                guard.limitMs, cpu, verdict(cpu), real, verdict(real));
   }
 }
 

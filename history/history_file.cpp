@@ -1,11 +1,9 @@
 #include "history/history_file.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
-#include <limits>
-#include <string_view>
-#include <vector>
+#include <cstdio>
+#include <optional>
+#include <utility>
 
 #include "history/file_replace.h"
 #include "history/history_row.h"
@@ -23,86 +21,34 @@ const char* const kHeaderLines[] = {
     "&RecentProject",
 };
 
-// Where the text goes: first only its size is counted, then the same pieces
-// are copied into a string of exactly that size.
-struct SizeCount {
-  std::size_t size = 0;
-  void Put(std::string_view piece) { size += piece.size(); }
-};
-
-struct Copy {
-  char* at;
-  void Put(std::string_view piece) {
-    std::char_traits<char>::copy(at, piece.data(), piece.size());
-    at += piece.size();
-  }
-};
-
-// The number, with zeros in front to at least minDigits digits.
-template <typename Out>
-void PutNumber(Out* out, int value, std::size_t minDigits) {
-  char digits[std::numeric_limits<int>::digits10 + 2];  // a sign and every digit
-  const std::size_t length = static_cast<std::size_t>(
-      std::to_chars(std::begin(digits), std::end(digits), value).ptr - digits);
-  for (std::size_t i = length; i < minDigits; ++i) out->Put("0");
-  out->Put(std::string_view(digits, length));
-}
-
 // The file's text with the given line end.
-template <typename Out>
-void PutHistory(const RecentHistory& list, std::string_view end, Out* out) {
-  for (const char* line : kHeaderLines) {
-    out->Put(line);
-    out->Put(end);
-  }
+std::string FormatWithLineEnd(const RecentHistory& list, const std::string& end) {
+  std::string text;
+  for (const char* line : kHeaderLines) text += line + end;
   int n = 0;
   for (const RecentEntry& row : list) {
-    out->Put("Recent");
-    PutNumber(out, ++n, 3);
-    out->Put(" = \"");
-    out->Put(row.projectName);
-    out->Put("\", \"");
-    out->Put(AppDisplayName(row.app));
-    out->Put("\", ");
-    PutNumber(out, row.projectType, 1);
-    out->Put(", \"");
-    out->Put(row.location);
-    out->Put("\", \"");
-    out->Put(row.geodeticCode);
-    out->Put("\",");
-    out->Put(end);
+    char key[sizeof "Recent-2147483648"];
+    std::snprintf(key, sizeof key, "Recent%03d", ++n);
+    text += std::string(key) + " = \"" + row.projectName + "\", \"" + AppDisplayName(row.app) +
+            "\", " + std::to_string(row.projectType) + ", \"" + row.location + "\", \"" +
+            row.geodeticCode + "\"," + end;
   }
-  out->Put("/");
-  out->Put(end);
-}
-
-std::string FormatWithLineEnd(const RecentHistory& list, std::string_view end) {
-  SizeCount count;
-  PutHistory(list, end, &count);
-  std::string text(count.size, '\0');
-  Copy copy{&text[0]};
-  PutHistory(list, end, &copy);
+  text += "/" + end;
   return text;
 }
 
 }  // namespace
 
 bool LoadHistory(const std::string& path, RecentHistory* list) {
+  list->clear();
   TextFile file;
-  if (!file.OpenRead(path) || FindNamelistGroup(&file, kGroup) == 0) {
-    list->clear();
-    return file.IsOpen();
-  }
+  if (!file.OpenRead(path)) return false;
+  if (!FindNamelistGroup(&file, kGroup)) return true;
   // Every line after the header is looked at: the group's "/" does not stop it.
-  // Rows are read over those the list holds, whose strings keep their buffers.
   std::string line;
-  TextPieces fields;
-  std::size_t rows = 0;
-  while (rows < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
-    if (rows == list->size()) list->emplace_back();
-    if (ParseHistoryRow(line, &fields, &(*list)[rows])) ++rows;
+  while (list->size() < static_cast<std::size_t>(kMaxRecentRows) && file.ReadLine(&line)) {
+    if (std::optional<RecentEntry> row = ParseHistoryRow(line)) list->push_back(std::move(*row));
   }
-  list->resize(rows);
   // Rows of equal number may come out in any order; a stable sort keeps them
   // in file order. A file this program wrote is in order already.
   const auto byNumber = [](const RecentEntry& a, const RecentEntry& b) {

@@ -1,6 +1,8 @@
 #include "history/history_row.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "namelist/ascii_to_int.h"
 #include "namelist/mbcs.h"
@@ -22,43 +24,35 @@ int KeyNumber(const std::string& line, std::size_t end) {
   return AsciiToInt(std::string_view(line).substr(i, end - i));
 }
 
-// The field without white space at its ends.
-std::string_view Trimmed(std::string_view field) {
-  const std::size_t begin = SkipWhiteSpace(field, 0, field.size());
-  return field.substr(begin, EndBeforeWhiteSpace(field, begin, field.size()) - begin);
-}
-
 }  // namespace
 
-bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry) {
+std::optional<RecentEntry> ParseHistoryRow(const std::string& line) {
   // The raw line is tested: a line indented before its key is no row.
-  if (line.empty() || line[0] == '!' || line[0] == '#') return false;
+  if (line.empty() || line[0] == '!' || line[0] == '#') return std::nullopt;
   const std::size_t equals = line.find('=');  // '=' is never a trail byte
-  if (equals == std::string::npos) return false;
+  if (equals == std::string::npos) return std::nullopt;
   // "Recent" holds no "=", so a first occurrence before it lies in the key.
-  if (FindText(line, "Recent") >= equals) return false;
-  const int number = KeyNumber(line, equals);
-  if (number < 1 || number > kMaxRecentRows) return false;
+  if (FindText(line, "Recent") >= equals) return std::nullopt;
+  RecentEntry row;
+  row.number = KeyNumber(line, equals);
+  if (row.number < 1 || row.number > kMaxRecentRows) return std::nullopt;
 
-  const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, fields);
-  const TextPieces& field = *fields;
-  if (count < 4 || field[0].empty() || AsciiToInt(field[1]) >= kAppCatalogueSize ||
-      field[3].empty()) {
-    return false;
+  // Name, application, project type, location and geodetic code.
+  std::vector<std::string> fields;
+  fields.reserve(5);
+  const int count = SplitText(std::string_view(line).substr(equals + 1), ",", true, &fields);
+  if (count < 4 || fields[0].empty() || AsciiToInt(fields[1]) >= kAppCatalogueSize ||
+      fields[3].empty()) {
+    return std::nullopt;
   }
-  // Assigned, the entry's strings keep their buffers from the last load.
-  entry->number = number;
-  entry->projectName.assign(Trimmed(field[0]));
-  if (!FindAppByDisplayName(field[1], &entry->app)) entry->app = RecentEntry().app;
-  entry->projectType = AsciiToInt(field[2]);
-  entry->location.assign(Trimmed(field[3]));
-  if (!entry->location.empty()) PutTrailingBackslash(&entry->location);
-  if (count >= 5) {
-    entry->geodeticCode.assign(field[4]);
-  } else {
-    entry->geodeticCode = RecentEntry().geodeticCode;
-  }
-  return true;
+  row.projectName = Trim(fields[0]);
+  // An application of no other name is Basic, the row's default.
+  static_cast<void>(FindAppByDisplayName(fields[1], &row.app));
+  row.projectType = AsciiToInt(fields[2]);
+  row.location = Trim(fields[3]);
+  if (!row.location.empty()) row.location = WithTrailingBackslash(std::move(row.location));
+  if (count >= 5) row.geodeticCode = fields[4];
+  return row;
 }
 
 }  // namespace orvent

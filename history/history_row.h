@@ -1,16 +1,14 @@
 // One row line of the history group, read by the loader's rules.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "history/recent_history.h"
-#include "namelist/text_split.h"
 
 namespace orvent {
 
-// Reads the line into the entry; false when it breaks a rule and is to be
-// skipped. `fields` is scratch space kept between calls. On false the entry is
-// left as it was.
-[[nodiscard]] bool ParseHistoryRow(const std::string& line, TextPieces* fields, RecentEntry* entry);
+// The row the line holds; none when it breaks a rule and is to be skipped.
+std::optional<RecentEntry> ParseHistoryRow(const std::string& line);
 
 }  // namespace orvent

@@ -27,24 +27,15 @@ bool IsLeadByte932(unsigned char byte) {
 // dropDangling, a lead byte left at the very end without its trail byte goes
 // first: it would pair with a backslash appended after it and swallow it.
 std::size_t KeptLength(const std::string& text, bool dropDangling) {
-  // Without bytes of double-byte characters the run can be found from the back.
-  unsigned char high = 0;
-  for (char c : text) high |= static_cast<unsigned char>(c);
-  if (high < 0x80) {
-    std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == '\\') --end;
-    return end;
-  }
   const std::size_t none = std::string::npos;
   std::size_t runStart = none;
   std::size_t runBeforeLast = none;
   std::size_t last = none;
   for (std::size_t i = 0; i < text.size();) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
-    const std::size_t length = byte < 0x80 ? 1 : CharLength(text, i);
+    const std::size_t length = CharLength(text, i);
     runBeforeLast = runStart;
     last = i;
-    if (byte == '\\' && length == 1) {
+    if (text[i] == '\\' && length == 1) {
       if (runStart == none) runStart = i;
     } else {
       runStart = none;
@@ -93,8 +84,9 @@ std::size_t FindLastChar(const std::string& text, char c) {
 }
 
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (i >= from && text.compare(i, needle.size(), needle) == 0) return i;
+  if (needle.empty()) return std::string::npos;
+  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == needle[0] && text.compare(i, needle.size(), needle) == 0) return i;
   }
   return std::string::npos;
 }
@@ -103,15 +95,10 @@ std::string StripTrailingBackslashes(const std::string& text) {
   return text.substr(0, KeptLength(text, false));
 }
 
-std::string WithTrailingBackslash(const std::string& text) {
-  std::string out = text;
-  PutTrailingBackslash(&out);
-  return out;
-}
-
-void PutTrailingBackslash(std::string* text) {
-  text->resize(KeptLength(*text, true));
-  *text += '\\';
+std::string WithTrailingBackslash(std::string text) {
+  text.resize(KeptLength(text, true));
+  text += '\\';
+  return text;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -179,10 +166,6 @@ std::size_t EndBeforeWhiteSpace(std::string_view text, std::size_t begin, std::s
 
 std::string TrimLeft(const std::string& text) {
   return text.substr(SkipWhiteSpace(text, 0, text.size()));
-}
-
-std::string TrimRight(const std::string& text) {
-  return text.substr(0, EndBeforeWhiteSpace(text, 0, text.size()));
 }
 
 std::string Trim(const std::string& text) {

@@ -26,16 +26,16 @@ std::size_t CharLength(std::string_view text, std::size_t i);
 std::size_t FindChar(const std::string& text, char c, std::size_t from = 0);
 // Index of the last single-byte character c, or npos.
 std::size_t FindLastChar(const std::string& text, char c);
-// Index of the first occurrence of `needle` that starts on a character boundary.
+// Index of the first occurrence of `needle` at or after `from`, itself a
+// character boundary, that starts on a character boundary; an empty needle is
+// found nowhere.
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
 // Removes every trailing backslash that is a character of its own.
 std::string StripTrailingBackslashes(const std::string& text);
 // Strips trailing backslashes and appends exactly one; a lead byte dangling at
 // the end is dropped first, as it would pair with the backslash.
-std::string WithTrailingBackslash(const std::string& text);
-// The same in place, so that a string kept between calls keeps its buffer.
-void PutTrailingBackslash(std::string* text);
+std::string WithTrailingBackslash(std::string text);
 
 // ASCII letters compared ignoring case; bytes of double-byte characters exactly.
 bool EqualsNoCase(std::string_view a, std::string_view b);
@@ -51,7 +51,6 @@ std::size_t SkipWhiteSpace(std::string_view text, std::size_t begin, std::size_t
 // The end of [begin, end) without its trailing white space.
 std::size_t EndBeforeWhiteSpace(std::string_view text, std::size_t begin, std::size_t end);
 std::string TrimLeft(const std::string& text);
-std::string TrimRight(const std::string& text);
 std::string Trim(const std::string& text);
 
 }  // namespace orvent

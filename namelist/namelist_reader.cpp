@@ -65,24 +65,21 @@ std::string AddContinuation(TextFile* file, std::string value) {
 }  // namespace
 
 bool CleanNamelistLine(std::string* line) {
-  *line = Trim(*line);
-  if (line->empty() || (*line)[0] == '!' || (*line)[0] == '/') return false;
-  // A "!" ends the line even inside quotes.
-  const std::size_t bang = line->find('!');
-  if (bang != std::string::npos) *line = TrimRight(line->substr(0, bang));
+  // A "!" ends the line even inside quotes; a line that starts with one is all
+  // comment.
+  *line = Trim(line->substr(0, line->find('!')));
+  if (line->empty() || (*line)[0] == '/') return false;
   *line = WithoutTrailing(*line, ',');
   return !line->empty();
 }
 
-std::int64_t FindNamelistGroup(TextFile* file, const std::string& group) {
-  if (!file->SeekToStart()) return 0;
+bool FindNamelistGroup(TextFile* file, const std::string& group) {
+  if (!file->SeekToStart()) return false;
   std::string line;
   while (file->ReadLine(&line)) {
-    if (CleanNamelistLine(&line) && line[0] == '&' && NamesGroup(line, group)) {
-      return file->Position();
-    }
+    if (CleanNamelistLine(&line) && line[0] == '&' && NamesGroup(line, group)) return true;
   }
-  return 0;
+  return false;
 }
 
 std::string ReadNamelistValue(TextFile* file, const std::string& group, const std::string& key) {

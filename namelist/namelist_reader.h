@@ -2,7 +2,6 @@
 // comments and "/" group ends. Every lookup scans the open file from its start.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,8 +14,8 @@ namespace orvent {
 [[nodiscard]] bool CleanNamelistLine(std::string* line);
 
 // Leaves the file just after the first header of the group (name compared
-// ignoring case) and returns that byte position; 0 when there is none.
-std::int64_t FindNamelistGroup(TextFile* file, const std::string& group);
+// ignoring case); false when there is none.
+[[nodiscard]] bool FindNamelistGroup(TextFile* file, const std::string& group);
 
 // The value of `key` in the first group named `group`, less its outer quotes,
 // continuation lines joined with ", "; "" when absent. Keys match ignoring

@@ -38,13 +38,11 @@ bool TextFile::Create(const std::string& path) {
 
 bool TextFile::FillBuffer() {
   if (file_ == nullptr || atEnd_) return false;
-  bufferStart_ += static_cast<std::int64_t>(buffer_.size());
   buffer_.resize(kChunk);
   const std::size_t got = std::fread(&buffer_[0], 1, kChunk, file_);
   buffer_.resize(got);
   next_ = 0;
-  // A short read means the end of the file (or an error, treated alike), and
-  // keeps a small file whole in the buffer so that going back costs nothing.
+  // A short read means the end of the file (or an error, treated alike).
   if (got < kChunk) atEnd_ = true;
   return got > 0;
 }
@@ -90,32 +88,15 @@ bool TextFile::WriteBuffer() {
   if (!buffer_.empty() && !failed_) {
     if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
   }
-  bufferStart_ += static_cast<std::int64_t>(buffer_.size());
   buffer_.clear();
   return !failed_;
 }
 
-std::int64_t TextFile::Position() const {
-  if (writing_) return bufferStart_ + static_cast<std::int64_t>(buffer_.size());
-  return bufferStart_ + static_cast<std::int64_t>(next_);
-}
-
 bool TextFile::SeekToStart() {
-  if (file_ == nullptr) return false;
-  if (writing_) {
-    if (!WriteBuffer() || std::fseek(file_, 0, SEEK_SET) != 0) return false;
-    bufferStart_ = 0;
-    return true;
-  }
-  if (bufferStart_ == 0) {
-    next_ = 0;
-    return true;
-  }
-  if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  if (file_ == nullptr || writing_ || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   std::clearerr(file_);
   buffer_.clear();
   next_ = 0;
-  bufferStart_ = 0;
   atEnd_ = false;
   return true;
 }
@@ -131,7 +112,6 @@ bool TextFile::Close() {
   atEnd_ = false;
   buffer_.clear();
   next_ = 0;
-  bufferStart_ = 0;
   return ok;
 }
 

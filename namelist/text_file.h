@@ -2,7 +2,6 @@
 // platform: lines are written with CR LF, and read without their LF or CR LF.
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -27,8 +26,7 @@ class TextFile {
   // Writes the text with every LF stored as CR LF; false once anything failed.
   bool Write(const std::string& text);
 
-  // Byte position: bytes read so far, or bytes written so far.
-  std::int64_t Position() const;
+  // Goes back to the first line of a file being read.
   [[nodiscard]] bool SeekToStart();
 
   // Closes the file; false when a write or the close itself failed.
@@ -43,8 +41,7 @@ class TextFile {
   bool failed_ = false;
   bool atEnd_ = false;
   std::string buffer_;
-  std::size_t next_ = 0;          // reading: first unread byte of buffer_
-  std::int64_t bufferStart_ = 0;  // byte position of buffer_[0]
+  std::size_t next_ = 0;  // reading: first unread byte of buffer_
 };
 
 }  // namespace orvent

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
-#include <utility>
 
 #include "namelist/mbcs.h"
 
@@ -20,163 +17,86 @@ const std::size_t kMaxDirectory = 255;
 const std::size_t kMaxBaseName = 255;
 const std::size_t kMaxExtension = 255;
 
-// The bytes of the word that are zero get their top bit, the others none; no
-// borrow crosses from one byte into the next.
-std::uint64_t ZeroBytes(std::uint64_t word) {
-  const std::uint64_t low = 0x7F7F7F7F7F7F7F7F;
-  return ~(((word & low) + low) | word | low);
-}
-
-// Whether the whole delimiter starts at i.
-bool DelimiterAt(std::string_view text, std::size_t i, std::string_view delimiter) {
-  return !delimiter.empty() && text[i] == delimiter[0] &&
-         text.substr(i + 1, delimiter.size() - 1) == delimiter.substr(1);
-}
-
-// The next delimiter at or after `from` (a character boundary) that starts
-// where a character does, or the end of the text; `quotes` counts the double
-// quote bytes before it, trail bytes too.
-std::size_t NextDelimiter(std::string_view text, std::string_view delimiter, std::size_t from,
-                          std::size_t* quotes) {
-  const std::uint64_t ones = 0x0101010101010101;
-  std::size_t count = 0;
-  std::size_t i = from;
-  // Eight bytes at a time while none is the delimiter's first byte or a byte
-  // of a double-byte character, so that each is a character of its own; the
-  // multiplication adds up the word's quotes in its top byte.
-  if (!delimiter.empty()) {
-    const std::uint64_t first = ones * static_cast<unsigned char>(delimiter[0]);
-    for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, sizeof word);
-      if ((ZeroBytes(word ^ first) | (word & (ones << 7))) != 0) break;
-      count += static_cast<std::size_t>(((ZeroBytes(word ^ (ones * kQuote)) >> 7) * ones) >> 56);
-    }
-  }
-  // Then character by character, so that a trail byte is never taken for the
-  // delimiter.
-  while (i < text.size() && !DelimiterAt(text, i, delimiter)) {
-    const unsigned char byte = static_cast<unsigned char>(text[i]);
-    count += byte == kQuote;
-    if (byte < 0x80 || CharLength(text, i) == 1) {
-      ++i;
-    } else {
-      count += text[i + 1] == kQuote;
-      i += 2;
-    }
-  }
-  *quotes = count;
-  return i;
+std::size_t QuoteCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), kQuote));
 }
 
 // An odd count of quotes loses all quotes at both ends; exactly two, standing
-// at both ends, are taken off; any other count stays. `quotes` is the count in
-// [begin, end).
-void StripQuoteRange(std::string_view source, std::size_t quotes, std::size_t* begin,
-                     std::size_t* end) {
+// at both ends, are taken off; any other count stays. A double quote is never
+// a trail byte.
+std::string_view QuotesStripped(std::string_view piece) {
+  const std::size_t quotes = QuoteCount(piece);
   if (quotes % 2 == 1) {
-    while (*end > *begin && source[*end - 1] == kQuote) --*end;
-    while (*begin < *end && source[*begin] == kQuote) ++*begin;
-  } else if (quotes == 2 && *end - *begin >= 2 && source[*begin] == kQuote &&
-             source[*end - 1] == kQuote) {
-    ++*begin;
-    --*end;
+    while (!piece.empty() && piece.back() == kQuote) piece.remove_suffix(1);
+    while (!piece.empty() && piece.front() == kQuote) piece.remove_prefix(1);
+  } else if (quotes == 2 && piece.front() == kQuote && piece.back() == kQuote) {
+    piece = piece.substr(1, piece.size() - 2);
   }
+  return piece;
 }
 
-// The text with its quotes stripped as a whole.
-std::string_view QuotesStripped(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  const auto quotes = std::count(text.begin(), text.end(), kQuote);
-  StripQuoteRange(text, static_cast<std::size_t>(quotes), &begin, &end);
-  return text.substr(begin, end - begin);
-}
-
-// A piece of the source and the quotes it holds. White space trimmed off its
-// ends holds none, so the count stays right for the trimmed piece.
-struct Span {
-  std::size_t begin;
-  std::size_t end;
-  std::size_t quotes;
-};
-
-// Cuts the source into the pieces' views. A quoted run that spans delimiters
-// is one piece with its delimiters, a view of the source; only an empty part
-// inside it drops its delimiter, and then the run is copied into the pieces'
-// own storage.
+// Cuts a text into pieces, one delimiter after another. A piece that leaves a
+// double quote open starts a quoted run, and the pieces after it join it, with
+// their delimiters, until one with a quote closes it. Each piece loses its
+// quotes once it is whole.
 class Splitter {
  public:
-  Splitter(std::string_view source, std::string_view delimiter, bool keepEmpty, TextPieces* pieces)
-      : source_(source), delimiter_(delimiter), keepEmpty_(keepEmpty), pieces_(pieces) {}
+  Splitter(std::string_view delimiter, bool keepEmpty, std::vector<std::string>* list)
+      : delimiter_(delimiter), keepEmpty_(keepEmpty), list_(list) {}
 
-  // A part of the source that ends before a delimiter.
-  void AddPart(const Span& span) {
+  // A piece that ends before a delimiter.
+  void AddPiece(std::string_view piece) {
     if (open_) {
-      if (span.quotes > 0) {
-        Close(span);
-      } else if (span.end == span.begin) {
-        StartCopy(span.begin);
-      } else if (copy_ != nullptr) {
-        copy_->append(source_.data() + span.begin, span.end - span.begin);
-        *copy_ += delimiter_;
+      if (QuoteCount(piece) > 0) {
+        list_->back() += piece;
+        Close();
+      } else if (!piece.empty()) {
+        // Inside quotes a run of delimiters shrinks to one.
+        list_->back() += piece;
+        list_->back() += delimiter_;
       }
       return;
     }
-    const std::size_t begin = SkipWhiteSpace(source_, span.begin, span.end);
+    const std::string_view started = piece.substr(SkipWhiteSpace(piece, 0, piece.size()));
     // Whether the quote stands first or later, an odd count leaves a quote open.
-    if (span.end - begin >= 2 && span.quotes % 2 == 1) {
+    if (started.size() >= 2 && QuoteCount(started) % 2 == 1) {
+      list_->emplace_back(started);
+      list_->back() += delimiter_;
       open_ = true;
-      openBegin_ = begin;
-      copy_ = nullptr;
       return;
     }
-    AddFinished(span, begin);
+    AddFinished(started);
   }
 
-  // What follows the last delimiter.
-  void AddRest(const Span& span) {
+  // What follows the last delimiter: joins a quoted run still open, else is a
+  // piece of its own unless it is empty.
+  void AddRest(std::string_view rest) {
     if (open_) {
-      Close(span);
-    } else if (span.begin < span.end) {
-      AddFinished(span, SkipWhiteSpace(source_, span.begin, span.end));
+      list_->back() += rest;
+      Close();
+    } else if (!rest.empty()) {
+      AddFinished(rest.substr(SkipWhiteSpace(rest, 0, rest.size())));
     }
   }
 
  private:
-  // The open run, from where it opened to the delimiter before `at`, goes into
-  // the pieces' own storage, and the delimiter at `at` is left out of it.
-  void StartCopy(std::size_t at) {
-    if (copy_ == nullptr) copy_ = &pieces_->Keep(source_.substr(openBegin_, at - openBegin_));
-  }
-
-  // The open run ends with the span; its quotes are stripped as a whole.
-  void Close(const Span& span) {
+  void Close() {
+    list_->back() = std::string(QuotesStripped(list_->back()));
     open_ = false;
-    if (copy_ == nullptr) {
-      pieces_->Add(QuotesStripped(source_.substr(openBegin_, span.end - openBegin_)));
-      return;
-    }
-    copy_->append(source_.data() + span.begin, span.end - span.begin);
-    pieces_->Add(QuotesStripped(*copy_));
   }
 
-  // The span from `begin`, where its white space ends, trimmed at its end, its
-  // quotes stripped.
-  void AddFinished(const Span& span, std::size_t begin) {
-    std::size_t end = EndBeforeWhiteSpace(source_, begin, span.end);
-    if (end == begin && !keepEmpty_) return;
-    StripQuoteRange(source_, span.quotes, &begin, &end);
-    pieces_->Add(source_.substr(begin, end - begin));
+  // A piece from where its leading white space ends; its trailing white space
+  // goes too.
+  void AddFinished(std::string_view started) {
+    const std::string_view trimmed =
+        started.substr(0, EndBeforeWhiteSpace(started, 0, started.size()));
+    if (!trimmed.empty() || keepEmpty_) list_->emplace_back(QuotesStripped(trimmed));
   }
 
-  std::string_view source_;
   std::string_view delimiter_;
   bool keepEmpty_;
-  TextPieces* pieces_;
+  std::vector<std::string>* list_;
   bool open_ = false;
-  std::size_t openBegin_ = 0;
-  std::string* copy_ = nullptr;  // the open run's copy, once it needs one
 };
 
 // The parts by the C runtime's rules; none when a part is too long.
@@ -202,35 +122,20 @@ void SplitByRuntimeRules(const std::string& path, FilePathParts* parts) {
 
 }  // namespace
 
-void TextPieces::Clear() {
-  views_.clear();
-  if (!kept_.empty()) kept_.clear();
-}
-
-std::string& TextPieces::Keep(std::string_view text) { return kept_.emplace_back(text); }
-
-int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
-              TextPieces* pieces) {
-  pieces->Clear();
-  if (text.empty()) return 0;
-  Splitter splitter(text, delimiter, keepEmpty, pieces);
-  Span span{0, 0, 0};
-  for (span.end = NextDelimiter(text, delimiter, 0, &span.quotes); span.end < text.size();
-       span.end = NextDelimiter(text, delimiter, span.begin, &span.quotes)) {
-    splitter.AddPart(span);
-    span.begin = span.end + delimiter.size();
-  }
-  splitter.AddRest(span);
-  return static_cast<int>(pieces->Size());
-}
-
 int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list) {
-  TextPieces pieces;
-  const int count = SplitText(text, delimiter, keepEmpty, &pieces);
-  list->resize(pieces.Size());
-  for (std::size_t i = 0; i < pieces.Size(); ++i) (*list)[i].assign(pieces[i]);
-  return count;
+  list->clear();
+  if (text.empty()) return 0;
+  Splitter splitter(delimiter, keepEmpty, list);
+  std::size_t begin = 0;
+  std::size_t end = FindText(text, delimiter);
+  while (end != kNone) {
+    splitter.AddPiece(text.substr(begin, end - begin));
+    begin = end + delimiter.size();
+    end = FindText(text, delimiter, begin);
+  }
+  splitter.AddRest(text.substr(begin));
+  return static_cast<int>(list->size());
 }
 
 FilePathParts SplitFilePath(const std::string& path) {

@@ -3,38 +3,18 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvent {
 
-// The pieces of a split text: views into the text, or into strings the pieces
-// keep for a piece that is no run of it. Kept between calls, the list reuses
-// its memory; the views last as long as the text and the next split.
-class TextPieces {
- public:
-  void Clear();
-  void Add(std::string_view piece) { views_.push_back(piece); }
-  // A string that lives until the next Clear.
-  std::string& Keep(std::string_view text);
-  std::size_t Size() const { return views_.size(); }
-  std::string_view operator[](std::size_t i) const { return views_[i]; }
-
- private:
-  std::vector<std::string_view> views_;
-  std::deque<std::string> kept_;
-};
-
-// Cuts `text` at every `delimiter`, keeping double-quoted runs together and
-// taking the quotes off. Leading and trailing white space of unquoted pieces is
-// removed; empty pieces are kept only with `keepEmpty` (and an empty piece after
-// the last delimiter never). A full-width space counts as a space. The list is
-// cleared first; returns the number of pieces.
-int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
-              TextPieces* pieces);
-// The same, the pieces copied out.
+// Cuts `text` at every `delimiter` that starts where a character does,
+// keeping double-quoted runs together and taking the quotes off. Leading and
+// trailing white space of unquoted pieces, the full-width space among it, is
+// removed; empty pieces are kept only with `keepEmpty` (and an empty piece
+// after the last delimiter never). The list is cleared first; returns the
+// number of pieces.
 int SplitText(std::string_view text, std::string_view delimiter, bool keepEmpty,
               std::vector<std::string>* list);
 

@@ -1,9 +1,10 @@
-// The recent-project history: how a start and a deletion change it, and its
-// settings file, written byte for byte, read by the loader's rules, and
-// replaced whole or not at all.
+// The recent-project history: how a start changes it, and its settings file,
+// written byte for byte, read by the loader's rules, and replaced whole or not
+// at all.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -38,85 +39,78 @@ std::string Describe(const RecentHistory& list) {
   return text;
 }
 
-RecentHistory Named(const std::vector<std::string>& names) {
+// "name@location" for each project, separated by commas.
+RecentHistory Projects(const std::string& text) {
   RecentHistory list;
-  for (const std::string& name : names) list.push_back({-1, name, name + "\\", App::kBasic, 0, ""});
+  std::istringstream items(text);
+  for (std::string item; std::getline(items, item, ',');) {
+    const std::size_t at = item.find('@');
+    list.push_back({-1, item.substr(0, at), item.substr(at + 1), App::kBasic, 0, ""});
+  }
   return list;
 }
 
-// history_record.tsv: the name and location of the project started and the
-// row it was started from; the list after.
 TEST(History, AStartedProjectComesFirstOnce) {
   test::ExpectTable("history_record.tsv", [](const std::vector<std::string>& f) {
-    RecentHistory list = Named({"P", "a", "b", "c", "P"});
-    RecordProject(&list, {-1, f[0], f[1], App::kBasic, 0, ""}, std::stoi(f[2]));
-    std::string names;
-    for (const RecentEntry& e : list) names += e.projectName + "@" + e.location + ",";
-    return names;
+    RecentHistory list = Projects(f[0]);
+    RecordProject(&list, Projects(f[1])[0], f[2] == "none" ? -1 : std::stoi(f[2].substr(4)));
+    std::string after;
+    for (const RecentEntry& e : list) after += "," + e.projectName + "@" + e.location;
+    return after.substr(1);
   });
   // A full list loses its last row, unless the project was in it.
-  RecentHistory full;
-  for (int i = 0; i < kMaxRecentRows; ++i) full.push_back(Named({std::to_string(i)})[0]);
-  for (const std::string& name : {std::string("new"), std::string("500")}) {
-    RecentHistory list = full;
-    RecordProject(&list, Named({name})[0], -1);
-    ASSERT_EQ(list.size(), 999u) << name;
-    EXPECT_EQ(list.back().projectName, name == "new" ? "997" : "998");
+  for (const std::string name : {"new", "old"}) {
+    RecentHistory list(kMaxRecentRows - 1, Projects("old@L")[0]);
+    list.push_back(Projects("last@L")[0]);
+    RecordProject(&list, Projects(name + "@L")[0], -1);
+    EXPECT_EQ(list.size(), name == "new" ? 999u : 2u);
+    EXPECT_EQ(list.back().projectName, name == "new" ? "old" : "last");
   }
 }
 
-// A golden settings file loads as the list beside it (.txt, as Describe
-// writes it); saved over a longer file, that list gives the golden bytes.
-// history_rows.ini holds 表示, whose first character ends in the trail byte
-// 0x5C, and full-width spaces inside a name and a folder name.
-TEST(History, LoadsAndIsSavedByteForByte) {
+// Each golden settings file loads as the list beside it (.txt, as Describe
+// writes it), and the files this program writes give their golden bytes when
+// that list is saved over a longer file. history_rows.ini holds 表示, whose
+// first character ends in the trail byte 0x5C, and full-width spaces inside a
+// name and a folder name; history_rules.ini a row for each rule a row may
+// break; history_full.ini more rows than are kept.
+TEST(History, LoadsByItsRulesAndIsSavedByteForByte) {
   test::ScratchFolder folder;
   const std::string path = folder.File("orvent.ini");
-  for (const std::string name : {"history_rows", "history_empty"}) {
-    const std::string golden = test::DataPath(name + ".ini");
+  for (const std::string name : {"rows", "empty", "rules", "full"}) {
+    const std::string golden = test::DataPath("history_" + name + ".ini");
+    const std::string listed = test::DataPath("history_" + name + ".txt");
     // An empty list has an empty golden list, which must be there all the same.
-    const std::string expected = test::DataPath(name + ".txt");
-    ASSERT_TRUE(fs::is_regular_file(expected)) << expected;
-    RecentHistory list = Named({"stale"});
+    ASSERT_TRUE(fs::is_regular_file(listed)) << listed;
+    RecentHistory list = Projects("stale@S");
     ASSERT_TRUE(LoadHistory(golden, &list));
-    EXPECT_EQ(Describe(list), test::ReadBytes(expected));
-    ASSERT_TRUE(test::WriteBytes(path, std::string(10000, 'x')));
-    ASSERT_TRUE(SaveHistory(path, list));
-    EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(golden));
+    EXPECT_EQ(Describe(list), test::ReadBytes(listed)) << name;
+    ASSERT_TRUE(test::WriteBytes(path, std::string(10000, 'x')) && SaveHistory(path, list));
+    if (name == "rows" || name == "empty") {
+      EXPECT_EQ(test::ReadBytes(path), test::ReadBytes(golden)) << name;
+    }
   }
-  RecentHistory loaded = Named({"stale"});
-  EXPECT_FALSE(LoadHistory(folder.File("missing.ini"), &loaded));
-  EXPECT_TRUE(loaded.empty());
+  RecentHistory list = Projects("stale@S");
+  EXPECT_FALSE(LoadHistory(folder.File("missing.ini"), &list) || !list.empty());
 }
 
-// history_rules.ini holds a row for each rule; history_rules.txt the rows
-// kept, sorted by number.
-TEST(History, RowsThatBreakARuleAreSkipped) {
-  RecentHistory list = Named({"stale"});
-  ASSERT_TRUE(LoadHistory(test::DataPath("history_rules.ini"), &list));
-  EXPECT_EQ(Describe(list), test::ReadBytes(test::DataPath("history_rules.txt")));
-  // 1,200 valid rows, a bad one among every ten: the first 999 valid ones.
-  std::string bytes = "&RecentProject\r\n";
-  RecentHistory expected(999);
-  for (int i = 0; i < 1200; ++i) {
-    const int number = 999 - (i * 7) % 999;
-    bytes += "Recent" + std::to_string(number) + " = \"P" + std::to_string(i) +
-             "\", \"Energy\", 1, \"D:\\\",\r\n" + (i % 10 ? "" : "Recent001 = \"bad\", \"B\",\r\n");
-    if (i < 999)
-      expected[number - 1] = {number, "P" + std::to_string(i), "D:\\", App::kEnergy, 1, "JGD"};
-  }
-  test::ScratchFolder folder;
-  ASSERT_TRUE(test::WriteBytes(folder.File("orvent.ini"), bytes));
-  ASSERT_TRUE(LoadHistory(folder.File("orvent.ini"), &list));
-  EXPECT_EQ(Describe(list), Describe(expected));
-}
-
-// Saves that must fail: of a file made read-only, which the save respects
-// whoever runs it; elsewhere than on Windows also one whose writes fail, as on
-// a full disk, by a file-size limit that binds root too.
-bool SaveThatFails(const std::string& path, const RecentHistory& list) {
+// A save writes a new file and moves it over the old one, which a second
+// link to the old file shows; a failed save leaves the old file whole: one
+// to a file made read-only, which the save respects whoever runs it, and
+// elsewhere than on Windows one whose writes fail, as on a full disk, by a
+// file-size limit that binds root too. No save leaves a file of its own.
+TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
+  test::ScratchFolder f;
+  const std::string path = f.File("orvent.ini"), old = "&RecentProject\r\n/\r\n";
+  const RecentHistory a = Projects("a@A"), b = Projects("b@B");
+  ASSERT_TRUE(fs::create_directory(f.File("folder")) && test::WriteBytes(path, old));
+  EXPECT_FALSE(SaveHistory(f.File("missing/orvent.ini"), a) || SaveHistory(f.File("folder"), a));
+  fs::create_hard_link(path, f.File("link"));
+  ASSERT_TRUE(SaveHistory(path, a));
+  EXPECT_EQ(test::ReadBytes(f.File("link")), old);
+  const std::string saved = test::ReadBytes(path);
   fs::permissions(path, fs::perms::owner_read);
-  bool saved = SaveHistory(path, list);
+  EXPECT_FALSE(SaveHistory(path, b));
   fs::permissions(path, fs::perms::owner_all);
 #ifndef _WIN32
   rlimit limit{};
@@ -124,28 +118,10 @@ bool SaveThatFails(const std::string& path, const RecentHistory& list) {
   const rlimit oneByte{1, limit.rlim_max};
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &oneByte);
-  saved = SaveHistory(path, list) || saved;
+  EXPECT_FALSE(SaveHistory(path, b));
   setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, previous);
 #endif
-  return saved;
-}
-
-// A save writes a new file and moves it over the old one, which a second
-// link to the old file shows; a failed save leaves the old file whole; no
-// save leaves a file of its own beside it.
-TEST(History, ASaveReplacesTheFileWholeOrNotAtAll) {
-  test::ScratchFolder f;
-  const std::string path = f.File("orvent.ini"), old = "&RecentProject\r\n/\r\n";
-  EXPECT_FALSE(SaveHistory(f.File("missing/orvent.ini"), Named({"a"})));
-  ASSERT_TRUE(fs::create_directory(f.File("folder")));
-  EXPECT_FALSE(SaveHistory(f.File("folder"), Named({"a"})));
-  ASSERT_TRUE(test::WriteBytes(path, old));
-  fs::create_hard_link(path, f.File("link"));
-  ASSERT_TRUE(SaveHistory(path, Named({"a"})));
-  EXPECT_EQ(test::ReadBytes(f.File("link")), old);
-  const std::string saved = test::ReadBytes(path);
-  EXPECT_FALSE(SaveThatFails(path, Named({"b"})));
   EXPECT_EQ(test::ReadBytes(path), saved);
   // The file, the link and the folder, and nothing a save left beside them.
   EXPECT_EQ(std::distance(fs::directory_iterator(f.Path()), {}), 3);
@@ -166,20 +142,20 @@ DWORD WINAPI CloseAfter(void* file) {
 TEST(History, AHeldFileIsWaitedForAndOnlyAHeldTargetWrittenInPlace) {
   test::ScratchFolder f;
   const std::string path = f.File("orvent.ini"), reference = f.File("new.ini");
-  ASSERT_TRUE(SaveHistory(reference, Named({"new"})) && SetThreadErrorMode(0, nullptr));
+  ASSERT_TRUE(SaveHistory(reference, Projects("new@N")) && SetThreadErrorMode(0, nullptr));
   // Sharing, held a moment only, saved.
   const std::tuple<DWORD, bool, bool> cases[] = {{FILE_SHARE_READ | FILE_SHARE_WRITE, false, true},
                                                  {FILE_SHARE_READ, false, false},
                                                  {FILE_SHARE_READ, true, true}};
   for (const auto& [sharing, moment, saved] : cases) {
-    ASSERT_TRUE(SaveHistory(path, Named({"old"})));
+    ASSERT_TRUE(SaveHistory(path, Projects("old@O")));
     const std::string old = test::ReadBytes(path);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     HANDLE closer = moment ? CreateThread(nullptr, 0, CloseAfter<100>, file, 0, nullptr) : file;
     const ULONGLONG start = GetTickCount64();
-    EXPECT_EQ(SaveHistory(path, Named({"new"})), saved);
+    EXPECT_EQ(SaveHistory(path, Projects("new@N")), saved);
     EXPECT_GE(GetTickCount64() - start, moment ? 50u : 200u);
     if (moment) WaitForSingleObject(closer, INFINITE);
     CloseHandle(closer);

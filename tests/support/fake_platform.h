@@ -56,7 +56,6 @@ class FakePlatform : public Platform {
   }
   MakeFolderResult MakeFolder(const std::string& path) override;
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
-  std::string CurrentFolder() override { return currentFolder; }
   bool SetCurrentFolder(const std::string& path) override {
     currentFolder = path;
     return true;

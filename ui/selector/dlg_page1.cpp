@@ -59,7 +59,7 @@ BOOL CDlgPage1::OnInitDialog() {
 
 void CDlgPage1::SetUpGrid() {
   double size = kStartFontSize;
-  const std::string face = GetDialogFontInfo(hwnd_, &size, true);
+  const std::string face = GetDialogFontInfo(hwnd_, &size);
   grid.SetFont(face, size);
   grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)}, kColumnWidths,
                   [this](int row, int col) { return model.CellText(row, col); });

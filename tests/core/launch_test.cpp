@@ -3,10 +3,6 @@
 // manual and a project folder opened.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "history/history_file.h"
 #include "launch/manual.h"
 #include "launch/project_folder.h"
 #include "launch/start_application.h"

@@ -17,8 +17,6 @@ class StartTest : public ::testing::Test {
  protected:
   StartTest() { platform.AddFile("D:\\Wind Work\\Site A\\Site A.mbc"); }
   FakePlatform platform;
-  RecentHistory history = {{1, "Gone", "D:\\Gone\\", App::kBasic, 0, "TD"},
-                           {7, " Site A ", "D:\\Wind Work\\Site A", App::kBasic, 0, "WGS"}};
 };
 
 TEST_F(StartTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
@@ -55,14 +53,6 @@ TEST_F(StartTest, AProgramThatIsThereIsNamedToTheSystemWithTheStartFlags) {
   ASSERT_TRUE(StartProcess(platform, " C:\\T\\E.exe ", {}, "", kShowNormalWindow, kNormalPriority));
   EXPECT_EQ(platform.started.back().applicationName, "C:\\T\\E.exe");
   EXPECT_EQ(platform.started.back().creationFlags, 0x04000020u);
-}
-
-// Where the project goes in the history the selector's starts show.
-TEST_F(StartTest, AStartSaysWhetherTheHistoryWasSaved) {
-  StartPlan plan;
-  ASSERT_EQ(PlanStart(platform, history, nullptr, 1, "C:\\P\\", &plan), StartCheck::kReady);
-  EXPECT_TRUE(RecordStart(&history, plan, 1, platform.Root() + "orvent.ini"));
-  EXPECT_FALSE(RecordStart(&history, plan, 0, platform.Root() + "Missing/\\orvent.ini"));
 }
 
 TEST_F(StartTest, TheManualOpensInTheShell) {

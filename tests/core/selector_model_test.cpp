@@ -202,6 +202,7 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoicesUntilCancel
 TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
   test::ExpectTable("selector_start.tsv", [&](const std::vector<std::string>& f) {
     SelectorModel starting = Model(f[0]);
+    if (f[4] == "cannot be written") starting.settingsPath = platform.Root() + "Missing/orvent.ini";
     const bool isNew = f[1].rfind("new project ", 0) == 0;
     const std::string name = isNew ? f[1].substr(12) : f[1].substr(f[1].find(' ') + 1);
     if (f[2] == "there") platform.AddFile("D:\\" + name + ".mbc");
@@ -209,7 +210,9 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
     const RecentEntry entry = {-1, name, "D:\\", App::kEnergy, 0, "TD"};
     const StartOutcome outcome = starting.Start(isNew ? &entry : nullptr, RowOf(starting, name));
     if (!outcome.started) return outcome.message.empty() ? "nothing happens" : outcome.message;
-    return "started; saved " + Saved();
+    if (starting.TakeUnsavedMessage().empty()) return "started; saved " + Saved();
+    const bool toldAgain = !starting.TakeUnsavedMessage().empty();
+    return std::string("started; told ") + (toldAgain ? "twice" : "once it is not saved");
   });
 }
 

@@ -19,36 +19,26 @@ bool LooksLikePath(const std::string& argument) {
   return false;
 }
 
-// The path itself where the ANSI calls take it whole (MAX_PATH holds 259
-// characters and the terminating zero; `extra` is what the system adds to
-// it), else its short (8.3) form where that fits; false when neither does,
-// as on a volume without short names, where the short form is the path itself.
-bool FittingPath(Platform& platform, const std::string& path, std::size_t extra,
-                 std::string* fitting) {
-  if (path.size() + extra < kMaxPath) {
-    *fitting = path;
-    return true;
-  }
+// The system's short (8.3) form of a path too long for the ANSI calls
+// (MAX_PATH holds 259 characters and the terminating zero; `extra` is what
+// the system adds to it), where it gives one; else the path itself.
+std::string ShortenedPath(Platform& platform, const std::string& path, std::size_t extra) {
   std::string shortPath;
-  if (!platform.ShortPathName(path, &shortPath) || shortPath.empty() ||
-      shortPath.size() + extra >= kMaxPath) {
-    return false;
+  if (path.size() + extra >= kMaxPath && platform.ShortPathName(path, &shortPath)) {
+    return shortPath;
   }
-  *fitting = shortPath;
-  return true;
+  return path;
 }
 
-// False for a path the member applications' ANSI calls could not open.
-bool CommandLineArgument(Platform& platform, const std::string& argument, std::string* text) {
-  if (!LooksLikePath(argument)) {
-    *text = argument;
-    return true;
+// A long path without a short form goes as it is: a member application that
+// reads long paths can still open it.
+std::string CommandLineArgument(Platform& platform, const std::string& argument) {
+  if (!LooksLikePath(argument)) return argument;
+  std::string text = ShortenedPath(platform, argument, 0);
+  if (text.find(' ') != std::string::npos && text.find('"') == std::string::npos) {
+    return "\"" + text + "\"";
   }
-  if (!FittingPath(platform, argument, 0, text)) return false;
-  if (text->find(' ') != std::string::npos && text->find('"') == std::string::npos) {
-    *text = "\"" + *text + "\"";
-  }
-  return true;
+  return text;
 }
 
 }  // namespace
@@ -63,18 +53,16 @@ bool BuildProcessRequest(Platform& platform, const std::string& executablePath,
   for (const std::string& raw : arguments) {
     const std::string argument = Trim(raw);
     if (argument.empty()) continue;
-    std::string text;
-    if (!CommandLineArgument(platform, argument, &text)) return false;
-    commandLine += " " + text;
+    commandLine += " " + CommandLineArgument(platform, argument);
   }
   request->commandLine = Trim(commandLine);
 
   std::string folder = Trim(workingFolder);
   if (folder.empty()) folder = ".";
-  // The system keeps the current folder with a trailing backslash.
-  if (!FittingPath(platform, StripTrailingBackslashes(folder), 1, &request->workingFolder)) {
-    return false;
-  }
+  // The system keeps the current folder with a trailing backslash, and
+  // cannot start a program in one too long for that.
+  request->workingFolder = ShortenedPath(platform, StripTrailingBackslashes(folder), 1);
+  if (request->workingFolder.size() + 1 >= kMaxPath) return false;
   request->showMode = showMode;
   request->creationFlags = creationFlags | kDefaultErrorMode;
   return true;

@@ -14,9 +14,9 @@ constexpr unsigned long kNormalPriority = 0x20;          // NORMAL_PRIORITY_CLAS
 constexpr unsigned long kDefaultErrorMode = 0x04000000;  // CREATE_DEFAULT_ERROR_MODE
 constexpr std::size_t kMaxPath = 260;
 
-// What StartProcess hands to the system for these inputs; false when a path
-// argument or the working folder is too long for the ANSI calls and has no
-// short form that fits them.
+// What StartProcess hands to the system for these inputs; false when the
+// working folder is too long for the ANSI calls and has no short form that
+// fits them.
 [[nodiscard]] bool BuildProcessRequest(Platform& platform, const std::string& executablePath,
                                        const std::vector<std::string>& arguments,
                                        const std::string& workingFolder, int showMode,

@@ -20,10 +20,8 @@ enum class SpecialFolder : int {
 enum FileAttribute : unsigned {
   kAttrReadOnly = 0x01,
   kAttrHidden = 0x02,
-  kAttrSystem = 0x04,
   kAttrFolder = 0x10,
   kAttrArchive = 0x20,
-  kAttrTemporary = 0x100,
 };
 
 struct DirEntry {
@@ -60,7 +58,6 @@ class Platform {
   [[nodiscard]] virtual bool FindEntries(const std::string& pattern,
                                          std::vector<DirEntry>* entries) = 0;
 
-  virtual std::string CurrentFolder() = 0;
   [[nodiscard]] virtual bool SetCurrentFolder(const std::string& path) = 0;
   // Full path of the running executable ("" on failure).
   virtual std::string ModuleFileName() = 0;

@@ -30,6 +30,9 @@
 #define ID_GRID_COPY_PATH 32772
 // Posted when it is known whether more project files exist.
 #define ID_GRID_PRESENCE 32773
+// Posted when the grid is first drawn: what the window needs only once it is
+// seen is set up then.
+#define ID_GRID_FIRST_PAINT 32774
 
 // Project dialog (103)
 #define IDC_PROJECT_OK 1000

@@ -23,9 +23,7 @@ static_assert(static_cast<int>(SpecialFolder::kAppData) == CSIDL_APPDATA, "");
 static_assert(static_cast<int>(SpecialFolder::kProgramFilesCommon) == CSIDL_PROGRAM_FILES_COMMON,
               "");
 static_assert(kAttrReadOnly == FILE_ATTRIBUTE_READONLY && kAttrHidden == FILE_ATTRIBUTE_HIDDEN &&
-                  kAttrSystem == FILE_ATTRIBUTE_SYSTEM && kAttrFolder == FILE_ATTRIBUTE_DIRECTORY &&
-                  kAttrArchive == FILE_ATTRIBUTE_ARCHIVE &&
-                  kAttrTemporary == FILE_ATTRIBUTE_TEMPORARY,
+                  kAttrFolder == FILE_ATTRIBUTE_DIRECTORY && kAttrArchive == FILE_ATTRIBUTE_ARCHIVE,
               "");
 
 unsigned long Win32Platform::Attributes(const std::string& path) {
@@ -66,12 +64,6 @@ bool Win32Platform::FindEntries(const std::string& pattern, std::vector<DirEntry
   } while (_findnext(handle, &data) == 0);
   _findclose(handle);
   return true;
-}
-
-std::string Win32Platform::CurrentFolder() {
-  char buffer[MAX_PATH + 1] = {};
-  DWORD length = GetCurrentDirectoryA(sizeof(buffer), buffer);
-  return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
 }
 
 bool Win32Platform::SetCurrentFolder(const std::string& path) {

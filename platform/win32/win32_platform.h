@@ -12,7 +12,6 @@ class Win32Platform : public Platform {
   bool FolderExists(const std::string& path) override;
   MakeFolderResult MakeFolder(const std::string& path) override;
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
-  std::string CurrentFolder() override;
   bool SetCurrentFolder(const std::string& path) override;
   std::string ModuleFileName() override;
   std::string GetSpecialFolder(SpecialFolder folder) override;

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <string>
-#include <vector>
 
 #include "history/messages.h"
 #include "launch/messages.h"

@@ -9,28 +9,23 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <future>
 #include <stdexcept>
-#include <string>
 #include <thread>
-#include <utility>
-#include <vector>
 
 #include "app/startup.h"
 #include "history/history_file.h"
 #include "history/project_presence.h"
 #include "history/settings_file.h"
 #include "launch/selector_model.h"
+#include "namelist/text_split.h"
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
-#include "project/command_line_project.h"
+#include "project/project_file.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/project_names.h"
 
 namespace orvent {
 namespace {
-
-using test::kHyoji;
 
 TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   test::ExpectTable("version_lines.tsv", [](const std::vector<std::string>& f) {
@@ -80,8 +75,7 @@ TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
     RecentHistory history;
     EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
     std::string holds = "none of them";
-    for (const char* file :
-         {"history_empty.ini", "history_rules.ini", "history_rows.ini", "history_beside.ini"})
+    for (const std::string& file : {std::string("history_empty.ini"), f[0], f[1], f[2]})
       if (test::ReadBytes(path) == test::ReadBytes(test::DataPath(file))) holds = file;
     return (history.empty() ? "none" : history[0].projectName) + " | " + holds + " | " +
            (platform.madeFolders.empty() ? "was there" : "made");
@@ -97,41 +91,46 @@ TEST(Startup, TheProjectOnTheCommandLine) {
   });
 }
 
-// The model over these projects, each in D:\ and started with Basic, its
-// history saved in the scratch folder, and every member application there.
+// "Site 0, site A" as its names; none for "" or "none".
+std::vector<std::string> Names(const std::string& list) {
+  std::vector<std::string> names;
+  if (list != "none") SplitText(list, ",", false, &names);
+  return names;
+}
+
+// A model over the projects a table names, newest first, each in D:\ and
+// last started with Basic, its history saved in the scratch folder.
 class SelectorModelTest : public ::testing::Test {
  protected:
-  SelectorModelTest() : model(platform, "C:\\P\\") {
+  SelectorModel Model(const std::string& names) {
+    SelectorModel model(platform, "C:\\P\\");
     model.settingsPath = platform.Root() + "orvent.ini";
-    for (const char* name : {"Site 0", "site A", kHyoji.c_str(), "Basin", "\x83\x41", "Sand"})
-      model.history.push_back({-1, name, "D:\\", App::kBasic, 0, "TD"});
-    for (const auto& app : kAppCatalogue) platform.AddFile(std::string("C:\\P\\") + app.executable);
+    for (const std::string& name : Names(names)) model.history.push_back({-1, name, "D:\\"});
+    return model;
   }
-  // A row by the name of its project in a table, "none" for -1, and back.
-  int RowOf(const std::string& name) const {
+  // A row by the name of its project, -1 for none, and back.
+  static int RowOf(const SelectorModel& model, const std::string& name) {
     int row = model.Rows() - 1;
-    while (row >= 0 && model.history[static_cast<std::size_t>(row)].projectName != name) --row;
+    while (row >= 0 && model.Entry(row)->projectName != name) --row;
     return row;
   }
-  std::string NameOf(int row) const {
+  static std::string NameOf(const SelectorModel& model, int row) {
     return model.Entry(row) == nullptr ? "none" : model.Entry(row)->projectName;
   }
-  // The first projects of the saved history.
+  // The projects of the saved history.
   std::string Saved() const {
     RecentHistory saved;
-    std::string names = LoadHistory(model.settingsPath, &saved) ? "" : "not saved";
-    for (std::size_t i = 0; i < saved.size() && i < 3; ++i)
-      names += (i > 0 ? ", " : "") + saved[i].projectName;
+    std::string names = LoadHistory(platform.Root() + "orvent.ini", &saved) ? "" : "not saved";
+    for (const RecentEntry& entry : saved) names += (names.empty() ? "" : ", ") + entry.projectName;
     return names.empty() ? "nothing" : names;
   }
 
   FakePlatform platform;
-  SelectorModel model;
 };
 
 TEST_F(SelectorModelTest, AGoneProjectIsGreyAndItsTipsSaySo) {
   test::ExpectTable("selector_grey.tsv", [&](const std::vector<std::string>& f) {
-    SelectorModel shown = model;
+    SelectorModel shown = Model("none");
     shown.history = {{-1, f[0], f[1], App::kBasic, 0, "TD"}};
     if (f[2] != "none")
       shown.SetKnownMissing([gone = f[2]](const std::string& p) { return p == gone; });
@@ -142,40 +141,43 @@ TEST_F(SelectorModelTest, AGoneProjectIsGreyAndItsTipsSaySo) {
 
 TEST_F(SelectorModelTest, TypingFindsTheNextProjectByTheStartOfItsName) {
   test::ExpectTable("selector_find.tsv", [&](const std::vector<std::string>& f) {
-    SelectorModel typing = model;
-    int row = typing.Find(RowOf(f[0]), f[1], static_cast<std::uint32_t>(std::stoul(f[2])));
-    if (!f[3].empty()) row = typing.Find(row, f[3], static_cast<std::uint32_t>(std::stoul(f[4])));
-    return NameOf(row);
+    SelectorModel typing = Model(f[0]);
+    int row = typing.Find(RowOf(typing, f[1]), f[2], std::stoul(f[3]));
+    if (!f[4].empty()) row = typing.Find(row, f[4], std::stoul(f[5]));
+    return NameOf(typing, row);
   });
 }
 
 TEST_F(SelectorModelTest, ADeleteSavesTheHistoryAndLeavesTheNextOrLastRowCurrent) {
-  const RecentHistory all = model.history;
   test::ExpectTable("selector_delete.tsv", [&](const std::vector<std::string>& f) {
-    model.history.assign(all.begin(), all.begin() + std::stoi(f[0]));
-    const int current = model.Delete(RowOf(f[1]));
-    return NameOf(current) + " current; saved " + Saved();
+    SelectorModel deleting = Model(f[0]);
+    const int current = deleting.Delete(RowOf(deleting, f[1]));
+    return NameOf(deleting, current) + " current; saved " + Saved();
   });
 }
 
+// selector_drop.tsv: the files are all there as files, all as folders, or
+// none of them.
 TEST_F(SelectorModelTest, ADroppedFileOpensTheProjectDialogWhenItIsOneProjectFile) {
-  for (const char* name : {"a.mbc", "b.MEG", "c.txt", "d"})
-    platform.AddFile(platform.Root() + name);
-  platform.AddFolder(platform.Root() + "e.mbc");
   test::ExpectTable("selector_drop.tsv", [&](const std::vector<std::string>& f) {
     std::vector<std::string> paths;
-    for (const std::string& name : f)
-      if (name != "nothing") paths.push_back(platform.Root() + name);
-    SelectorModel dropped = model;
+    for (const std::string& name : Names(f[0])) {
+      paths.push_back(platform.Root() + name);
+      if (f[1] == "files") platform.AddFile(paths.back());
+      if (f[1] == "folders") platform.AddFolder(paths.back());
+    }
+    SelectorModel dropped = Model("none");
     if (!dropped.TakeDropped(paths)) return std::string("beeps");
     return "opens the project dialog on " + dropped.Preset()->projectName;
   });
 }
 
 // selector_open.tsv: the project a command line names (written with that
-// project type and geodetic system) as the project dialog opens with it.
-TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
-  const std::string folder = platform.Root() + kHyoji + "\\";
+// project type and geodetic system) as the project dialog opens with it, in
+// a folder whose name ends in the byte 0x5C; none for a file not there, and
+// none once the project dialog was cancelled.
+TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoicesUntilCancelled) {
+  const std::string folder = platform.Root() + test::kHyoji + "\\";
   platform.AddFolder(folder);
   test::ExpectTable("selector_open.tsv", [&](const std::vector<std::string>& f) {
     const int type = test::Index(test::kProjectTypes, f[1]);
@@ -184,71 +186,140 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoices) {
     EXPECT_TRUE(
         WriteProjectFile(folder + f[0].substr(0, f[0].find('.')) + ".mbc",
                          {type, "1", GeodeticSystem(geodetic), kGeodeticNames[geodetic], ""}));
-    SelectorModel opening = model;
-    EXPECT_TRUE(opening.TakeCommandLineProject(folder + f[0]) &&
-                opening.Preset()->location == folder);
-    const RecentEntry& e = *opening.Preset();
+    SelectorModel opening = Model("none");
+    EXPECT_TRUE(opening.TakeCommandLineProject(folder + f[0]));
+    const RecentEntry e = *opening.Preset();
+    EXPECT_EQ(e.location, folder);
+    opening.DropPreset();
+    EXPECT_EQ(opening.Preset(), nullptr);
     return e.projectName + ", " + AppDisplayName(e.app) + ", " +
            test::kProjectTypes[std::size_t(e.projectType)] + ", " + e.geodeticCode;
   });
-  EXPECT_FALSE(model.TakeCommandLineProject(folder + "None.mbc") || model.Preset() != nullptr);
+  SelectorModel opening = Model("none");
+  EXPECT_FALSE(opening.TakeCommandLineProject(folder + "None.mbc") || opening.Preset() != nullptr);
 }
 
 TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
   test::ExpectTable("selector_start.tsv", [&](const std::vector<std::string>& f) {
-    SelectorModel starting = model;
-    const bool isNew = f[0].rfind("new project ", 0) == 0;
-    const std::string name = isNew ? f[0].substr(12) : f[0].substr(f[0].find(' ') + 1);
-    if (f[1] == "there") platform.AddFile("D:\\" + name + ".mbc");
-    platform.succeeds = f[2] == "starts";
+    SelectorModel starting = Model(f[0]);
+    if (f[4] == "cannot be written") starting.settingsPath = platform.Root() + "Missing/orvent.ini";
+    const bool isNew = f[1].rfind("new project ", 0) == 0;
+    const std::string name = isNew ? f[1].substr(12) : f[1].substr(f[1].find(' ') + 1);
+    if (f[2] == "there") platform.AddFile("D:\\" + name + ".mbc");
+    platform.succeeds = f[3] == "starts";
     const RecentEntry entry = {-1, name, "D:\\", App::kEnergy, 0, "TD"};
-    const StartOutcome outcome = starting.Start(isNew ? &entry : nullptr, RowOf(name));
+    const StartOutcome outcome = starting.Start(isNew ? &entry : nullptr, RowOf(starting, name));
     if (!outcome.started) return outcome.message.empty() ? "nothing happens" : outcome.message;
-    return "started; saved " + Saved();
+    if (starting.TakeUnsavedMessage().empty()) return "started; saved " + Saved();
+    const bool toldAgain = !starting.TakeUnsavedMessage().empty();
+    return std::string("started; told ") + (toldAgain ? "twice" : "once it is not saved");
   });
 }
 
-// Each path is asked once, on a few threads, one at a time per server or
-// drive: a server that does not answer within the bound is given up and holds
-// up no other; a check that throws is no answer, a report that throws harms
-// nothing; no more threads ever ask, however many checks never return; and
-// none answers once the checker is gone.
-TEST(ProjectPresence, AsksOnAFewThreadsAndGivesUpOnASilentServer) {
-  const auto kStep = std::chrono::milliseconds(10);
-  std::promise<void> release;
-  const std::shared_future<void> released = release.get_future().share();
-  std::atomic<int> asked{0}, answers{0}, returned{0}, threads{0};
-  {
-    ProjectPresence presence(
-        [&](const std::string& path) {
-          thread_local bool counted = false;
-          threads += std::exchange(counted, true) ? 0 : 1;
-          ++asked;
-          if (path[0] == '\\') released.wait();
-          ++returned;
-          if (path == "D:\\bad") throw std::runtime_error("out of order");
-          return path == "D:\\here";
+// Whether `count` reaches `n` within `ms`, looked at every millisecond.
+bool Soon(const std::atomic<int>& count, int n, int ms = 5000) {
+  for (int i = 0; i < ms && count < n; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return count >= n;
+}
+
+// Whether project files exist, asked on other threads. A check of a path on
+// a network server holds until Release; "D:\here" exists, "D:\bad" throws,
+// and any other path is gone.
+class PresenceTest : public ::testing::Test {
+ protected:
+  static constexpr int kBoundMs = 50;
+  ~PresenceTest() override { Release(); }
+  // Answers are counted, and with `reportThrows` their report throws.
+  ProjectPresence Checker(int boundMs = kBoundMs, bool reportThrows = false) {
+    const auto exists = [this](const std::string& path) {
+      ++asked;
+      while (path[0] == '\\' && !released_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      ++returned_;
+      if (path == "D:\\bad") throw std::runtime_error("out of order");
+      return path == "D:\\here";
+    };
+    return ProjectPresence(
+        exists,
+        [this, reportThrows] {
+          ++answers;
+          if (reportThrows) throw std::runtime_error("out of order");
         },
-        [&] { throw std::runtime_error(std::to_string(++answers)); }, 2000);
-    for (int i = 0; i < 999; ++i) presence.Get("\\\\nowhere\\" + std::to_string(i) + "\\a.mbc");
-    for (const char* path : {"D:\\bad", "D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
-    for (int i = 0; i < 500 && answers < 2; ++i) std::this_thread::sleep_for(kStep);
-    EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
-    EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
-    EXPECT_EQ(presence.Get("D:\\bad"), ProjectPresence::State::kUnknown);
-    for (int i = 0; i < 999; ++i) presence.Get("\\\\server" + std::to_string(i) + "\\a.mbc");
-    // Every thread stuck, and a moment later still no other path asked.
-    const int stuck = 1 + 3 + ProjectPresence::kThreads - 1;
-    for (int i = 0; i < 500 && asked < stuck; ++i) std::this_thread::sleep_for(kStep);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(asked, stuck);
-    EXPECT_LE(threads, ProjectPresence::kThreads);
+        boundMs);
   }
-  release.set_value();
-  // A tenth of a second at least, for an answer that should not come.
-  for (int i = 0; i < 1000 && (returned < asked || i < 10); ++i) std::this_thread::sleep_for(kStep);
-  EXPECT_EQ(returned, asked) << "a check never returned";
-  EXPECT_EQ(answers, 2) << "an answer came after the checker was gone";
+  // The held checks return, as every check must within seconds.
+  void Release() {
+    released_ = true;
+    EXPECT_TRUE(Soon(returned_, asked)) << "a check never returned";
+  }
+  std::atomic<int> asked{0}, answers{0};
+
+ private:
+  std::atomic<int> returned_{0};
+  std::atomic<bool> released_{false};
+};
+
+TEST_F(PresenceTest, APathIsAskedOnceAndItsAnswerKept) {
+  ProjectPresence presence = Checker();
+  for (const char* path : {"D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
+  ASSERT_TRUE(Soon(answers, 2));
+  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
+  EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
+  EXPECT_EQ(asked, 2);
+}
+
+TEST_F(PresenceTest, ACheckThatThrowsLeavesThePathUnknown) {
+  ProjectPresence presence = Checker();
+  presence.Get("D:\\bad");
+  presence.Get("D:\\gone");
+  ASSERT_TRUE(Soon(answers, 1));
+  EXPECT_EQ(presence.Get("D:\\bad"), ProjectPresence::State::kUnknown);
+  EXPECT_EQ(answers, 1);
+}
+
+TEST_F(PresenceTest, AReportThatThrowsHarmsNothing) {
+  ProjectPresence presence = Checker(kBoundMs, true);
+  for (const char* path : {"D:\\here", "D:\\gone"}) presence.Get(path);
+  EXPECT_TRUE(Soon(answers, 2));
+}
+
+// However long it takes, a server's check holds up only its own other paths.
+TEST_F(PresenceTest, AServerIsAskedOnePathAtATimeAndHoldsUpNoOther) {
+  ProjectPresence presence = Checker(60000);
+  for (const char* path : {"\\\\slow\\1.mbc", "\\\\slow\\2.mbc", "D:\\here"}) presence.Get(path);
+  EXPECT_TRUE(Soon(answers, 1));
+  EXPECT_FALSE(Soon(asked, 3, 10 * kBoundMs));
+}
+
+// Once a check of it has outlasted the bound, a server is not asked again,
+// even after that check has returned.
+TEST_F(PresenceTest, ASilentServerIsGivenUp) {
+  ProjectPresence presence = Checker();
+  presence.Get("\\\\silent\\1.mbc");
+  ASSERT_TRUE(Soon(asked, 1));
+  presence.Get("\\\\silent\\2.mbc");
+  EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
+  Release();
+  EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
+  EXPECT_EQ(presence.Get("\\\\silent\\2.mbc"), ProjectPresence::State::kUnknown);
+}
+
+TEST_F(PresenceTest, NoMoreThreadsAskHoweverManyChecksNeverReturn) {
+  ProjectPresence presence = Checker();
+  for (int i = 0; i < 99; ++i) presence.Get("\\\\server" + std::to_string(i) + "\\a.mbc");
+  EXPECT_TRUE(Soon(asked, ProjectPresence::kThreads));
+  EXPECT_FALSE(Soon(asked, ProjectPresence::kThreads + 1, 10 * kBoundMs));
+}
+
+TEST_F(PresenceTest, NoAnswerComesOnceTheCheckerIsGone) {
+  {
+    ProjectPresence presence = Checker();
+    presence.Get("\\\\late\\a.mbc");
+    ASSERT_TRUE(Soon(asked, 1));
+  }
+  Release();
+  EXPECT_FALSE(Soon(answers, 1, 10 * kBoundMs));
 }
 
 }  // namespace

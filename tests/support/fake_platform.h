@@ -44,6 +44,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> shellOpened, madeFolders;
   std::string currentFolder = "C:\\";
   int sleptMilliseconds = 0;
+  MutexResult mutex = MutexResult::kCreated;  // what creating the Selector's mutex gives
 
   bool Exists(const std::string& path) override {
     const std::string clean = StripTrailingBackslashes(path);
@@ -56,7 +57,6 @@ class FakePlatform : public Platform {
   }
   MakeFolderResult MakeFolder(const std::string& path) override;
   bool FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) override;
-  std::string CurrentFolder() override { return currentFolder; }
   bool SetCurrentFolder(const std::string& path) override {
     currentFolder = path;
     return true;
@@ -77,7 +77,7 @@ class FakePlatform : public Platform {
   // None unless a test gives one; the program's own is the journeys' to read.
   bool ReadVersionResource(decltype(version)* b) override { return !(*b = version).empty(); }
   bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
-  MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
+  MutexResult CreateNamedMutex(const std::string&) override { return mutex; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 
  private:

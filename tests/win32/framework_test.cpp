@@ -8,11 +8,8 @@
 #include <stdexcept>
 
 #include "app/orvent_lancher_app.h"
-#include "history/history_file.h"
 #include "res/resource.h"
 #include "tests/support/fake_platform.h"
-#include "ui/framework/application.h"
-#include "ui/framework/dialog.h"
 #include "ui/selector/dlg_page1.h"
 
 namespace {
@@ -36,20 +33,13 @@ void WithApp(std::function<void()> body) {
   KillTimer(nullptr, watchdog);
 }
 
-const int kRunCommand = 0x7F00;
-
 // A handler that throws: the user is told, and the dialog still takes the
 // OK posted before the failure.
 TEST(Framework, AFailingHandlerIsReportedAndTheDialogGoesOn) {
   struct Throwing : ui::Dialog {
     Throwing() : ui::Dialog(IDD_ABOUTBOX, nullptr) {}
     BOOL OnInitDialog() override {
-      PostCommand(kRunCommand);
-      return TRUE;
-    }
-    void OnCommand(int id, int code) override {
-      if (id != kRunCommand) return ui::Dialog::OnCommand(id, code);
-      PostCommand(IDOK);  // taken after the failure by a dialog that goes on
+      PostCommand(IDOK);
       throw std::runtime_error("out of order");
     }
     int ShowMessage(const std::string& text, UINT) override {
@@ -93,8 +83,7 @@ TEST(Framework, AQuitEndsTheDialogAndStaysForTheOuterLoop) {
   };
   WithApp([] { EXPECT_EQ(Quitting().DoModal(), -1); });
   MSG quit = {};
-  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(quit.wParam, 3u);
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 3);
 }
 
 // The program's icon in both sizes, the about box in the system menu, the
@@ -123,24 +112,23 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND window = g_selector->Handle(), grid = GetDlgItem(window, IDC_RECENT_GRID);
   if (window == nullptr || !IsWindowVisible(window)) return;
   KillTimer(nullptr, timer);
-  for (int size : {ICON_BIG, ICON_SMALL}) {
-    const int metric = GetSystemMetrics(size == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-    EXPECT_EQ(SendMessageA(window, WM_GETICON, size, 0),
-              reinterpret_cast<LRESULT>(LoadImageA(GetModuleHandleA(nullptr),
-                                                   MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                                                   metric, metric, LR_SHARED)));
-  }
-  EXPECT_EQ(GetClassLongPtrA(window, GCLP_HICON),
-            reinterpret_cast<LONG_PTR>(
-                LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))));
-  char about[64] = {};
-  GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
-  EXPECT_EQ(about, ui::LoadResourceString(IDS_ABOUTBOX));
+  g_selector->model.history = {{1, " Site A", "D:\\", orvent::App::kBasic, 0, "TD"}};
+  g_selector->FillRecentGrid();
+  const auto icon = [](int side) {
+    return reinterpret_cast<LRESULT>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                   GetSystemMetrics(side), GetSystemMetrics(side), LR_SHARED));
+  };
+  EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_BIG, 0), icon(SM_CXICON));
+  EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), icon(SM_CXSMICON));
+  EXPECT_EQ(GetClassLongPtrA(window, GCLP_HICON), icon(SM_CXICON));
+  char text[64] = {};
+  GetMenuStringA(GetSystemMenu(window, FALSE), IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_EQ(text, ui::LoadResourceString(IDS_ABOUTBOX));
   const LRESULT font = SendMessageA(grid, WM_GETFONT, 0, 0);
   EXPECT_TRUE(font != 0 && font != SendMessageA(window, WM_GETFONT, 0, 0)) << "the grid's own font";
   int i = 0;
   for (const char* header : {"Project Name [GS]", "Recent App.", "Location"}) {
-    char text[32] = {};
     LVCOLUMNA column = {LVCF_TEXT, 0, 0, text, sizeof text, 0, 0, 0, 0, 0, 0};
     SendMessageA(grid, LVM_GETCOLUMNA, i++, reinterpret_cast<LPARAM>(&column));
     EXPECT_STREQ(text, header);
@@ -153,18 +141,11 @@ void CALLBACK LookAtTheSelector(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(SelectorWindow, ShowsItsIconsFontAndTheTooltipOverTheGrid) {
   // The selector window's class, as the program's start-up registers it: a
   // second Selector's start-up does that much and ends.
-  struct AnotherRuns : orvent::FakePlatform {
-    orvent::MutexResult CreateNamedMutex(const std::string&) override {
-      return orvent::MutexResult::kAlreadyExists;
-    }
-  } another;
-  CORVENTLancherApp(another).Run("ORVENTLancher", "");
   orvent::FakePlatform platform;
+  platform.mutex = orvent::MutexResult::kAlreadyExists;
+  CORVENTLancherApp(platform).Run("ORVENTLancher", "");
   platform.SetSpecialFolder(orvent::SpecialFolder::kAppData, platform.Root());
-  platform.AddFolder(platform.Root() + "ORVENT V5_2");
   platform.AddFile("D:\\Site A.mbc");  // not drawn as gone, whenever that is known
-  ASSERT_TRUE(orvent::SaveHistory(platform.Root() + "ORVENT V5_2\\orvent.ini",
-                                  {{1, " Site A ", "D:\\", orvent::App::kBasic, 0, "TD"}}));
   WithApp([&] {
     CDlgPage1 selector(nullptr, platform, platform.Root(), {});
     g_selector = &selector;

@@ -24,7 +24,6 @@ Application::~Application() {
 Application* App() { return g_app; }
 
 void Application::Run(const std::string& exeName, const std::string& commandLine) {
-  g_app = this;
   exeName_ = exeName;
   commandLine_ = commandLine;
   // OLE starts when first needed.

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/framework/window.h"
+
 namespace ui {
 namespace {
 
@@ -176,11 +178,8 @@ int ListViewGrid::RowAt(POINT screen) const {
 }
 
 void ListViewGrid::SetFont(const std::string& face, double points) {
-  HDC dc = GetDC(listView_);
-  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc != nullptr) ReleaseDC(listView_, dc);
   LOGFONTA logFont = {};
-  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0 + 0.5), dpi, 7200);
+  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0 + 0.5), WindowDpi(listView_), 7200);
   logFont.lfWeight = FW_NORMAL;
   logFont.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);

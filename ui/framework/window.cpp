@@ -12,6 +12,14 @@ std::string WindowText(HWND hwnd) {
   return buffer.data();
 }
 
+int WindowDpi(HWND hwnd) {
+  HDC dc = GetDC(hwnd);
+  if (dc == nullptr) return 96;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(hwnd, dc);
+  return dpi > 0 ? dpi : 96;
+}
+
 RECT Window::WindowRect() const {
   RECT r = {};
   GetWindowRect(hwnd_, &r);

@@ -9,6 +9,9 @@
 namespace ui {
 
 std::string WindowText(HWND hwnd);
+// The dots per inch of the window's display, vertically; 96, the system's
+// unscaled value, when it cannot be told.
+int WindowDpi(HWND hwnd);
 
 class Window {
  public:

@@ -130,9 +130,7 @@ void CDlgPage2::GrowTypeBox(int extraPixels) {
   if (Item(IDC_PROJECT_TYPE_FRAME) == nullptr || typeBoxBaseHeight < 1) return;
   // The program is DPI-aware, so the growth, given at 96 dpi, is scaled to
   // the display as the template's dialog units are.
-  HDC dc = GetDC(hwnd_);
-  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc != nullptr) ReleaseDC(hwnd_, dc);
+  const int dpi = ui::WindowDpi(hwnd_);
   RECT box = ItemRect(IDC_PROJECT_TYPE_FRAME);
   box.bottom = box.top + typeBoxBaseHeight + MulDiv(extraPixels, dpi > 0 ? dpi : 96, 96);
   MoveItem(IDC_PROJECT_TYPE_FRAME, box);

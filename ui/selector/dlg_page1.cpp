@@ -59,7 +59,7 @@ BOOL CDlgPage1::OnInitDialog() {
 
 void CDlgPage1::SetUpGrid() {
   double size = kStartFontSize;
-  const std::string face = GetDialogFontInfo(hwnd_, &size, true);
+  const std::string face = GetDialogFontInfo(hwnd_, &size);
   grid.SetFont(face, size);
   grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)}, kColumnWidths,
                   [this](int row, int col) { return model.CellText(row, col); });
@@ -125,10 +125,15 @@ void CDlgPage1::OnCommand(int id, int notifyCode) {
     case ID_GRID_COPY_PATH:
       OnCopyPath();
       break;
+    case ID_GRID_FIRST_PAINT:
+      // The window shows without waiting for what it does not need yet. A
+      // second paint may come before this.
+      if (presence_ != nullptr) break;
+      SetUpOnceDrawn();
+      // Drawn again, the rows ask whether their project files exist.
+      InvalidateRect(grid.Handle(), nullptr, FALSE);
+      break;
     case ID_GRID_PRESENCE:
-      // The first comes once the grid is drawn: the window shows without
-      // waiting for what it does not need yet.
-      if (presence_ == nullptr) SetUpOnceDrawn();
       InvalidateRect(grid.Handle(), nullptr, FALSE);
       break;
     case IDOK:
@@ -175,7 +180,7 @@ LRESULT CDlgPage1::OnGridCustomDraw(NMLVCUSTOMDRAW* draw) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW | (presence_ == nullptr ? CDRF_NOTIFYPOSTPAINT : 0);
     case CDDS_POSTPAINT:
-      PostCommand(ID_GRID_PRESENCE);
+      PostCommand(ID_GRID_FIRST_PAINT);
       break;
     case CDDS_ITEMPREPAINT:
       if (model.IsGrey(static_cast<int>(draw->nmcd.dwItemSpec))) {

@@ -20,24 +20,22 @@ int RoundPointSize(double value) {
   return static_cast<int>(value < 0 ? std::floor(value) : std::ceil(value));
 }
 
-std::string GetDialogFontInfo(HWND window, double* size, bool useDefaultGuiFont) {
+std::string GetDialogFontInfo(HWND window, double* size) {
   HDC dc = GetDC(window);
   if (dc == nullptr) return std::string();
   HGDIOBJ previous =
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
   std::string face = FaceOf(dc);
   TEXTMETRICA metrics = {};
-  if (!face.empty() && size != nullptr && GetTextMetricsA(dc, &metrics)) {
+  if (!face.empty() && GetTextMetricsA(dc, &metrics)) {
     *size = (metrics.tmHeight - metrics.tmInternalLeading) * 72.0 / GetDeviceCaps(dc, LOGPIXELSY);
   }
   SelectObject(dc, previous);
-  if (useDefaultGuiFont) {
-    previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const std::string guiFace = FaceOf(dc);
-    if (!guiFace.empty()) face = guiFace;
-    SelectObject(dc, previous);
-    if (size != nullptr) *size = RoundPointSize(*size);
-  }
+  previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  const std::string guiFace = FaceOf(dc);
+  if (!guiFace.empty()) face = guiFace;
+  SelectObject(dc, previous);
+  *size = RoundPointSize(*size);
   ReleaseDC(window, dc);
   return face;
 }

@@ -9,6 +9,7 @@
 // A value with a fraction goes to the next whole number away from zero.
 int RoundPointSize(double value);
 
-// The face name of the window's font (or, with useDefaultGuiFont, of the
-// system's default GUI font) and, through size when given, a point size.
-std::string GetDialogFontInfo(HWND window, double* size, bool useDefaultGuiFont);
+// The default GUI font's face (the window font's when it has none), and in
+// size the window font's point size, rounded; a window font without a face
+// leaves size as it came, rounded.
+std::string GetDialogFontInfo(HWND window, double* size);

@@ -25,11 +25,11 @@ SelectorLayout RecordSelectorLayout(const ui::Window& window) {
   SelectorLayout layout;
   layout.window = window.WindowRect();
   const RECT client = window.ClientRect();
-  layout.grid = window.ItemRect(IDC_RECENT_GRID);
-  layout.gridLeft = layout.grid.left;
-  layout.gridTop = layout.grid.top;
-  layout.gridRightMargin = Width(client) - layout.grid.right;
-  layout.gridBottomMargin = Height(client) - layout.grid.bottom;
+  const RECT grid = window.ItemRect(IDC_RECENT_GRID);
+  layout.gridLeft = grid.left;
+  layout.gridTop = grid.top;
+  layout.gridRightMargin = Width(client) - grid.right;
+  layout.gridBottomMargin = Height(client) - grid.bottom;
   layout.frame = window.ItemRect(IDC_RECENT_FRAME);
   layout.frameLeft = layout.frame.left;
   layout.frameTop = layout.frame.top;
@@ -54,7 +54,7 @@ void LayoutSelectorControls(const SelectorLayout& layout, const ui::Window& wind
   const int height = Height(client);
 
   RECT reference = client;
-  if (window.Item(IDC_RECENT_GRID) != nullptr && Height(layout.grid) > 0) {
+  if (window.Item(IDC_RECENT_GRID) != nullptr) {
     reference = RECT{layout.gridLeft, layout.gridTop, width - layout.gridRightMargin,
                      height - layout.gridBottomMargin};
     window.MoveItem(IDC_RECENT_GRID, reference);

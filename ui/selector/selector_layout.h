@@ -8,7 +8,6 @@
 
 struct SelectorLayout {
   RECT window = {};  // screen coordinates; its size is the minimum size
-  RECT grid = {};
   int gridLeft = 0, gridTop = 0, gridRightMargin = 0, gridBottomMargin = 0;
   RECT frame = {};
   int frameLeft = 0, frameTop = 0, frameRightMargin = 0, frameBottomMargin = 0;

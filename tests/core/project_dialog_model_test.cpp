@@ -160,7 +160,8 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
     ProjectDialogModel model = Model(f[0], f[1], Unshown(f[2]), f[3], f[4]);
     platform.sleptMilliseconds = 0;
     platform.madeFolders.clear();
-    const OkOutcome outcome = Ok(model);
+    const std::string shown = model.PrepareOk().location;
+    const OkOutcome outcome = model.ConfirmOk(platform, {6, 0, 0, 2});
     const std::string made = model.Result().location + model.Result().projectName;
     std::string wrote =
         platform.madeFolders.empty() ? "" : "made " + platform.madeFolders[0] + ", ";
@@ -170,8 +171,8 @@ TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfIt
                test::Name(test::kProjectTypes, file.projectType) + " " +
                GeodeticSystemName(file.geodeticSystem);
     const char* focus[] = {"no field", "name", "location", "application", "project type"};
-    return Shown(outcome.message + "|" + model.State().location + "|" + focus[int(outcome.focus)] +
-                 "|" + std::to_string(platform.sleptMilliseconds) + " ms|" +
+    return Shown(outcome.message + "|" + shown + "|" + focus[int(outcome.focus)] + "|" +
+                 std::to_string(platform.sleptMilliseconds) + " ms|" +
                  (outcome.accepted ? "accepted|" : "refused|") + made + "|" + wrote);
   });
 }

@@ -208,10 +208,11 @@ void CDlgPage2::OnReferenceClicked() {
 
 void CDlgPage2::OnOkClicked() {
   if (!UpdateData(true)) return;
-  model_.PrepareOk();
+  const orvent::OkTexts& texts = model_.PrepareOk();
   if (model_.CreateMode()) {
     // The location is shown normalised even when it is refused.
-    UpdateData(false);
+    SetItemText(IDC_PROJECT_NAME, texts.name);
+    SetItemText(IDC_LOCATION, texts.location);
     MoveCaretToEnd(IDC_LOCATION);
   }
   const orvent::OkOutcome outcome = model_.ConfirmOk(platform_, fileVersion_);

@@ -5,8 +5,9 @@
 
 namespace {
 
-const int kExtremeWindGrowth = 25;
-const int kWindPowerGrowth = 52;
+// The template's Project Type frame holds Extreme wind; Wind power needs one
+// more row below it.
+const int kWindPowerGrowth = 27;
 
 template <std::size_t N>
 void EnableGroup(const ui::Window& window, int firstId, const bool (&flags)[N]) {
@@ -58,16 +59,10 @@ BOOL CDlgPage2::OnInitDialog() {
   }
   model_.Initialise(platform_);
   UpdateData(false);
-  // The Extreme wind choice, hidden in the template, is always shown.
-  ShowExtremeWindChoice();
-  if (model_.State().showWindPower) ShowWindPowerChoice();
   SetupMode(model_.CreateMode());
   MoveCaretToEnd(IDC_LOCATION);
-  // The geodetic group is never shown, but its selection still counts.
+  // The geodetic group is hidden in the template, but its selection still counts.
   ShowGeodeticRadio();
-  for (int id : {IDC_GEODETIC_FRAME, IDC_GEO_TOKYO, IDC_GEO_JGD2011, IDC_GEO_WGS84}) {
-    ShowItem(id, false);
-  }
   UpdateRadioStates(model_.Enables());
   return TRUE;
 }
@@ -116,14 +111,11 @@ void CDlgPage2::SetupMode(bool create) {
   SetText(texts.title);
 }
 
-void CDlgPage2::ShowExtremeWindChoice() {
-  ShowItem(IDC_TYPE_EXTREME_WIND, true);
-  GrowTypeBox(kExtremeWindGrowth);
-}
-
 void CDlgPage2::ShowWindPowerChoice() {
-  ShowItem(IDC_TYPE_WIND_POWER, true);
-  GrowTypeBox(kWindPowerGrowth);
+  // Never below the frame: shown only where the frame is grown to hold it.
+  const bool show = model_.State().showWindPower;
+  ShowItem(IDC_TYPE_WIND_POWER, show);
+  GrowTypeBox(show ? kWindPowerGrowth : 0);
 }
 
 void CDlgPage2::GrowTypeBox(int extraPixels) {
@@ -197,8 +189,7 @@ void CDlgPage2::OnReferenceClicked() {
     if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFileNameUnusable);
     if (chosen != ui::Chosen::kChosen) return;
     model_.TakeProjectFile(path);
-    ShowExtremeWindChoice();
-    if (model_.State().showWindPower) ShowWindPowerChoice();
+    ShowWindPowerChoice();
     ShowGeodeticRadio();
   }
   UpdateData(false);

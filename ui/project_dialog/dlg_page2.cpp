@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "ui/framework/choosers.h"
+#include "ui/project_dialog/responsive_wait.h"
 
 namespace {
 
@@ -206,7 +207,9 @@ void CDlgPage2::OnOkClicked() {
     SetItemText(IDC_LOCATION, texts.location);
     MoveCaretToEnd(IDC_LOCATION);
   }
-  const orvent::OkOutcome outcome = model_.ConfirmOk(platform_, fileVersion_);
+  // A project folder that cannot be made is retried for a minute.
+  orvent::OkOutcome outcome;
+  RunWithoutFreezing(hwnd_, [&] { outcome = model_.ConfirmOk(platform_, fileVersion_); });
   if (outcome.accepted) {
     EndDialog(IDOK);
     return;

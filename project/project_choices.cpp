@@ -3,16 +3,16 @@
 namespace orvent {
 
 App AppForChoices(const Choices& choices) {
-  if (choices.application == kAppEngineering && choices.projectType == kTypeExtremeWind) {
+  if (choices.application == kEngineeringRadio && choices.projectType == kTypeExtremeWind) {
     return App::kExtremeWind;
   }
-  if (choices.application == kAppEnergy && choices.projectType == kTypeWindPower) {
+  if (choices.application == kEnergyRadio && choices.projectType == kTypeWindPower) {
     return App::kWindFarm;
   }
   switch (choices.application) {
-    case kAppEnergy:
+    case kEnergyRadio:
       return App::kEnergy;
-    case kAppEngineering:
+    case kEngineeringRadio:
       return App::kWindClimate;
     default:
       return App::kBasic;
@@ -22,17 +22,17 @@ App AppForChoices(const Choices& choices) {
 Choices ChoicesForApp(App app, int fileProjectType) {
   switch (app) {
     case App::kEnergy:
-      return Choices{kAppEnergy, fileProjectType};
+      return Choices{kEnergyRadio, fileProjectType};
     case App::kWindClimate:
-      return Choices{kAppEngineering, fileProjectType};
+      return Choices{kEngineeringRadio, fileProjectType};
     case App::kDesignWindSpeed:
-      return Choices{kAppEngineering, kTypeDesignWindSpeed};
+      return Choices{kEngineeringRadio, kTypeDesignWindSpeed};
     case App::kExtremeWind:
-      return Choices{kAppEngineering, kTypeExtremeWind};
+      return Choices{kEngineeringRadio, kTypeExtremeWind};
     case App::kWindFarm:
-      return Choices{kAppEnergy, kTypeWindPower};
+      return Choices{kEnergyRadio, kTypeWindPower};
     default:
-      return Choices{kAppBasic, fileProjectType};
+      return Choices{kBasicRadio, fileProjectType};
   }
 }
 

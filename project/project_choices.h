@@ -7,10 +7,12 @@
 
 namespace orvent {
 
-// Application radios.
-inline constexpr int kAppBasic = 0;
-inline constexpr int kAppEnergy = 1;
-inline constexpr int kAppEngineering = 2;
+// Application radios, named by their captions. They are not the catalogue's
+// applications (App) that a history row records: Engineering starts Wind
+// Climate, Design Wind Speed or Extreme Wind, by the project type.
+inline constexpr int kBasicRadio = 0;
+inline constexpr int kEnergyRadio = 1;
+inline constexpr int kEngineeringRadio = 2;
 inline constexpr int kApplicationRadioCount = 3;
 
 // Project type radios, numbered as ProjectFile::projectType.
@@ -28,7 +30,7 @@ inline constexpr int kGeoWgs84 = 2;
 inline constexpr int kGeodeticRadioCount = 3;
 
 struct Choices {
-  int application = kAppBasic;
+  int application = kBasicRadio;
   int projectType = kTypeMeasurement;
 };
 

@@ -70,14 +70,13 @@ ProjectDialogModel::ProjectDialogModel(ProjectDialogMode mode, const RecentEntry
 void ProjectDialogModel::Initialise(Platform& platform) {
   startFolder_ = platform.GetSpecialFolder(SpecialFolder::kDocuments);
   state_.name = Trim(entry_.projectName);
-  state_.location = Trim(entry_.location);
-  if (!state_.location.empty()) {
-    state_.location = WithTrailingBackslash(state_.location);
-    startFolder_ = state_.location;
+  const std::string presetLocation = Trim(entry_.location);
+  if (!presetLocation.empty()) {
+    const std::string folder = WithTrailingBackslash(presetLocation);
+    startFolder_ = folder;
     // In open mode the edit names the project file itself.
-    if (!CreateMode() && !state_.name.empty()) {
-      state_.location += state_.name + kProjectFileExtension;
-    }
+    const bool namesFile = !CreateMode() && !state_.name.empty();
+    state_.location = namesFile ? folder + state_.name + kProjectFileExtension : folder;
   }
   if (!state_.location.empty()) {
     // A file that cannot be read leaves the defaults, and the dialog goes on with them.
@@ -88,7 +87,7 @@ void ProjectDialogModel::Initialise(Platform& platform) {
   }
 
   if (CreateMode()) {
-    state_.application = kAppBasic;
+    state_.application = kBasicRadio;
     state_.projectType = kTypeMeasurement;
   } else {
     const Choices choices = ChoicesForApp(entry_.app, projectFile_.projectType);
@@ -138,7 +137,7 @@ void ProjectDialogModel::TakeFolder(const std::string& folder) {
   if (!location.empty()) location += '\\';
   state_.location = location;
   startFolder_ = state_.location;
-  state_.application = kAppBasic;
+  state_.application = kBasicRadio;
 }
 
 void ProjectDialogModel::TakeProjectFile(const std::string& path) {
@@ -148,15 +147,16 @@ void ProjectDialogModel::TakeProjectFile(const std::string& path) {
   startFolder_ = parts.Folder();
   static_cast<void>(ReadProjectFile(path, &projectFile_));
   state_.projectType = projectFile_.projectType;
-  state_.application = kAppBasic;
+  state_.application = kBasicRadio;
   state_.showWindPower = state_.projectType == kTypeWindPower;
   state_.geodeticRadio = GeodeticRadioFor(projectFile_.geodeticSystem);
 }
 
-void ProjectDialogModel::PrepareOk() {
-  state_.name = Trim(state_.name);
-  state_.location = Trim(state_.location);
-  if (CreateMode()) state_.location = WithTrailingBackslash(state_.location);
+const OkTexts& ProjectDialogModel::PrepareOk() {
+  ok_.name = Trim(state_.name);
+  ok_.location = Trim(state_.location);
+  if (CreateMode()) ok_.location = WithTrailingBackslash(ok_.location);
+  return ok_;
 }
 
 OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers& fileVersion) {
@@ -167,15 +167,16 @@ OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers
 
   projectFile_.geodeticSystem = GeodeticSystemForRadio(state_.geodeticRadio);
   projectFile_.geodeticName = GeodeticSystemName(projectFile_.geodeticSystem);
+  // A new project gets a folder of its own; an existing one stays in its file's.
+  const std::string projectFolder =
+      CreateMode() ? ok_.location + ok_.name + "\\" : SplitFilePath(ok_.location).Folder();
   if (CreateMode()) {
-    outcome = MakeProject(platform, fileVersion);
+    outcome = MakeProject(platform, fileVersion, projectFolder);
     if (!outcome.message.empty()) return outcome;
-  } else {
-    state_.location = SplitFilePath(state_.location).Folder();
   }
 
-  entry_.projectName = state_.name;
-  entry_.location = state_.location;
+  entry_.projectName = ok_.name;
+  entry_.location = projectFolder;
   entry_.app = AppForChoices(Choices{state_.application, state_.projectType});
   entry_.projectType = state_.projectType;
   entry_.geodeticCode = GeodeticCodeFor(projectFile_.geodeticSystem);
@@ -184,9 +185,9 @@ OkOutcome ProjectDialogModel::ConfirmOk(Platform& platform, const VersionNumbers
 }
 
 OkOutcome ProjectDialogModel::CheckCreateInput(Platform& platform) const {
-  if (state_.name.empty()) return Refuse(kMsgNameInvalid, Field::kName);
-  if (HoldsForbiddenNameCharacter(state_.name)) return Refuse(kMsgNameForbidden, Field::kName);
-  const std::string folder = StripTrailingBackslashes(state_.location);
+  if (ok_.name.empty()) return Refuse(kMsgNameInvalid, Field::kName);
+  if (HoldsForbiddenNameCharacter(ok_.name)) return Refuse(kMsgNameForbidden, Field::kName);
+  const std::string folder = StripTrailingBackslashes(ok_.location);
   if (folder.empty() || !platform.Exists(folder)) {
     return Refuse(kMsgLocationInvalid, Field::kLocation);
   }
@@ -195,34 +196,33 @@ OkOutcome ProjectDialogModel::CheckCreateInput(Platform& platform) const {
 
 OkOutcome ProjectDialogModel::CheckOpenInput(Platform& platform) const {
   // The name is not looked at: it comes from the file or the preset entry_.
-  if (state_.location.empty() || !platform.Exists(state_.location)) {
+  if (ok_.location.empty() || !platform.Exists(ok_.location)) {
     return Refuse(kMsgProjectFileMissing, Field::kLocation);
   }
   return OkOutcome();
 }
 
-OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbers& fileVersion) {
-  EnsureLocationLevels(platform, state_.location);
-  const std::string folder = state_.location + state_.name + "\\";
-  bool folderWasThere = platform.Exists(folder);
+OkOutcome ProjectDialogModel::MakeProject(Platform& platform, const VersionNumbers& fileVersion,
+                                          const std::string& projectFolder) {
+  EnsureLocationLevels(platform, ok_.location);
+  bool folderWasThere = platform.Exists(projectFolder);
   if (!folderWasThere) {
     MakeFolderResult failure = MakeFolderResult::kFailed;
-    if (!EnsureFolderPathRetry(platform, folder, kFolderWaitSeconds, &failure)) {
+    if (!EnsureFolderPathRetry(platform, projectFolder, kFolderWaitSeconds, &failure)) {
       if (failure != MakeFolderResult::kAlreadyExists) {
-        return Refuse(FolderFailedMessage(folder), Field::kNone);
+        return Refuse(FolderFailedMessage(projectFolder), Field::kNone);
       }
       folderWasThere = true;
     }
   }
-  if (folderWasThere && HoldsProjectFile(platform, folder)) {
+  if (folderWasThere && HoldsProjectFile(platform, projectFolder)) {
     return Refuse(kMsgProjectExists, Field::kNone);
   }
   projectFile_.fileVersion = ThreePartVersionText(fileVersion);
   projectFile_.projectType = state_.projectType;
-  if (!WriteProjectFile(folder + state_.name + kProjectFileExtension, projectFile_)) {
+  if (!WriteProjectFile(projectFolder + ok_.name + kProjectFileExtension, projectFile_)) {
     return Refuse(kMsgFileFailed, Field::kNone);
   }
-  state_.location = folder;
   return OkOutcome();
 }
 

@@ -38,6 +38,12 @@ struct OkOutcome {
   Field focus = Field::kNone;
 };
 
+// The name and location that OK goes on with.
+struct OkTexts {
+  std::string name;
+  std::string location;
+};
+
 // Where the Reference button's chooser opens.
 struct ChooserStart {
   std::string folder;
@@ -52,9 +58,9 @@ enum class ProjectDialogMode {
 
 // What the dialog shows, and what its radio rules look at.
 struct ProjectDialogState {
-  std::string name;  // the edits
+  std::string name;  // the edits' texts, as the user left them
   std::string location;
-  int application = kAppBasic;  // the radio choices
+  int application = kBasicRadio;  // the radio choices
   int projectType = kTypeMeasurement;
   int initialProjectType = kTypeMeasurement;  // as the project file was read
   // The hidden geodetic group's selection: never shown, still in force.
@@ -95,10 +101,10 @@ class ProjectDialogModel {
   void TakeFolder(const std::string& folder);
   void TakeProjectFile(const std::string& path);
 
-  // OK, first step: name and location trimmed, and in create mode the
-  // location given exactly one trailing backslash, which the dialog shows
+  // OK, first step: the name and location trimmed, and in create mode the
+  // location with exactly one trailing backslash; the dialog shows them
   // before any check.
-  void PrepareOk();
+  const OkTexts& PrepareOk();
   // OK, second step: the checks in their order, in create mode the project
   // made on disk with `fileVersion` recorded, and the result filled.
   OkOutcome ConfirmOk(Platform& platform, const VersionNumbers& fileVersion);
@@ -106,10 +112,12 @@ class ProjectDialogModel {
  private:
   OkOutcome CheckCreateInput(Platform& platform) const;
   OkOutcome CheckOpenInput(Platform& platform) const;
-  OkOutcome MakeProject(Platform& platform, const VersionNumbers& fileVersion);
+  OkOutcome MakeProject(Platform& platform, const VersionNumbers& fileVersion,
+                        const std::string& projectFolder);
 
   const ProjectDialogMode mode_;
   ProjectDialogState state_;
+  OkTexts ok_;
   RecentEntry entry_;
   ProjectFile projectFile_;
   std::string startFolder_;

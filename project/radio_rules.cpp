@@ -11,27 +11,27 @@ void Enable(bool (&flags)[N], int index) {
 void ApplicationRules(const ProjectDialogModel& model, bool projectKnown, RadioEnables* out) {
   if (model.CreateMode()) {
     // A new project is always started with Basic.
-    Enable(out->application, kAppBasic);
+    Enable(out->application, kBasicRadio);
     return;
   }
   if (!projectKnown) return;
   switch (model.State().projectType) {
     case kTypeMeasurement:
     case kTypeMesoScale:
-      Enable(out->application, kAppBasic);
-      Enable(out->application, kAppEnergy);
-      Enable(out->application, kAppEngineering);
+      Enable(out->application, kBasicRadio);
+      Enable(out->application, kEnergyRadio);
+      Enable(out->application, kEngineeringRadio);
       break;
     case kTypeDesignWindSpeed:
     case kTypeExtremeWind:
-      Enable(out->application, kAppBasic);
-      Enable(out->application, kAppEngineering);
+      Enable(out->application, kBasicRadio);
+      Enable(out->application, kEngineeringRadio);
       break;
     case kTypeWindPower:
-      Enable(out->application, kAppEnergy);
+      Enable(out->application, kEnergyRadio);
       break;
     default:
-      Enable(out->application, kAppBasic);
+      Enable(out->application, kBasicRadio);
       break;
   }
 }
@@ -49,7 +49,7 @@ void ProjectTypeRules(const ProjectDialogModel& model, bool projectKnown, RadioE
     Enable(out->projectType, kTypeExtremeWind);
   } else if (model.State().showWindPower) {
     Enable(out->projectType, model.State().initialProjectType);
-    if (model.State().application == kAppEnergy) Enable(out->projectType, kTypeWindPower);
+    if (model.State().application == kEnergyRadio) Enable(out->projectType, kTypeWindPower);
   } else {
     Enable(out->projectType, model.State().projectType);
   }

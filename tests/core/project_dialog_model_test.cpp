@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "tests/support/fake_platform.h"
 #include "tests/support/project_names.h"
@@ -13,166 +12,142 @@
 namespace orvent {
 namespace {
 
+using test::Fields;
+using test::Index;
+using test::kApplicationRadios;
+using test::kProjectTypes;
+using test::Name;
+
+Fields operator+(Fields fields, const Fields& more) {
+  fields.insert(fields.end(), more.begin(), more.end());
+  return fields;
+}
+
 // The names of the radios enabled in a group, or "none".
-std::string Enabled(const bool* flags, const std::vector<std::string>& names) {
+std::string Names(const bool* flags, const Fields& names) {
   std::string text;
   for (std::size_t i = 0; i < names.size(); ++i)
     if (flags[i]) text += (text.empty() ? "" : ", ") + names[i];
   return text.empty() ? "none" : text;
 }
 
-std::string Enabled(const RadioEnables& e) {
-  return Enabled(e.application, test::kApplicationRadios) + " / " +
-         Enabled(e.projectType, test::kProjectTypes) + " / " +
-         Enabled(e.geodetic, test::kGeodeticRadios);
+Fields Enabled(const RadioEnables& e) {
+  return {Names(e.application, kApplicationRadios), Names(e.projectType, kProjectTypes),
+          Names(e.geodetic, test::kGeodeticRadios)};
 }
 
-std::string Choices(const ProjectDialogModel& m) {
-  const ProjectDialogState& s = m.State();
-  return test::Name(test::kApplicationRadios, s.application) + "|" +
-         test::Name(test::kProjectTypes, s.projectType) + "|" +
-         test::Name(test::kProjectTypes, s.initialProjectType) + "|" +
-         test::Name(test::kGeodeticRadios, s.geodeticRadio);
+// Application, project type, initial project type, geodetic radio.
+Fields Choices(const ProjectDialogState& s) {
+  return {Name(kApplicationRadios, s.application), Name(kProjectTypes, s.projectType),
+          Name(kProjectTypes, s.initialProjectType), Name(test::kGeodeticRadios, s.geodeticRadio)};
 }
 
-ProjectDialogMode ModeNamed(const std::string& name) {
-  return ProjectDialogMode(test::Index({"open", "create", "select application"}, name));
+ProjectDialogModel Dialog(const std::string& mode) {
+  return ProjectDialogModel(
+      ProjectDialogMode(Index({"open", "create", "select application"}, mode)));
 }
 
-// The dialog in that mode with these texts and choices.
-ProjectDialogModel Model(const std::string& mode, const std::string& name,
-                         const std::string& location, const std::string& application,
-                         const std::string& projectType) {
-  ProjectDialogModel m(ModeNamed(mode));
-  m.State() = {name, location, test::Index(test::kApplicationRadios, application),
-               test::Index(test::kProjectTypes, projectType)};
+// The dialog of a table's first columns: mode, whether Wind power is shown,
+// name, location, application, project type, initial project type, geodetic radio.
+ProjectDialogModel Configured(const Fields& f) {
+  ProjectDialogModel m = Dialog(f[0]);
+  m.State() = {f[2], f[3], Index(kApplicationRadios, f[4]), Index(kProjectTypes, f[5])};
+  m.State().initialProjectType = Index(kProjectTypes, f[6]);
+  m.State().geodeticRadio = Index(test::kGeodeticRadios, f[7]);
+  m.State().showWindPower = f[1] == "yes";
   return m;
 }
 
-class ProjectDialogModelTest : public ::testing::Test {
- protected:
-  ProjectDialogModelTest() {
+// Each `from` in the fields written as `to`.
+Fields Replaced(Fields fields, const std::string& from, const std::string& to) {
+  for (std::string& f : fields)
+    for (std::size_t at = 0; (at = f.find(from, at)) != std::string::npos; at += to.size())
+      f.replace(at, from.size(), to);
+  return fields;
+}
+
+// What a case starts from: the Documents folder C:\Docs, and a fresh work
+// folder {W} with what the first field gives.
+struct World {
+  explicit World(const Fields& f) : in(Replaced(f, "{W}", work)) {
     platform.SetSpecialFolder(SpecialFolder::kDocuments, "C:\\Docs");
-    platform.AddFolder(work);
+    platform.Give(work, f[0]);
   }
-  // A project file of that type and geodetic system in work.
-  std::string AddProject(const std::string& name, int type,
-                         GeodeticSystem system = GeodeticSystem::kZvMeridance) {
-    EXPECT_TRUE(WriteProjectFile(work + name + ".mbc",
-                                 {type, "1", system, GeodeticSystemName(system), name}));
-    return work + name + ".mbc";
-  }
-  // The dialog as it opens, preset with a project in work (none for "").
-  ProjectDialogModel Opened(const std::string& mode, const std::string& name,
-                            App app = App::kBasic) {
-    RecentEntry preset;
-    if (!name.empty()) preset = {-1, " " + name, " " + work + "\\\\ ", app, 3, "TD"};
-    ProjectDialogModel model(ModeNamed(mode), preset);
-    model.Initialise(platform);
-    return model;
-  }
-  // The work folder written {W}, as the tables hold it, and back.
-  std::string Shown(std::string text) const {
-    for (std::size_t at; (at = text.find(work)) != std::string::npos;)
-      text.replace(at, work.size(), "{W}");
-    return text;
-  }
-  std::string Unshown(std::string text) const {
-    if (text.find("{W}") != std::string::npos) text.replace(text.find("{W}"), 3, work);
-    return text;
-  }
-  OkOutcome Ok(ProjectDialogModel& model) {
-    model.PrepareOk();
-    return model.ConfirmOk(platform, {6, 0, 0, 2});
-  }
+  // The results with the work folder written {W}, as the tables hold it.
+  Fields Shown(const Fields& results) const { return Replaced(results, work, "{W}"); }
 
   FakePlatform platform;
   const std::string work = platform.Root() + "Work\\";
+  const Fields in;  // the case's fields, {W} written out
 };
 
-TEST_F(ProjectDialogModelTest, OpensWithThePresetProjectAndOkStartsItsApplication) {
-  AddProject("Site1", kTypeExtremeWind, GeodeticSystem::kJgd2011);
-  AddProject("Power", kTypeWindPower, GeodeticSystem::kWgs84);
-  test::ExpectTable("dialog_open.tsv", [&](const std::vector<std::string>& f) {
+TEST(ProjectDialogModel, OpensWithThePresetProjectAndOkStartsItsApplication) {
+  test::ExpectTable("dialog_open.tsv", 11, [](const Fields& f) {
+    World world(f);
     App app = App::kBasic;
-    EXPECT_TRUE(FindAppByDisplayName(f[2], &app)) << f[2];
-    ProjectDialogModel model = Opened(f[0], f[1], app);
-    std::string text = Choices(model) + "|" + model.State().location + "|" + model.StartFolder();
-    if (model.CreateMode()) return Shown(text);
-    text += Ok(model).accepted ? "|accepted|" : "|refused|";
-    const RecentEntry e = model.Result();
-    return Shown(text + e.location + e.projectName + "|" + AppDisplayName(e.app) + "|" +
-                 test::Name(test::kProjectTypes, e.projectType) + "|" + e.geodeticCode);
+    EXPECT_TRUE(FindAppByDisplayName(f[4], &app)) << f[4];
+    ProjectDialogModel m(Dialog(f[1]).Mode(), {-1, f[2], world.in[3], app, 3, "TD"});
+    m.Initialise(world.platform);
+    const Fields opened = Choices(m.State()) + Fields{m.State().location, m.StartFolder()};
+    if (m.CreateMode()) return world.Shown(opened + Fields(5));  // OK in open mode only
+    m.PrepareOk();
+    const bool accepted = m.ConfirmOk(world.platform, {}).accepted;
+    const RecentEntry& e = m.Result();
+    return world.Shown(opened + Fields{accepted ? "accepted" : "refused",
+                                       e.location + e.projectName, AppDisplayName(e.app),
+                                       Name(kProjectTypes, e.projectType), e.geodeticCode});
   });
 }
 
-// The dialog of a radio table's first eight columns.
-ProjectDialogModel Configured(const std::vector<std::string>& f) {
-  ProjectDialogModel m = Model(f[0], f[2], f[3], f[4], f[5]);
-  m.State().showWindPower = f[1] == "yes";
-  m.State().initialProjectType = test::Index(test::kProjectTypes, f[6]);
-  m.State().geodeticRadio = test::Index(test::kGeodeticRadios, f[7]);
-  return m;
+TEST(ProjectDialogModel, RadiosFollowModeChoicesAndProject) {
+  test::ExpectTable("dialog_radios.tsv", 3,
+                    [](const Fields& f) { return Enabled(Configured(f).Enables()); });
 }
 
-TEST_F(ProjectDialogModelTest, RadiosFollowModeChoicesAndProject) {
-  test::ExpectTable("dialog_radios.tsv", [](const std::vector<std::string>& f) {
-    return Enabled(Configured(f).Enables());
-  });
-}
-
-TEST_F(ProjectDialogModelTest, AClickRepairsWhatMayNotBePicked) {
-  test::ExpectTable("dialog_clicks.tsv", [](const std::vector<std::string>& f) {
+TEST(ProjectDialogModel, AClickRepairsWhatMayNotBePicked) {
+  test::ExpectTable("dialog_clicks.tsv", 7, [](const Fields& f) {
     ProjectDialogModel m = Configured(f);
     const RadioEnables e = f[8] == "application" ? m.ApplicationClicked() : m.ProjectTypeClicked();
-    return Enabled(e) + "|" + test::Name(test::kApplicationRadios, m.State().application) + "|" +
-           test::Name(test::kProjectTypes, m.State().projectType);
+    return Enabled(e) + Choices(m.State());
   });
 }
 
-// The application is Engineering until the chooser's choice is taken.
-TEST_F(ProjectDialogModelTest, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
-  AddProject("Power", kTypeWindPower, GeodeticSystem::kJgd2000);
-  test::ExpectTable("dialog_reference.tsv", [&](const std::vector<std::string>& f) {
-    ProjectDialogModel m = Opened(f[0], "");
-    if (f[1] != "none") m.State().location = Unshown(f[1]);
-    m.State().application = test::Index(test::kApplicationRadios, "Engineering");
-    platform.currentFolder = "C:\\";
-    const ChooserStart start = m.BeginReference(platform);
-    std::string text = start.folder + "|" + start.fileName + "|" + platform.currentFolder + "|";
-    if (m.CreateMode()) m.TakeFolder(Unshown(f[2]));
-    if (!m.CreateMode()) m.TakeProjectFile(Unshown(f[2]));
-    text += m.State().name + "|" + m.State().location + "|" + m.StartFolder() + "|" + Choices(m);
-    return Shown(text + (m.State().showWindPower ? "|wind power shown" : ""));
+TEST(ProjectDialogModel, ReferenceOpensWhereTheLocationIsAndTakesTheChoice) {
+  test::ExpectTable("dialog_reference.tsv", 11, [](const Fields& f) {
+    World world(f);
+    ProjectDialogModel m = Dialog(f[1]);
+    m.Initialise(world.platform);
+    if (f[2] != "as opened") m.State().location = world.in[2];
+    m.State().application = Index(kApplicationRadios, f[3]);
+    const ChooserStart start = m.BeginReference(world.platform);
+    if (m.CreateMode()) m.TakeFolder(world.in[4]);
+    if (!m.CreateMode()) m.TakeProjectFile(world.in[4]);
+    const ProjectDialogState& s = m.State();
+    return world.Shown(Fields{start.folder, start.fileName, world.platform.currentFolder, s.name,
+                              s.location, m.StartFolder()} +
+                       Choices(s) + Fields{s.showWindPower ? "shown" : "hidden"});
   });
 }
 
-TEST_F(ProjectDialogModelTest, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfItsOwn) {
-  AddProject("Site1", kTypeMeasurement);
-  for (const char* folder : {"Taken", "Hidden"}) platform.AddFolder(work + folder);
-  platform.AddFile(work + "Taken\\Taken.mbc", kAttrArchive | kAttrReadOnly);
-  platform.AddFile(work + "Hidden\\x.mbc", kAttrHidden);
-  // Made by someone else meanwhile: the folder is not there, yet cannot be made.
-  platform.makeFolderFailures[work + "Raced\\"] = MakeFolderResult::kAlreadyExists;
-  platform.AddFile(work + "Raced\\Raced.mbc");
-  platform.makeFolderFailures[work + "Locked\\"] = MakeFolderResult::kFailed;
-  test::ExpectTable("dialog_ok.tsv", [&](const std::vector<std::string>& f) {
-    ProjectDialogModel model = Model(f[0], f[1], Unshown(f[2]), f[3], f[4]);
-    platform.sleptMilliseconds = 0;
-    platform.madeFolders.clear();
-    const OkOutcome outcome = Ok(model);
-    const std::string made = model.Result().location + model.Result().projectName;
-    std::string wrote =
-        platform.madeFolders.empty() ? "" : "made " + platform.madeFolders[0] + ", ";
-    ProjectFile file;
-    if (ReadProjectFile(made + ".mbc", &file))
-      wrote += "wrote " + file.fileVersion + " " +
-               test::Name(test::kProjectTypes, file.projectType) + " " +
-               GeodeticSystemName(file.geodeticSystem);
+TEST(ProjectDialogModel, OkRefusesInItsOrderOrMakesTheProjectInAFolderOfItsOwn) {
+  test::ExpectTable("dialog_ok.tsv", 7, [](const Fields& f) {
+    World world(f);
+    ProjectDialogModel m = Dialog(f[1]);
+    m.State() = {f[2], world.in[3], Index(kApplicationRadios, f[4]), Index(kProjectTypes, f[5])};
+    const std::string shown = m.PrepareOk().location;
+    const OkOutcome outcome = m.ConfirmOk(world.platform, {6, 0, 0, 2});
+    const std::string made = m.Result().location + m.Result().projectName;
+    ProjectFile f2;
+    const std::string wrote = ReadProjectFile(made + ".mbc", &f2)
+                                  ? f2.fileVersion + ", " + Name(kProjectTypes, f2.projectType) +
+                                        ", " + GeodeticSystemName(f2.geodeticSystem)
+                                  : "";
     const char* focus[] = {"no field", "name", "location", "application", "project type"};
-    return Shown(outcome.message + "|" + model.State().location + "|" + focus[int(outcome.focus)] +
-                 "|" + std::to_string(platform.sleptMilliseconds) + " ms|" +
-                 (outcome.accepted ? "accepted|" : "refused|") + made + "|" + wrote);
+    const Fields& folders = world.platform.madeFolders;
+    return world.Shown(
+        {outcome.message == kMsgNameForbidden ? "forbidden characters" : outcome.message, shown,
+         focus[int(outcome.focus)], std::to_string(world.platform.sleptMilliseconds) + " ms", made,
+         folders.empty() ? "" : folders[0], wrote});
   });
 }
 

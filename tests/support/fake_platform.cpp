@@ -1,5 +1,13 @@
 #include "tests/support/fake_platform.h"
 
+#include <gtest/gtest.h>
+
+#include <iterator>
+
+#include "namelist/text_split.h"
+#include "project/project_file.h"
+#include "tests/support/project_names.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -48,6 +56,28 @@ bool FakePlatform::FindEntries(const std::string& pattern, std::vector<DirEntry>
     }
   }
   return !entries->empty();
+}
+
+void FakePlatform::Give(const std::string& folder, const std::string& items) {
+  AddFolder(folder);
+  std::vector<std::string> given;
+  SplitText(items == "nothing" ? "" : items, ";", false, &given);
+  for (const std::string& item : given) {
+    const std::string path = folder + item.substr(0, item.find(':'));
+    const std::string what = item.substr(item.find(':') + 2);
+    if (const std::size_t in = what.find(" in "); in != std::string::npos) {
+      const std::vector<std::string> systems(std::begin(kGeodeticNames), std::end(kGeodeticNames));
+      const auto system = GeodeticSystem(test::Index(systems, what.substr(in + 4)));
+      EXPECT_TRUE(WriteProjectFile(path, {test::Index(test::kProjectTypes, what.substr(0, in)), "1",
+                                          system, GeodeticSystemName(system), ""}));
+    }
+    if (what == "folder") AddFolder(path);
+    if (what == "plain") AddFile(path);
+    if (what == "read-only") AddFile(path, kAttrArchive | kAttrReadOnly);
+    if (what == "hidden") AddFile(path, kAttrHidden);
+    if (what == "cannot be made") makeFolderFailures[path] = MakeFolderResult::kFailed;
+    if (what == "made meanwhile") makeFolderFailures[path] = MakeFolderResult::kAlreadyExists;
+  }
 }
 
 }  // namespace orvent

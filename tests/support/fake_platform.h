@@ -32,6 +32,12 @@ class FakePlatform : public Platform {
   }
   // The folder and every level above it.
   void AddFolder(const std::string& path);
+  // The folder, and below it what a case table gives: items "PATH: WHAT"
+  // split by ";" (or "nothing"), where WHAT is a project file's "TYPE in
+  // SYSTEM", a folder, a file the fake alone knows (plain, read-only or
+  // hidden), or a folder that cannot be made or that someone else makes
+  // meanwhile, after it was looked for.
+  void Give(const std::string& folder, const std::string& items);
   void SetSpecialFolder(SpecialFolder folder, const std::string& path) { special_[folder] = path; }
 
   // Making the folder, spelled as the program asks for it, gives this instead.

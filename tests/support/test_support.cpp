@@ -104,8 +104,8 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
   return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes << std::flush);
 }
 
-void ExpectTable(const std::string& name,
-                 const std::function<std::string(const std::vector<std::string>&)>& compute) {
+void ExpectTable(const std::string& name, std::size_t results,
+                 const std::function<Fields(const Fields&)>& compute) {
   const std::string table = ReadBytes(DataPath(name));
   ASSERT_EQ(table.rfind("# ", 0), 0u)
       << DataPath(name) << " is missing or does not open with \"# \" and its columns";
@@ -117,13 +117,29 @@ void ExpectTable(const std::string& name,
       computed += line + "\n";
       continue;
     }
-    std::vector<std::string> fields;
+    Fields fields;
     std::size_t start = 0;
     for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-      fields.push_back(Decoded(line.substr(start, tab - start)));
-    computed += line.substr(0, start) + Encoded(compute(fields)) + "\n";
+      fields.push_back(line.substr(start, tab - start));
+    fields.push_back(line.substr(start));
+    // The fields before the results are kept as written.
+    const std::size_t inputs = fields.size() > results ? fields.size() - results : 0;
+    Fields given;
+    std::string row;
+    for (std::size_t i = 0; i < inputs; ++i) {
+      given.push_back(Decoded(fields[i]));
+      row += fields[i] + "\t";
+    }
+    const Fields gives = compute(given);
+    for (std::size_t i = 0; i < gives.size(); ++i) row += (i == 0 ? "" : "\t") + Encoded(gives[i]);
+    computed += row + "\n";
   }
   EXPECT_EQ(computed, table) << name;
+}
+
+void ExpectTable(const std::string& name,
+                 const std::function<std::string(const Fields&)>& compute) {
+  ExpectTable(name, 1, [&](const Fields& fields) { return Fields{compute(fields)}; });
 }
 
 ScratchFolder::ScratchFolder() {

@@ -19,12 +19,16 @@ std::string DataPath(const std::string& name);
 std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 
+using Fields = std::vector<std::string>;
+
 // A table of cases in tests/data, one a line: fields split by tabs, bytes
 // outside printable ASCII (and '^') written ^XX, a run of N copies of one
 // character (16 or more) written {c*N}. The last field is what the
 // case gives, and the file must read the same when each case is computed.
-void ExpectTable(const std::string& name,
-                 const std::function<std::string(const std::vector<std::string>&)>& compute);
+void ExpectTable(const std::string& name, const std::function<std::string(const Fields&)>& compute);
+// The same with the last `results` fields what the case gives, one each.
+void ExpectTable(const std::string& name, std::size_t results,
+                 const std::function<Fields(const Fields&)>& compute);
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds (also beyond MAX_PATH) when the object goes. Path() ends without a

@@ -2,11 +2,13 @@
 
 #include "res/resource.h"
 #include "ui/framework/choosers.h"
+#include "ui/project_dialog/responsive_wait.h"
 
 namespace {
 
-const int kExtremeWindGrowth = 25;
-const int kWindPowerGrowth = 52;
+// The template's Project Type frame holds Extreme wind; Wind power needs one
+// more row below it.
+const int kWindPowerGrowth = 27;
 
 template <std::size_t N>
 void EnableGroup(const ui::Window& window, int firstId, const bool (&flags)[N]) {
@@ -58,16 +60,10 @@ BOOL CDlgPage2::OnInitDialog() {
   }
   model_.Initialise(platform_);
   UpdateData(false);
-  // The Extreme wind choice, hidden in the template, is always shown.
-  ShowExtremeWindChoice();
-  if (model_.State().showWindPower) ShowWindPowerChoice();
   SetupMode(model_.CreateMode());
   MoveCaretToEnd(IDC_LOCATION);
-  // The geodetic group is never shown, but its selection still counts.
+  // The geodetic group is hidden in the template, but its selection still counts.
   ShowGeodeticRadio();
-  for (int id : {IDC_GEODETIC_FRAME, IDC_GEO_TOKYO, IDC_GEO_JGD2011, IDC_GEO_WGS84}) {
-    ShowItem(id, false);
-  }
   UpdateRadioStates(model_.Enables());
   return TRUE;
 }
@@ -116,14 +112,11 @@ void CDlgPage2::SetupMode(bool create) {
   SetText(texts.title);
 }
 
-void CDlgPage2::ShowExtremeWindChoice() {
-  ShowItem(IDC_TYPE_EXTREME_WIND, true);
-  GrowTypeBox(kExtremeWindGrowth);
-}
-
 void CDlgPage2::ShowWindPowerChoice() {
-  ShowItem(IDC_TYPE_WIND_POWER, true);
-  GrowTypeBox(kWindPowerGrowth);
+  // Never below the frame: shown only where the frame is grown to hold it.
+  const bool show = model_.State().showWindPower;
+  ShowItem(IDC_TYPE_WIND_POWER, show);
+  GrowTypeBox(show ? kWindPowerGrowth : 0);
 }
 
 void CDlgPage2::GrowTypeBox(int extraPixels) {
@@ -195,8 +188,7 @@ void CDlgPage2::OnReferenceClicked() {
     if (chosen == ui::Chosen::kUnusableName) ShowMessage(orvent::kMsgFileNameUnusable);
     if (chosen != ui::Chosen::kChosen) return;
     model_.TakeProjectFile(path);
-    ShowExtremeWindChoice();
-    if (model_.State().showWindPower) ShowWindPowerChoice();
+    ShowWindPowerChoice();
     ShowGeodeticRadio();
   }
   UpdateData(false);
@@ -206,13 +198,16 @@ void CDlgPage2::OnReferenceClicked() {
 
 void CDlgPage2::OnOkClicked() {
   if (!UpdateData(true)) return;
-  model_.PrepareOk();
+  const orvent::OkTexts& texts = model_.PrepareOk();
   if (model_.CreateMode()) {
     // The location is shown normalised even when it is refused.
-    UpdateData(false);
+    SetItemText(IDC_PROJECT_NAME, texts.name);
+    SetItemText(IDC_LOCATION, texts.location);
     MoveCaretToEnd(IDC_LOCATION);
   }
-  const orvent::OkOutcome outcome = model_.ConfirmOk(platform_, fileVersion_);
+  // A project folder that cannot be made is retried for a minute.
+  orvent::OkOutcome outcome;
+  RunWithoutFreezing(hwnd_, [&] { outcome = model_.ConfirmOk(platform_, fileVersion_); });
   if (outcome.accepted) {
     EndDialog(IDOK);
     return;

@@ -27,7 +27,6 @@ class CDlgPage2 : public ui::Dialog {
 
  private:
   void SetupMode(bool create);
-  void ShowExtremeWindChoice();
   void ShowWindPowerChoice();
   void GrowTypeBox(int extraPixels);
   void MoveCaretToEnd(int editId);

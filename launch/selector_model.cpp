@@ -95,9 +95,8 @@ FolderOpen SelectorModel::OpenFolder(int row) {
 }
 
 bool SelectorModel::TakeCommandLineProject(const std::string& path) {
-  ProjectFile file;
   RecentEntry entry = preset_;
-  if (!ReadCommandLineProject(platform_, path, &entry, &file)) return false;
+  if (!ReadCommandLineProject(platform_, path, &entry)) return false;
   preset_ = entry;
   hasPreset_ = true;
   return true;

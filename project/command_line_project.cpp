@@ -3,6 +3,7 @@
 #include "namelist/mbcs.h"
 #include "namelist/text_split.h"
 #include "project/geodetic_codes.h"
+#include "project/project_file.h"
 
 namespace orvent {
 namespace {
@@ -22,18 +23,18 @@ bool ApplicationForExtension(const std::string& extension, int projectType, App*
 
 }  // namespace
 
-bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentEntry* entry,
-                            ProjectFile* file) {
+bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentEntry* entry) {
   if (path.empty() || !platform.Exists(path)) return false;
   const FilePathParts parts = SplitFilePath(path);
   entry->location = parts.Folder();
   entry->projectName = parts.baseName;
   // What the reader leaves in the record is used whether it succeeded or not.
-  static_cast<void>(ReadProjectFile(path, file));
-  entry->projectType = file->projectType;
+  ProjectFile file;
+  static_cast<void>(ReadProjectFile(path, &file));
+  entry->projectType = file.projectType;
   // Any other file leaves the entry's application.
   static_cast<void>(ApplicationForExtension(parts.extension, entry->projectType, &entry->app));
-  entry->geodeticCode = GeodeticCodeFor(file->geodeticSystem);
+  entry->geodeticCode = GeodeticCodeFor(file.geodeticSystem);
   return true;
 }
 

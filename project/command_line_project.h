@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "project/project_file.h"
 #include "project/recent_entry.h"
 
 namespace orvent {
 
 // When a file or folder of that path exists: sets the entry's location, name,
 // project type, geodetic code and (for ".mbc" and ".meg") application from
-// the path and from the project file as read into `file`, and is true. The
-// project file is read even when it is not one; the entry then has what the
-// reader left.
+// the path and from its project file, and is true. The project file is read
+// even when it is not one; the entry then has what the reader left.
 [[nodiscard]] bool ReadCommandLineProject(Platform& platform, const std::string& path,
-                                          RecentEntry* entry, ProjectFile* file);
+                                          RecentEntry* entry);
 
 // Whether files dropped onto the selector window stand for a project, as the
 // path on the command line does: one file, ending in ".mbc" or ".meg".

@@ -123,9 +123,8 @@ void CDlgPage2::GrowTypeBox(int extraPixels) {
   if (Item(IDC_PROJECT_TYPE_FRAME) == nullptr || typeBoxBaseHeight < 1) return;
   // The program is DPI-aware, so the growth, given at 96 dpi, is scaled to
   // the display as the template's dialog units are.
-  const int dpi = ui::WindowDpi(hwnd_);
   RECT box = ItemRect(IDC_PROJECT_TYPE_FRAME);
-  box.bottom = box.top + typeBoxBaseHeight + MulDiv(extraPixels, dpi > 0 ? dpi : 96, 96);
+  box.bottom = box.top + typeBoxBaseHeight + MulDiv(extraPixels, ui::WindowDpi(hwnd_), 96);
   MoveItem(IDC_PROJECT_TYPE_FRAME, box);
 }
 

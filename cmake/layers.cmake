@@ -1,8 +1,8 @@
 # The program is built in layers, one static library each, bottom up: text
-# and namelist, platform services, project, history, launch, framework,
-# dialogs, app. A layer's headers are reachable only through an include root
-# of its own, which a layer above gets by linking it; an include against the
-# direction of the layers then fails to compile.
+# and namelist, platform services, project, history, launch, selector model,
+# framework, dialogs, app. A layer's headers are reachable only through an
+# include root of its own, which a layer above gets by linking it; an include
+# against the direction of the layers then fails to compile.
 #
 # An include root is a folder in the build tree holding one symbolic link,
 # named like the layer's source folder, to that folder, so that every file

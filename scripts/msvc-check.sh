@@ -69,7 +69,7 @@ check "llvm-rc compiles res/orvent.rc (version and manifest in the .res)" $?
 # __MINGW_MSVC_COMPAT_WARNINGS and need _X86_ and a GNU version to parse.
 includes=(-I"$build/generated")
 for root in "$build"/include/*; do includes+=(-I"$root"); done
-git ls-files 'namelist/*.cpp' 'platform/*.cpp' 'project/*.cpp' 'history/*.cpp' 'launch/*.cpp' \
+git ls-files 'namelist/*.cpp' 'platform/*.cpp' 'project/*.cpp' 'history/*.cpp' 'launch/*.cpp' 'selector/*.cpp' \
   'ui/*.cpp' 'app/*.cpp' 'demo/*.cpp' |
   xargs -P2 -n4 "$cl" --target=i686-pc-windows-msvc /clang:-fsyntax-only /clang:-ferror-limit=0 \
     /clang:-fgnuc-version=12 -D_X86_=1 -D__MINGW_MSVC_COMPAT_WARNINGS \

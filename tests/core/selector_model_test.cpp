@@ -16,11 +16,11 @@
 #include "history/history_file.h"
 #include "history/project_presence.h"
 #include "history/settings_file.h"
-#include "launch/selector_model.h"
 #include "namelist/text_split.h"
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
 #include "project/project_file.h"
+#include "selector/selector_model.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/project_names.h"
 

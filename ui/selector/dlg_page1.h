@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "history/project_presence.h"
-#include "launch/selector_model.h"
 #include "platform/platform.h"
 #include "platform/version_info.h"
+#include "selector/selector_model.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/list_view_grid.h"
 #include "ui/framework/tool_tip.h"

@@ -2,7 +2,7 @@
 // question asked before a history row is deleted.
 #pragma once
 
-#include "launch/selector_model.h"
+#include "selector/selector_model.h"
 
 namespace orvent {
 

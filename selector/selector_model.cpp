@@ -1,4 +1,4 @@
-#include "launch/selector_model.h"
+#include "selector/selector_model.h"
 
 #include "history/history_file.h"
 #include "history/messages.h"

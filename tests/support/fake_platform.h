@@ -50,7 +50,6 @@ class FakePlatform : public Platform {
   std::vector<std::string> shellOpened, madeFolders;
   std::string currentFolder = "C:\\";
   int sleptMilliseconds = 0;
-  MutexResult mutex = MutexResult::kCreated;  // what creating the Selector's mutex gives
 
   bool Exists(const std::string& path) override {
     const std::string clean = StripTrailingBackslashes(path);
@@ -83,7 +82,7 @@ class FakePlatform : public Platform {
   // None unless a test gives one; the program's own is the journeys' to read.
   bool ReadVersionResource(decltype(version)* b) override { return !(*b = version).empty(); }
   bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
-  MutexResult CreateNamedMutex(const std::string&) override { return mutex; }
+  MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 
  private:

@@ -1,13 +1,15 @@
 // The text layer everything rests on: backslashes beside code page 932 trail
-// bytes, numbers read as atoi reads them, quote-aware splitting, path parts,
-// the line-by-line text file, namelist lookups and lines, and the project
-// file made of them. Each table is computed by the test named for it.
+// bytes, the loose matching of a filter's words, numbers read as atoi reads
+// them, quote-aware splitting, path parts, the line-by-line text file,
+// namelist lookups and lines, and the project file made of them. Each table
+// is computed by the test named for it.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "namelist/ascii_to_int.h"
+#include "namelist/loose_match.h"
 #include "namelist/mbcs.h"
 #include "namelist/namelist_reader.h"
 #include "namelist/text_split.h"
@@ -72,6 +74,14 @@ TEST(Text, SplittingKeepsQuotedSeparators) {
 
 // ASCII case only is ignored: ア and ヂ differ in a trail byte.
 TEST(Text, CaseIsIgnoredForAsciiLettersOnly) { EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61")); }
+
+TEST(Text, AFilterFindsEveryWordLooselyInTheNameOrTheLocation) {
+  test::ExpectTable("filter_matches.tsv", [](const Fields& f) {
+    const LooseFilter filter(f[0]);
+    return (filter.Empty() ? "no words, " : "") +
+           std::string(filter.Matches({f[1], f[2]}) ? "matches" : "no match");
+  });
+}
 
 TEST(Namelist, LinesLoseCommentsBlanksAndCommas) {
   test::ExpectTable("namelist_lines.tsv", [](const Fields& f) {

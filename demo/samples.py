@@ -30,6 +30,11 @@ ROWS = [
     ("送電鉄塔 耐風設計", "Basic", 3, 3, ""),
     ("旧計画 2019", "Basic", 0, 0, "deleted"),
     ("共同観測 Site B", "Energy", 1, 1, "\\\\windsrv01\\projects\\"),
+    ("Site A Met Mast", "Basic", 0, 0, ""),
+    ("Site C Wake Study", "Wind Farm", 4, 1, ""),
+    ("Site D Repowering", "Energy", 1, 1, ""),
+    ("北海道 Site E 洋上", "Wind Farm", 4, 1, ""),
+    ("Kobe Port Gusts", "Extreme Wind", 3, 3, ""),
 ]
 
 

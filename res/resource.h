@@ -24,6 +24,12 @@
 #define IDC_RECENT_GRID 1009
 #define IDC_PROJECT_TASK_FRAME 1011
 #define IDC_RECENT_FRAME 1012
+// The filter over the grid: its label, its box, how many rows match, and
+// the words shown over the grid when none does.
+#define IDC_FILTER_LABEL 1035
+#define IDC_FILTER 1036
+#define IDC_FILTER_COUNT 1037
+#define IDC_FILTER_NONE 1038
 // The grid's context menu; its other items carry the ids of the buttons they
 // stand for.
 #define ID_GRID_OPEN_FOLDER 32771

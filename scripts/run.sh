@@ -174,6 +174,12 @@ if [ -n "$pictures" ]; then
   shot project_create "Creating a project"
   input key Escape
   wait_window "$title - Create New Project" gone || fail "the project dialog did not close"
+  # The grid narrowed to the projects with "site" in their names or folders;
+  # Esc in the filter shows every row again.
+  input key ctrl+f
+  input type "site"
+  shot filter "The grid filtered"
+  input key Escape
 fi
 
 rm -f start_record.txt

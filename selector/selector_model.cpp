@@ -33,8 +33,37 @@ void SelectorModel::Load() {
   settingsPath = LocateSettingsFile(platform_, programFolder_, &history);
 }
 
+void SelectorModel::SetFilter(const std::string& text) {
+  filter_ = LooseFilter(text);
+  Refilter();
+}
+
+void SelectorModel::Refilter() {
+  shown_.clear();
+  for (std::size_t i = 0; i < history.size(); ++i) {
+    if (filter_.Matches({history[i].projectName, history[i].location})) {
+      shown_.push_back(static_cast<int>(i));
+    }
+  }
+}
+
+std::string SelectorModel::CountText() const {
+  if (filter_.Empty()) return std::string();
+  return std::to_string(Rows()) + " of " + std::to_string(history.size());
+}
+
+int SelectorModel::Rows() const {
+  return static_cast<int>(filter_.Empty() ? history.size() : shown_.size());
+}
+
+int SelectorModel::HistoryRow(int row) const {
+  if (row < 0 || row >= Rows()) return -1;
+  return filter_.Empty() ? row : shown_[static_cast<std::size_t>(row)];
+}
+
 const RecentEntry* SelectorModel::Entry(int row) const {
-  return row >= 0 && row < Rows() ? &history[static_cast<std::size_t>(row)] : nullptr;
+  const int index = HistoryRow(row);
+  return index >= 0 ? &history[static_cast<std::size_t>(index)] : nullptr;
 }
 
 std::string SelectorModel::CellText(int row, int column) const {
@@ -66,7 +95,7 @@ int SelectorModel::Find(int current, const std::string& chars, std::uint32_t mil
   const int first = current < 0 ? 0 : typeAhead_.Extended() ? current : current + 1;
   for (int n = 0; n < Rows(); ++n) {
     const int row = (first + n) % Rows();
-    const std::string& name = history[static_cast<std::size_t>(row)].projectName;
+    const std::string& name = Entry(row)->projectName;
     if (name.size() >= text.size() && EqualsNoCase(name.substr(0, text.size()), text)) return row;
   }
   return -1;
@@ -74,9 +103,10 @@ int SelectorModel::Find(int current, const std::string& chars, std::uint32_t mil
 
 int SelectorModel::Delete(int row) {
   if (Entry(row) == nullptr) return row;
-  RemoveRecentRow(&history, row);
+  RemoveRecentRow(&history, HistoryRow(row));
   // A settings file that cannot be written leaves the change in memory.
   saved_ = SaveHistory(settingsPath, history);
+  Refilter();
   return row < Rows() ? row : Rows() - 1;
 }
 
@@ -109,7 +139,8 @@ bool SelectorModel::TakeDropped(const std::vector<std::string>& paths) {
 StartOutcome SelectorModel::Start(const RecentEntry* entry, int row) {
   StartOutcome outcome;
   StartPlan plan;
-  switch (PlanStart(platform_, history, entry, row, programFolder_, &plan)) {
+  const int index = HistoryRow(row);
+  switch (PlanStart(platform_, history, entry, index, programFolder_, &plan)) {
     case StartCheck::kNoProject:
       return outcome;
     case StartCheck::kProjectFileMissing:
@@ -123,7 +154,8 @@ StartOutcome SelectorModel::Start(const RecentEntry* entry, int row) {
     return outcome;
   }
   // The member application runs whether or not the history can be saved.
-  saved_ = RecordStart(&history, plan, row, settingsPath);
+  saved_ = RecordStart(&history, plan, index, settingsPath);
+  Refilter();
   outcome.started = true;
   return outcome;
 }

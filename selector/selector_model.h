@@ -3,7 +3,8 @@
 // delete or a find, the row the context menu acts on, what the command line
 // or a dropped file opens, and the start of a member application. The window
 // reads its controls, asks the model, writes its controls and shows the
-// model's message. Rows are numbered from 0, as the history's.
+// model's message. Rows are the grid's, numbered from 0: while a filter is
+// set, only the projects that match it, in the history's order.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 
 #include "history/recent_history.h"
 #include "launch/project_folder.h"
+#include "namelist/loose_match.h"
 #include "platform/platform.h"
 #include "project/recent_entry.h"
 
@@ -52,7 +54,15 @@ class SelectorModel {
   // the history from it.
   void Load();
 
-  int Rows() const { return static_cast<int>(history.size()); }
+  // Shows only the projects whose name or location holds every word of the
+  // filter; an empty filter shows them all.
+  void SetFilter(const std::string& text);
+  // "12 of 999" while a filter is set; empty when none is.
+  std::string CountText() const;
+
+  int Rows() const;
+  // The history's index of a row; -1 for no row.
+  int HistoryRow(int row) const;
   // The project of a row; null for no row.
   const RecentEntry* Entry(int row) const;
   // "name [code]", the application's display name, the location.
@@ -71,9 +81,9 @@ class SelectorModel {
   // from the current row. -1 for none.
   int Find(int current, const std::string& chars, std::uint32_t milliseconds);
 
-  // Takes the row out of the history and saves it: the row current
-  // afterwards, the same index or the last row, -1 when none is left. A row
-  // that is not there changes nothing.
+  // Takes the row's project out of the history and saves it: the row
+  // current afterwards, the same index or the last row, -1 when none is
+  // left. A row that is not there changes nothing.
   int Delete(int row);
 
   // The row the context menu acts on: from the keyboard the current row,
@@ -106,9 +116,15 @@ class SelectorModel {
   RecentHistory history;
 
  private:
+  // The rows shown for the filter, after it or the history changed.
+  void Refilter();
+
   Platform& platform_;
   const std::string programFolder_;
   KnownMissing knownMissing_;
+  LooseFilter filter_;
+  // The history's rows that match the filter, while one is set.
+  std::vector<int> shown_;
   TypeAhead typeAhead_;
   RecentEntry preset_;
   bool hasPreset_ = false;

@@ -216,6 +216,42 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
   });
 }
 
+// selector_filter.tsv: each project lies in D:\ unless "in FOLDER" names its
+// folder, and its file is there unless it is "gone". What the user does is
+// done on the rows the filter leaves.
+TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
+  test::ExpectTable("selector_filter.tsv", [&](const std::vector<std::string>& f) {
+    SelectorModel m = Model("none");
+    std::remove(m.settingsPath.c_str());
+    for (std::string item : Names(f[0])) {
+      const bool gone = item.size() > 5 && item.compare(item.size() - 5, 5, " gone") == 0;
+      if (gone) item.erase(item.size() - 5);
+      const std::size_t in = item.find(" in ");
+      m.history.push_back({-1, item.substr(0, in),
+                           in == std::string::npos ? "D:\\" : item.substr(in + 4), App::kBasic, 0,
+                           "TD"});
+      if (!gone) platform.AddFile(ProjectFilePath(m.history.back()));
+    }
+    m.SetKnownMissing([&](const std::string& path) { return !platform.Exists(path); });
+    m.SetFilter(f[1]);
+    const std::string& act = f[2];
+    const int row = act.back() - '1';
+    std::string done;
+    if (act.rfind("deletes", 0) == 0) done = NameOf(m, m.Delete(row)) + " current; ";
+    if (act.rfind("starts", 0) == 0)
+      done = m.Start(nullptr, row).started ? "started; " : "not started; ";
+    if (act.rfind("types", 0) == 0) done = NameOf(m, m.Find(0, act.substr(6), 0)) + " found; ";
+    if (act.rfind("rests on", 0) == 0) done = m.TipText(row, 0) + "; ";
+    if (act.rfind("copies", 0) == 0) done = m.PathOf(row) + " copied; ";
+    std::string shown;
+    for (int r = 0; r < m.Rows(); ++r) shown += (r == 0 ? "" : ", ") + NameOf(m, r);
+    const std::string count = m.CountText(), saved = Saved();
+    return done + "shown " + (shown.empty() ? "none" : shown) +
+           (count.empty() ? "" : " (" + count + ")") +
+           (saved == "not saved" ? "; nothing saved" : "; saved " + saved);
+  });
+}
+
 // Whether `count` reaches `n` within `ms`, looked at every millisecond.
 bool Soon(const std::atomic<int>& count, int n, int ms = 5000) {
   for (int i = 0; i < ms && count < n; ++i)

@@ -178,7 +178,8 @@ std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name)
 long Number(const std::string& word) {
   const std::map<std::string, long> system = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
                                               {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
-                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1}};
+                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
+                                              {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE}};
   if (system.count(word)) return system.at(word);
   std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
   for (std::string define, name, value; header >> define;)
@@ -224,7 +225,11 @@ struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<PROCESS_INFORMATION> processes;
 
   HWND Top() const { return windows.back(); }
-  HWND Item(long id) const { return GetDlgItem(Top(), static_cast<int>(id)); }
+  // A control of the top window, or one laid on the grid.
+  HWND Item(long id) const {
+    HWND c = GetDlgItem(Top(), static_cast<int>(id));
+    return c != nullptr ? c : GetDlgItem(Grid(), static_cast<int>(id));
+  }
   HWND Grid() const { return GetDlgItem(windows.at(0), IDC_RECENT_GRID); }
   std::string Expand(const std::string& text) const { return Replaced(text, names); }
 
@@ -384,6 +389,15 @@ STEP(Key) {
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   Post(control, WM_KEYDOWN, key, down);
   Post(control, WM_KEYUP, key, down | 0xC0000000);
+}
+STEP(Paste) {
+  ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, a.at(1).size() + 1);
+  lstrcpyA(static_cast<char*>(GlobalLock(text)), a[1].c_str());
+  GlobalUnlock(text);
+  EXPECT_TRUE(SetClipboardData(CF_TEXT, text));
+  CloseClipboard();
+  Post(d.Item(Number(a.at(0))), WM_PASTE);
 }
 // A click, or a double click, at a point of the grid, and its release.
 void Click(Driver& d, UINT message, POINT at) {

@@ -68,6 +68,12 @@ LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, 
     SendMessageA(GetParent(hwnd), WM_NOTIFY, typed.header.idFrom, reinterpret_cast<LPARAM>(&typed));
     return 0;
   }
+  if (message == WM_CTLCOLORSTATIC) {
+    // A label laid on the grid takes the grid's colours.
+    SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+    SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
   const LRESULT result = CallWindowProcW(grid->listViewProc_, hwnd, message, wParam, lParam);
   if (message == WM_SIZE) grid->FollowClientWidth();
   // The current row is always the highlighted one: a click on no row, or a

@@ -32,6 +32,7 @@ class Window {
 
   // Controls, by id.
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  std::string ItemText(int id) const { return WindowText(Item(id)); }
   void SetItemText(int id, const std::string& text) const {
     SetDlgItemTextA(hwnd_, id, text.c_str());
   }

@@ -48,11 +48,16 @@ BOOL CDlgPage1::OnInitDialog() {
   ui::WaitCursor waitCursor;
 
   model.Load();
+  SendMessageA(Item(IDC_FILTER), EM_SETCUEBANNER, TRUE,
+               reinterpret_cast<LPARAM>(orvent::kFilterCue));
   SetUpGrid();
   FillRecentGrid();
   UpdateData(false);
 
   layout = RecordSelectorLayout(*this);
+  // The words that no row matches lie on the grid, which would paint over
+  // them as a sibling.
+  SetParent(Item(IDC_FILTER_NONE), grid.Handle());
   LayoutSelectorControls(layout, *this);
   return TRUE;
 }
@@ -94,6 +99,7 @@ void CDlgPage1::SetUpOnceDrawn() {
 void CDlgPage1::FillRecentGrid() {
   grid.SetRows(model.Rows());
   grid.SetRow(0);
+  ShowFilterCount();
 }
 
 void CDlgPage1::OnCommand(int id, int notifyCode) {
@@ -118,6 +124,9 @@ void CDlgPage1::OnCommand(int id, int notifyCode) {
       break;
     case IDC_DELETE_HISTORY:
       OnDeleteHistory();
+      break;
+    case IDC_FILTER:
+      if (notifyCode == EN_CHANGE) OnFilterChanged();
       break;
     case ID_GRID_OPEN_FOLDER:
       OnOpenContainingFolder();
@@ -195,7 +204,46 @@ LRESULT CDlgPage1::OnGridCustomDraw(NMLVCUSTOMDRAW* draw) {
 
 bool CDlgPage1::PreTranslateMessage(MSG* message) {
   toolTip.Relay(message);
+  if (message->message == WM_KEYDOWN) {
+    if (message->wParam == 'F' && GetKeyState(VK_CONTROL) < 0) {
+      SetFocus(Item(IDC_FILTER));
+      SendMessageA(Item(IDC_FILTER), EM_SETSEL, 0, -1);
+      return true;
+    }
+    if (message->hwnd == Item(IDC_FILTER) && OnFilterKey(message->wParam)) return true;
+  }
   return ui::Dialog::PreTranslateMessage(message);
+}
+
+bool CDlgPage1::OnFilterKey(WPARAM key) {
+  switch (key) {
+    case VK_DOWN:
+      SetFocus(grid.Handle());
+      grid.SetRow(0);
+      return true;
+    case VK_RETURN:
+      OnGridDblClick();
+      return true;
+    case VK_ESCAPE:
+      // An empty filter leaves Esc to the window, which it ends.
+      if (ItemText(IDC_FILTER).empty()) return false;
+      SetItemText(IDC_FILTER, "");
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CDlgPage1::OnFilterChanged() {
+  model.SetFilter(ItemText(IDC_FILTER));
+  FillRecentGrid();
+}
+
+void CDlgPage1::ShowFilterCount() {
+  const std::string count = model.CountText();
+  SetItemText(IDC_FILTER_COUNT, count);
+  const bool none = !count.empty() && model.Rows() == 0;
+  ShowWindow(GetDlgItem(grid.Handle(), IDC_FILTER_NONE), none ? SW_SHOW : SW_HIDE);
 }
 
 bool CDlgPage1::OnSysCommand(UINT command) {
@@ -265,6 +313,7 @@ void CDlgPage1::OnDeleteHistory() {
   const int current = model.Delete(row);
   grid.RemoveRow(row);
   grid.SetRow(current);
+  ShowFilterCount();
 }
 
 void CDlgPage1::OnGridDblClick() { StartApplication(nullptr, grid.Row()); }

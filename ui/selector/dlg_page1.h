@@ -71,6 +71,12 @@ class CDlgPage1 : public ui::Dialog {
   void OnOpenContainingFolder();
   void OnCopyPath();
   void OnGridDblClick();
+  // The filter's text changed, however: the grid shows what matches it.
+  void OnFilterChanged();
+  // The keys the filter box answers itself; false for the others.
+  bool OnFilterKey(WPARAM key);
+  // How many rows match, or that none does, while a filter is set.
+  void ShowFilterCount();
   LRESULT OnGridCustomDraw(NMLVCUSTOMDRAW* draw);
   void OnGridKeyDown(int key);
   void OnGridMouseMove(int x, int y);

@@ -45,6 +45,7 @@ SelectorLayout RecordSelectorLayout(const ui::Window& window) {
   layout.deleteButton = window.ItemRect(IDC_DELETE_HISTORY);
   layout.lastApplicationButton = window.ItemRect(IDC_LAST_APPLICATION);
   layout.selectApplicationButton = window.ItemRect(IDC_SELECT_APPLICATION);
+  layout.filterNone = window.ItemRect(IDC_FILTER_NONE);
   return layout;
 }
 
@@ -79,6 +80,15 @@ void LayoutSelectorControls(const SelectorLayout& layout, const ui::Window& wind
   Place(window, IDC_LAST_APPLICATION, layout.lastApplicationButton,
         At(selectLeft - kGapBetweenApplicationButtons - Width(layout.lastApplicationButton),
            belowGrid, layout.lastApplicationButton));
+
+  // The words that no row matches the filter lie on the grid, as its child.
+  HWND none = GetDlgItem(window.Item(IDC_RECENT_GRID), IDC_FILTER_NONE);
+  const int side = layout.filterNone.left - layout.gridLeft;
+  if (none != nullptr) {
+    SetWindowPos(none, nullptr, side, layout.filterNone.top - layout.gridTop,
+                 Width(reference) - 2 * side, Height(layout.filterNone),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void KeepMinimumSize(const SelectorLayout& layout, UINT edge, RECT* r) {

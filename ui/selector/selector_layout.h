@@ -16,6 +16,8 @@ struct SelectorLayout {
   RECT helpButton = {};
   int helpTopOffset = 0;
   RECT deleteButton = {}, lastApplicationButton = {}, selectApplicationButton = {};
+  // The words that no row matches the filter, centred over the grid's top.
+  RECT filterNone = {};
 };
 
 // Records the layout of a freshly opened selector window.

@@ -19,9 +19,22 @@ using Clock = std::chrono::steady_clock;
 // How often a free thread looks again at paths held up behind a running check.
 constexpr auto kStep = std::chrono::milliseconds(20);
 
+bool IsNetworkPath(const std::string& path) { return path.compare(0, 2, "\\\\") == 0; }
+
 // What a path is asked through: the server of a network path, else its drive.
 std::string Root(const std::string& path) {
-  return path.substr(0, FindChar(path, '\\', path.compare(0, 2, "\\\\") == 0 ? 2 : 0));
+  return path.substr(0, FindChar(path, '\\', IsNetworkPath(path) ? 2 : 0));
+}
+
+// The drive ("D:\\") or share ("\\\\server\\share\\") a path lies on; empty
+// for a path without one.
+std::string VolumeOf(const std::string& path) {
+  if (!IsNetworkPath(path)) {
+    return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) + "\\" : std::string();
+  }
+  const std::size_t share = FindChar(path, '\\', 2);
+  const std::size_t end = share == std::string::npos ? share : FindChar(path, '\\', share + 1);
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
 
 }  // namespace
@@ -32,11 +45,12 @@ struct ProjectPresence::Shared {
   struct Pending {
     std::string root, path;
   };
-  Exists exists;
+  Check check;
   std::function<void()> answered;
   Clock::duration bound;
   std::mutex mutex;
   std::condition_variable wake;
+  std::condition_variable answers;  // for Wait
   bool closed = false;
   std::map<std::string, State> known;  // asked paths; kUnknown while pending or given up
   std::deque<Pending> queue;
@@ -44,10 +58,9 @@ struct ProjectPresence::Shared {
   std::set<std::string> silent;                   // roots given up
 };
 
-ProjectPresence::ProjectPresence(Exists exists, std::function<void()> answered,
-                                 int boundMilliseconds)
+ProjectPresence::ProjectPresence(Check check, std::function<void()> answered, int boundMilliseconds)
     : shared_(std::make_shared<Shared>()) {
-  shared_->exists = std::move(exists);
+  shared_->check = std::move(check);
   shared_->answered = std::move(answered);
   shared_->bound = std::chrono::milliseconds(boundMilliseconds);
   for (int i = 0; i < kThreads; ++i) std::thread(Work, shared_).detach();
@@ -70,6 +83,25 @@ ProjectPresence::State ProjectPresence::Get(const std::string& path) {
   return State::kUnknown;
 }
 
+void ProjectPresence::Wait(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) Get(path);
+  Shared& s = *shared_;
+  std::unique_lock<std::mutex> lock(s.mutex);
+  s.answers.wait_for(lock, s.bound + 2 * kStep, [&] {
+    for (const std::string& path : paths) {
+      if (s.known[path] == State::kUnknown) return false;
+    }
+    return true;
+  });
+}
+
+void ProjectPresence::Forget() {
+  std::lock_guard<std::mutex> lock(shared_->mutex);
+  shared_->known.clear();
+  shared_->queue.clear();
+  shared_->silent.clear();
+}
+
 void ProjectPresence::Work(const std::shared_ptr<Shared>& shared) {
   Shared& s = *shared;
   std::unique_lock<std::mutex> lock(s.mutex);
@@ -82,7 +114,9 @@ void ProjectPresence::Work(const std::shared_ptr<Shared>& shared) {
         s.silent.insert(next->root);
       }
       if (s.silent.count(next->root) != 0) {
+        s.known[next->path] = State::kUnreachable;
         next = s.queue.erase(next);
+        Answered(s);
       } else if (running != s.busy.end()) {
         ++next;
       } else {
@@ -105,7 +139,7 @@ void ProjectPresence::Work(const std::shared_ptr<Shared>& shared) {
     // Nothing may leave a thread: a check that fails is no answer.
     State state = State::kUnknown;
     try {
-      state = s.exists(pending.path) ? State::kPresent : State::kMissing;
+      state = s.check(pending.path);
     } catch (...) {
     }
     lock.lock();
@@ -114,11 +148,23 @@ void ProjectPresence::Work(const std::shared_ptr<Shared>& shared) {
     if (Clock::now() - start > s.bound) s.silent.insert(pending.root);
     if (s.closed || state == State::kUnknown) continue;
     s.known[pending.path] = state;
-    try {
-      s.answered();
-    } catch (...) {
-    }
+    Answered(s);
   }
+}
+
+void ProjectPresence::Answered(Shared& s) {
+  s.answers.notify_all();
+  try {
+    s.answered();
+  } catch (...) {
+  }
+}
+
+ProjectPresence::State CheckProjectFile(Platform& platform, const std::string& path) {
+  if (platform.Exists(path)) return ProjectPresence::State::kPresent;
+  const std::string volume = VolumeOf(path);
+  return volume.empty() || platform.FolderExists(volume) ? ProjectPresence::State::kMissing
+                                                         : ProjectPresence::State::kUnreachable;
 }
 
 }  // namespace orvent

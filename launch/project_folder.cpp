@@ -5,10 +5,16 @@
 namespace orvent {
 
 FolderOpen OpenProjectFolder(Platform& platform, const RecentEntry& entry) {
-  // The folder an application on the project starts in.
-  const std::string folder = Trim(entry.location);
-  if (folder.empty() || !platform.FolderExists(folder)) return FolderOpen::kNotFound;
-  return platform.ShellOpen(folder) ? FolderOpen::kOpened : FolderOpen::kNotOpened;
+  // The folder an application on the project starts in, or the nearest one
+  // above it that is still there.
+  std::string folder = StripTrailingBackslashes(Trim(entry.location));
+  while (!folder.empty() && !platform.FolderExists(WithTrailingBackslash(folder))) {
+    const std::size_t slash = FindLastChar(folder, '\\');
+    folder = slash == std::string::npos ? std::string() : folder.substr(0, slash);
+  }
+  if (folder.empty()) return FolderOpen::kNotFound;
+  return platform.ShellOpen(WithTrailingBackslash(folder)) ? FolderOpen::kOpened
+                                                           : FolderOpen::kNotOpened;
 }
 
 }  // namespace orvent

@@ -15,7 +15,8 @@ enum class FolderOpen {
   kNotOpened,  // the system's file manager did not come
 };
 
-// Opens the folder of the project's file in the system's file manager.
+// Opens the folder of the project's file in the system's file manager, or
+// the nearest folder above it that is still there.
 [[nodiscard]] FolderOpen OpenProjectFolder(Platform& platform, const RecentEntry& entry);
 
 }  // namespace orvent

@@ -39,6 +39,7 @@
 // Posted when the grid is first drawn: what the window needs only once it is
 // seen is set up then.
 #define ID_GRID_FIRST_PAINT 32774
+#define ID_GRID_REMOVE_MISSING 32775
 
 // Project dialog (103)
 #define IDC_PROJECT_OK 1000

@@ -15,6 +15,7 @@ namespace {
 
 const std::uint32_t kTypeAheadMs = 1000;
 const char kNotFoundTip[] = " (not found)";
+const char kNotReachableTip[] = " (not reachable)";
 
 }  // namespace
 
@@ -81,13 +82,28 @@ std::string SelectorModel::CellText(int row, int column) const {
   }
 }
 
+ProjectPresence::State SelectorModel::StateOf(const RecentEntry& entry) const {
+  return knownState_ ? knownState_(ProjectFilePath(entry)) : ProjectPresence::State::kUnknown;
+}
+
 bool SelectorModel::IsGrey(int row) const {
   const RecentEntry* entry = Entry(row);
-  return entry != nullptr && knownMissing_ && knownMissing_(ProjectFilePath(*entry));
+  if (entry == nullptr) return false;
+  const ProjectPresence::State state = StateOf(*entry);
+  return state == ProjectPresence::State::kMissing || state == ProjectPresence::State::kUnreachable;
 }
 
 std::string SelectorModel::TipText(int row, int column) const {
-  return Trim(CellText(row, column)) + (IsGrey(row) ? kNotFoundTip : "");
+  const RecentEntry* entry = Entry(row);
+  if (entry == nullptr) return std::string();
+  switch (StateOf(*entry)) {
+    case ProjectPresence::State::kMissing:
+      return Trim(CellText(row, column)) + kNotFoundTip;
+    case ProjectPresence::State::kUnreachable:
+      return Trim(CellText(row, column)) + kNotReachableTip;
+    default:
+      return Trim(CellText(row, column));
+  }
 }
 
 int SelectorModel::Find(int current, const std::string& chars, std::uint32_t milliseconds) {
@@ -121,7 +137,35 @@ std::string SelectorModel::PathOf(int row) const {
 
 FolderOpen SelectorModel::OpenFolder(int row) {
   const RecentEntry* entry = Entry(row);
-  return entry != nullptr ? OpenProjectFolder(platform_, *entry) : FolderOpen::kNotFound;
+  // Nothing on a share that does not answer is looked for again.
+  if (entry == nullptr || StateOf(*entry) == ProjectPresence::State::kUnreachable) {
+    return FolderOpen::kNotFound;
+  }
+  return OpenProjectFolder(platform_, *entry);
+}
+
+std::vector<std::string> SelectorModel::ProjectFiles() const {
+  std::vector<std::string> files;
+  for (const RecentEntry& entry : history) files.push_back(ProjectFilePath(entry));
+  return files;
+}
+
+int SelectorModel::MissingCount() const {
+  int count = 0;
+  for (const RecentEntry& entry : history) {
+    if (StateOf(entry) == ProjectPresence::State::kMissing) ++count;
+  }
+  return count;
+}
+
+void SelectorModel::RemoveMissing() {
+  RecentHistory kept;
+  for (const RecentEntry& entry : history) {
+    if (StateOf(entry) != ProjectPresence::State::kMissing) kept.push_back(entry);
+  }
+  history = kept;
+  saved_ = SaveHistory(settingsPath, history);
+  Refilter();
 }
 
 bool SelectorModel::TakeCommandLineProject(const std::string& path) {

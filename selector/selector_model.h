@@ -1,5 +1,6 @@
 // What the selector window decides: the rows of its grid and their texts,
-// which rows are grey and what their tips say, the current row after a
+// the filter, which rows are grey and what their tips say, the missing
+// projects taken out, the current row after a
 // delete or a find, the row the context menu acts on, what the command line
 // or a dropped file opens, and the start of a member application. The window
 // reads its controls, asks the model, writes its controls and shows the
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "history/project_presence.h"
 #include "history/recent_history.h"
 #include "launch/project_folder.h"
 #include "namelist/loose_match.h"
@@ -43,9 +45,9 @@ struct StartOutcome {
 class SelectorModel {
  public:
   static constexpr int kColumns = 3;
-  // Whether a project file is known to be gone. Asked as rows are drawn, so
-  // it must answer at once.
-  using KnownMissing = std::function<bool(const std::string& path)>;
+  // What is known of whether a project file is there. Asked as rows are
+  // drawn, so it must answer at once.
+  using KnownState = std::function<ProjectPresence::State(const std::string& path)>;
 
   // The program folder ends in a backslash.
   SelectorModel(Platform& platform, std::string programFolder);
@@ -68,10 +70,11 @@ class SelectorModel {
   // "name [code]", the application's display name, the location.
   std::string CellText(int row, int column) const;
   // Until the checks are set up, no row is grey.
-  void SetKnownMissing(KnownMissing knownMissing) { knownMissing_ = std::move(knownMissing); }
-  // A row whose project file is known to be gone.
+  void SetKnownState(KnownState knownState) { knownState_ = std::move(knownState); }
+  // A row whose project file is known to be missing or out of reach.
   bool IsGrey(int row) const;
-  // The cell's text trimmed, with " (not found)" on a grey row.
+  // The cell's text trimmed, with " (not found)" on a row whose project is
+  // missing and " (not reachable)" on one out of reach.
   std::string TipText(int row, int column) const;
 
   // Characters typed at `milliseconds` with row `current` current: the next
@@ -87,12 +90,22 @@ class SelectorModel {
   int Delete(int row);
 
   // The row the context menu acts on: from the keyboard the current row,
-  // else the row under the point. -1 opens no menu.
+  // else the row under the point. -1: the menu off the rows, whose items
+  // for a row cannot be chosen.
   static int MenuRow(bool fromKeyboard, int rowUnderPoint, int current);
   // The path Copy Path copies; empty for no row.
   std::string PathOf(int row) const;
-  // Open Containing Folder.
+  // Open Containing Folder: the nearest folder of the project's that is
+  // there; not found when its drive or share is out of reach.
   [[nodiscard]] FolderOpen OpenFolder(int row);
+
+  // The project file of every row of the history, shown or not.
+  std::vector<std::string> ProjectFiles() const;
+  // How many projects of the history are known to be missing.
+  int MissingCount() const;
+  // Takes every missing project out of the history, keeping the others in
+  // their order, and saves it once.
+  void RemoveMissing();
 
   // A project named on the command line: the project dialog opens with it
   // when it exists; false when it does not.
@@ -118,10 +131,11 @@ class SelectorModel {
  private:
   // The rows shown for the filter, after it or the history changed.
   void Refilter();
+  ProjectPresence::State StateOf(const RecentEntry& entry) const;
 
   Platform& platform_;
   const std::string programFolder_;
-  KnownMissing knownMissing_;
+  KnownState knownState_;
   LooseFilter filter_;
   // The history's rows that match the filter, while one is set.
   std::vector<int> shown_;

@@ -21,17 +21,19 @@ TEST(Messages, EachReadsExactlyAsTheTableWritesIt) {
       NAMED(kMsgProjectFileMissing), NAMED(kMsgNoApplication),  NAMED(kMsgNoProjectType),
       NAMED(kMsgProjectExists),      NAMED(kMsgFileFailed),     NAMED(kMsgFolderNameUnusable),
       NAMED(kMsgFileNameUnusable),   NAMED(kMsgNotStarted),     NAMED(kMsgNoManual),
-      NAMED(kMsgFolderNotFound),     NAMED(kMsgDeleteQuestion), NAMED(ui::kMsgUnexpectedError)};
+      NAMED(kMsgFolderNotFound),     NAMED(kMsgDeleteQuestion), NAMED(ui::kMsgUnexpectedError),
+      NAMED(kMsgNoneMissing)};
 #undef NAMED
   std::map<std::string, int> looked;
   test::ExpectTable("messages.tsv", [&](const std::vector<std::string>& f) -> std::string {
     ++looked[f[0]];
     if (f[0] == "FolderFailedMessage") return FolderFailedMessage(f[1]);
     if (f[0] == "HistoryNotSavedMessage") return HistoryNotSavedMessage(f[1]);
+    if (f[0] == "RemoveMissingQuestion") return RemoveMissingQuestion(std::stoi(f[1]));
     const auto found = fixed.find(f[0]);
     return found != fixed.end() ? found->second : "(no such message)";
   });
-  EXPECT_EQ(looked.size(), fixed.size() + 2) << "a message with no row in the table";
+  EXPECT_EQ(looked.size(), fixed.size() + 3) << "a message with no row in the table";
 }
 
 }  // namespace

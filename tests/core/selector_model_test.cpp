@@ -132,8 +132,14 @@ TEST_F(SelectorModelTest, AGoneProjectIsGreyAndItsTipsSaySo) {
   test::ExpectTable("selector_grey.tsv", [&](const std::vector<std::string>& f) {
     SelectorModel shown = Model("none");
     shown.history = {{-1, f[0], f[1], App::kBasic, 0, "TD"}};
-    if (f[2] != "none")
-      shown.SetKnownMissing([gone = f[2]](const std::string& p) { return p == gone; });
+    const auto found = ProjectPresence::State(f[3] == "missing"         ? 2
+                                              : f[3] == "not reachable" ? 3
+                                                                        : 1);
+    if (f[2] != "none") {
+      shown.SetKnownState([checked = f[2], found](const std::string& p) {
+        return p == checked ? found : ProjectPresence::State::kUnknown;
+      });
+    }
     return (shown.IsGrey(0) ? "grey; " : "as usual; ") + shown.TipText(0, 0) + " | " +
            shown.TipText(0, 1) + " | " + shown.TipText(0, 2);
   });
@@ -223,6 +229,7 @@ TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
   test::ExpectTable("selector_filter.tsv", [&](const std::vector<std::string>& f) {
     SelectorModel m = Model("none");
     std::remove(m.settingsPath.c_str());
+    platform.AddFolder("D:\\");
     for (std::string item : Names(f[0])) {
       const bool gone = item.size() > 5 && item.compare(item.size() - 5, 5, " gone") == 0;
       if (gone) item.erase(item.size() - 5);
@@ -232,7 +239,7 @@ TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
                            "TD"});
       if (!gone) platform.AddFile(ProjectFilePath(m.history.back()));
     }
-    m.SetKnownMissing([&](const std::string& path) { return !platform.Exists(path); });
+    m.SetKnownState([&](const std::string& path) { return CheckProjectFile(platform, path); });
     m.SetFilter(f[1]);
     const std::string& act = f[2];
     const int row = act.back() - '1';
@@ -243,6 +250,10 @@ TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
     if (act.rfind("types", 0) == 0) done = NameOf(m, m.Find(0, act.substr(6), 0)) + " found; ";
     if (act.rfind("rests on", 0) == 0) done = m.TipText(row, 0) + "; ";
     if (act.rfind("copies", 0) == 0) done = m.PathOf(row) + " copied; ";
+    const char* opened[] = {"opened", "not found", "not opened"};
+    if (act.rfind("opens", 0) == 0) done = opened[int(m.OpenFolder(row))] + std::string("; ");
+    if (act == "removes the missing") done = std::to_string(m.MissingCount()) + " missing; ";
+    if (act == "removes the missing") m.RemoveMissing();
     std::string shown;
     for (int r = 0; r < m.Rows(); ++r) shown += (r == 0 ? "" : ", ") + NameOf(m, r);
     const std::string count = m.CountText(), saved = Saved();
@@ -274,7 +285,8 @@ class PresenceTest : public ::testing::Test {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
       ++returned_;
       if (path == "D:\\bad") throw std::runtime_error("out of order");
-      return path == "D:\\here";
+      return path == "D:\\here" ? ProjectPresence::State::kPresent
+                                : ProjectPresence::State::kMissing;
     };
     return ProjectPresence(
         exists,
@@ -296,13 +308,16 @@ class PresenceTest : public ::testing::Test {
   std::atomic<bool> released_{false};
 };
 
-TEST_F(PresenceTest, APathIsAskedOnceAndItsAnswerKept) {
+TEST_F(PresenceTest, APathIsAskedOnceAndItsAnswerKeptTillForgotten) {
   ProjectPresence presence = Checker();
   for (const char* path : {"D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
   ASSERT_TRUE(Soon(answers, 2));
   EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
   EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
   EXPECT_EQ(asked, 2);
+  presence.Forget();
+  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kUnknown);
+  EXPECT_TRUE(Soon(asked, 3));
 }
 
 TEST_F(PresenceTest, ACheckThatThrowsLeavesThePathUnknown) {
@@ -338,7 +353,27 @@ TEST_F(PresenceTest, ASilentServerIsGivenUp) {
   EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
   Release();
   EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
-  EXPECT_EQ(presence.Get("\\\\silent\\2.mbc"), ProjectPresence::State::kUnknown);
+  EXPECT_EQ(presence.Get("\\\\silent\\2.mbc"), ProjectPresence::State::kUnreachable);
+}
+
+// Waiting for a silent server's paths ends once it is given up, its paths
+// out of reach but for the one asked, whose answer is still to come.
+TEST_F(PresenceTest, AWaitEndsWhenASilentServerIsGivenUp) {
+  ProjectPresence presence = Checker();
+  presence.Wait({"\\\\silent\\1.mbc", "\\\\silent\\2.mbc", "\\\\silent\\3.mbc", "D:\\here"});
+  EXPECT_EQ(presence.Get("\\\\silent\\1.mbc"), ProjectPresence::State::kUnknown);
+  EXPECT_EQ(presence.Get("\\\\silent\\3.mbc"), ProjectPresence::State::kUnreachable);
+  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
+}
+
+TEST(ProjectPresence, AFileIsMissingOnlyWhereItsDriveOrShareAnswers) {
+  test::ExpectTable("presence_states.tsv", [](const std::vector<std::string>& f) {
+    FakePlatform platform;
+    if (f[1] != "nothing") platform.AddFolder(f[1]);
+    if (f[2] == "yes") platform.AddFile(f[0]);
+    const char* found[] = {"unknown", "there", "missing", "not reachable"};
+    return found[int(CheckProjectFile(platform, f[0]))];
+  });
 }
 
 TEST_F(PresenceTest, NoMoreThreadsAskHoweverManyChecksNeverReturn) {

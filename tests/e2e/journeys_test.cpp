@@ -176,10 +176,10 @@ std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name)
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
-  const std::map<std::string, long> system = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
-                                              {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
-                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
-                                              {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE}};
+  const std::map<std::string, long> system = {
+      {"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},   {"SC_CLOSE", SC_CLOSE},
+      {"VK_DOWN", VK_DOWN},     {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
+      {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE}, {"VK_F5", VK_F5}};
   if (system.count(word)) return system.at(word);
   std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
   for (std::string define, name, value; header >> define;)
@@ -300,16 +300,18 @@ struct Driver : ::testing::TestWithParam<std::string> {
   HANDLE Selector() const { return processes.back().hProcess; }
   bool Running() const { return WaitForSingleObject(Selector(), 0) == WAIT_TIMEOUT; }
 
-  // A grid message whose record, and room for an item's text after it, lie in
-  // the Selector's memory; the record comes back, and the text is returned.
+  // A message to the grid (or another window of the Selector) whose record,
+  // and room for a text after it, lie in the Selector's memory; the record
+  // comes back, and the text is returned.
   template <typename Record>
-  std::string Remote(UINT message, WPARAM wParam, Record* record) const {
+  std::string Remote(UINT message, WPARAM wParam, Record* record, HWND to = nullptr) const {
     char* at =
         static_cast<char*>(VirtualAllocEx(Selector(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     char text[2048] = {};
     if constexpr (std::is_same_v<Record, LVITEMA>) record->pszText = at + sizeof text;
+    if constexpr (std::is_same_v<Record, TOOLINFOA>) record->lpszText = at + sizeof text;
     WriteProcessMemory(Selector(), at, record, sizeof *record, nullptr);
-    Send(Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
+    Send(to != nullptr ? to : Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
     ReadProcessMemory(Selector(), at, record, sizeof *record, nullptr);
     ReadProcessMemory(Selector(), at + sizeof text, text, sizeof text - 1, nullptr);
     VirtualFreeEx(Selector(), at, 0, MEM_RELEASE);
@@ -601,8 +603,8 @@ STEP(Menu) {
   ASSERT_LT(item, rc.find("\nEND", menuAt)) << "no menu item " << a[0];
   const std::string& how = a.at(1);
   const bool shiftF10 = how == "by Shift+F10", byKey = shiftF10 || how == "by menu key";
-  const bool atPoint = how.rfind("at the point of row ", 0) == 0;
-  ASSERT_TRUE(byKey || atPoint || how.rfind("on row ", 0) == 0) << how;
+  const bool atPoint = how.rfind("at the point of row ", 0) == 0, below = how == "below the rows";
+  ASSERT_TRUE(byKey || atPoint || below || how.rfind("on row ", 0) == 0) << how;
   // A menu opens only in the front window, and the keys go to the focus:
   // under load the window comes to the front some time after it was asked to.
   SetForegroundWindow(d.windows.at(0));
@@ -616,7 +618,8 @@ STEP(Menu) {
     PressKey(shiftF10 ? VK_F10 : VK_APPS);
     if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   } else {
-    POINT at = Middle(d.RowRect(how.substr(how.find("row "))));
+    POINT at = below ? POINT{20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4}
+                     : Middle(d.RowRect(how.substr(how.find("row "))));
     ClientToScreen(d.Grid(), &at);
     if (atPoint) {
       Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), MAKELPARAM(at.x, at.y));
@@ -652,6 +655,30 @@ STEP(Clipboard) {
     return both;
   };
   ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
+}
+// The pointer rests on the row's name, and the grid's tooltip, whichever
+// window of the Selector's it is, holds the tip for it.
+STEP(Tip) {
+  const RECT r = d.RowRect(a.at(0));
+  POINT at = {r.left + 5, (r.top + r.bottom) / 2}, screen = at;
+  ClientToScreen(d.Grid(), &screen);
+  SetCursorPos(screen.x, screen.y);
+  Post(d.Grid(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  const auto tip = [&] {
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND w : all) {
+      TOOLINFOA tool = {};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = d.Grid();
+      tool.uId = reinterpret_cast<UINT_PTR>(d.Grid());
+      if (IsClass(w, TOOLTIPS_CLASSA) &&
+          GetWindowThreadProcessId(w, nullptr) == GetWindowThreadProcessId(d.Grid(), nullptr))
+        return d.Remote(TTM_GETTEXTA, 1024, &tool, w);
+    }
+    return std::string("(no tooltip)");
+  };
+  ExpectSoon(tip, a.at(1), "the tip of " + a[0]);
 }
 // The darkest pixel across the middle of the row's label on the screen.
 STEP(Greyed) {

@@ -88,12 +88,10 @@ void CDlgPage1::SetUpOnceDrawn() {
   HWND window = hwnd_;
   orvent::Platform* platform = &platform_;
   presence_ = std::make_unique<orvent::ProjectPresence>(
-      [platform](const std::string& path) { return platform->Exists(path); },
+      [platform](const std::string& path) { return orvent::CheckProjectFile(*platform, path); },
       [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
   orvent::ProjectPresence* presence = presence_.get();
-  model.SetKnownMissing([presence](const std::string& path) {
-    return presence->Get(path) == orvent::ProjectPresence::State::kMissing;
-  });
+  model.SetKnownState([presence](const std::string& path) { return presence->Get(path); });
 }
 
 void CDlgPage1::FillRecentGrid() {
@@ -133,6 +131,9 @@ void CDlgPage1::OnCommand(int id, int notifyCode) {
       break;
     case ID_GRID_COPY_PATH:
       OnCopyPath();
+      break;
+    case ID_GRID_REMOVE_MISSING:
+      OnRemoveMissing();
       break;
     case ID_GRID_FIRST_PAINT:
       // The window shows without waiting for what it does not need yet. A
@@ -320,17 +321,22 @@ void CDlgPage1::OnGridDblClick() { StartApplication(nullptr, grid.Row()); }
 
 void CDlgPage1::OnGridKeyDown(int key) {
   if (key == VK_DELETE) OnDeleteHistory();
+  // F5: the rows in view are checked again, as a share may have come back.
+  if (key == VK_F5 && presence_ != nullptr) {
+    presence_->Forget();
+    InvalidateRect(grid.Handle(), nullptr, FALSE);
+  }
 }
 
 bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
   if (window != grid.Handle()) return false;
   const bool fromKeyboard = x == -1 && y == -1;
   const int row = orvent::SelectorModel::MenuRow(fromKeyboard, grid.RowAt({x, y}), grid.Row());
-  if (model.Entry(row) == nullptr) return true;  // not on a row
-  grid.SetRow(row);
+  const bool onRow = model.Entry(row) != nullptr;
+  if (onRow) grid.SetRow(row);
   if (fromKeyboard) {
     RECT item = {};
-    ListView_GetItemRect(grid.Handle(), row, &item, LVIR_LABEL);
+    if (onRow) ListView_GetItemRect(grid.Handle(), row, &item, LVIR_LABEL);
     POINT at = {item.left, item.bottom};
     ClientToScreen(grid.Handle(), &at);
     x = at.x;
@@ -338,8 +344,14 @@ bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
   }
   HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_GRID_MENU));
   if (menu == nullptr) return true;
+  HMENU items = GetSubMenu(menu, 0);
+  // Off the rows only what acts on the whole history can be chosen.
+  for (const UINT id : {IDC_LAST_APPLICATION, IDC_SELECT_APPLICATION, ID_GRID_OPEN_FOLDER,
+                        ID_GRID_COPY_PATH, IDC_DELETE_HISTORY}) {
+    if (!onRow) EnableMenuItem(items, id, MF_BYCOMMAND | MF_GRAYED);
+  }
   // The chosen item comes as a command, as from the button it stands for.
-  TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+  TrackPopupMenu(items, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
   DestroyMenu(menu);
   return true;
 }
@@ -363,6 +375,22 @@ void CDlgPage1::OnCopyPath() {
   const int row = grid.Row();
   if (model.Entry(row) == nullptr) return;
   if (!ui::CopyText(hwnd_, model.PathOf(row))) MessageBeep(MB_OK);
+}
+
+void CDlgPage1::OnRemoveMissing() {
+  if (presence_ == nullptr) return;
+  {
+    ui::WaitCursor waitCursor;
+    presence_->Wait(model.ProjectFiles());
+  }
+  const int missing = model.MissingCount();
+  if (missing == 0) {
+    ShowMessage(orvent::kMsgNoneMissing);
+    return;
+  }
+  if (ShowMessage(orvent::RemoveMissingQuestion(missing), MB_OKCANCEL) != IDOK) return;
+  model.RemoveMissing();
+  FillRecentGrid();
 }
 
 void CDlgPage1::OnGridChar(const std::string& text, DWORD time) {

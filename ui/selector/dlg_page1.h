@@ -70,6 +70,9 @@ class CDlgPage1 : public ui::Dialog {
   void OnDeleteHistory();
   void OnOpenContainingFolder();
   void OnCopyPath();
+  // Takes the projects that are missing, not those out of reach, out of the
+  // whole history, once the user agrees.
+  void OnRemoveMissing();
   void OnGridDblClick();
   // The filter's text changed, however: the grid shows what matches it.
   void OnFilterChanged();

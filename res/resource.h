@@ -30,6 +30,8 @@
 #define IDC_FILTER 1036
 #define IDC_FILTER_COUNT 1037
 #define IDC_FILTER_NONE 1038
+// The current row's state in words: its project not found or not reachable.
+#define IDC_ROW_STATE 1039
 // The grid's context menu; its other items carry the ids of the buttons they
 // stand for.
 #define ID_GRID_OPEN_FOLDER 32771

@@ -176,10 +176,11 @@ std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name)
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
-  const std::map<std::string, long> system = {
-      {"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},   {"SC_CLOSE", SC_CLOSE},
-      {"VK_DOWN", VK_DOWN},     {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
-      {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE}, {"VK_F5", VK_F5}};
+  const std::map<std::string, long> system = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
+                                              {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
+                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
+                                              {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE},
+                                              {"VK_F5", VK_F5},         {"VK_END", VK_END}};
   if (system.count(word)) return system.at(word);
   std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
   for (std::string define, name, value; header >> define;)
@@ -517,6 +518,13 @@ STEP(Rows) {
   EXPECT_TRUE(current < 0 || (current >= top && current < top + rows))
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
 }
+STEP(TabOrder) {
+  HWND c = d.Item(Number(a.at(0)));
+  for (size_t i = 1; i < a.size(); ++i) {
+    c = GetNextDlgTabItem(d.Top(), c, FALSE);
+    EXPECT_EQ(GetDlgCtrlID(c), Number(a[i])) << "after " << a[i - 1];
+  }
+}
 STEP(Cells) {
   for (size_t column = 1; column < a.size(); ++column) {
     LVITEMA item = {};
@@ -636,12 +644,20 @@ STEP(Menu) {
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (menu = FindOf(nullptr, "", true, "#32768")) != nullptr; }))
       << "no menu";
-  if (a.size() > 2) Screenshot(d, {a[2].substr(a[2].find(' ') + 1)});  // "screenshot NAME"
+  // The keys go to the menu only once its loop runs: a Return that reached the
+  // grid instead would start the current row.
+  d.Settle();
+  const bool byAccessKey = a.size() > 2 && a[2] == "by its access key";
+  if (a.size() > 2 && !byAccessKey) Screenshot(d, {a[2].substr(a[2].find(' ') + 1)});
   // From the keyboard too, so that the menu takes its keys after the ones
   // that opened it: a release of F10 left for the window after the menu has
   // gone would put that window in menu mode. The first Down reaches the top item.
-  for (size_t i = menuAt; (i = rc.find("MENUITEM \"", i + 1)) <= item;) PressKey(VK_DOWN);
-  PressKey(VK_RETURN);
+  if (byAccessKey) {
+    PressKey(LOBYTE(VkKeyScanA(a[0].at(a[0].find('&') + 1))));
+  } else {
+    for (size_t i = menuAt; (i = rc.find("MENUITEM \"", i + 1)) <= item;) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+  }
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays";
 }
 STEP(Clipboard) {

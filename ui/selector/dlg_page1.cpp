@@ -59,7 +59,9 @@ BOOL CDlgPage1::OnInitDialog() {
   // them as a sibling.
   SetParent(Item(IDC_FILTER_NONE), grid.Handle());
   LayoutSelectorControls(layout, *this);
-  return TRUE;
+  // The rows first, although the tab order reads the window from the top.
+  SetFocus(grid.Handle());
+  return FALSE;
 }
 
 void CDlgPage1::SetUpGrid() {
@@ -145,6 +147,7 @@ void CDlgPage1::OnCommand(int id, int notifyCode) {
       break;
     case ID_GRID_PRESENCE:
       InvalidateRect(grid.Handle(), nullptr, FALSE);
+      ShowRowState();
       break;
     case IDOK:
       // The window has no default button: Enter, in the grid above all,
@@ -163,6 +166,9 @@ LRESULT CDlgPage1::OnNotify(const NMHDR* header) {
       break;
     case NM_CUSTOMDRAW:
       return OnGridCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header)));
+    case LVN_ITEMCHANGED:
+      ShowRowState();
+      break;
     case LVN_KEYDOWN:
       // Every key is left to the grid as well.
       OnGridKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
@@ -212,6 +218,10 @@ bool CDlgPage1::PreTranslateMessage(MSG* message) {
       return true;
     }
     if (message->hwnd == Item(IDC_FILTER) && OnFilterKey(message->wParam)) return true;
+    if (message->hwnd == grid.Handle() && message->wParam == VK_RETURN) {
+      OnGridDblClick();
+      return true;
+    }
   }
   return ui::Dialog::PreTranslateMessage(message);
 }
@@ -238,6 +248,11 @@ bool CDlgPage1::OnFilterKey(WPARAM key) {
 void CDlgPage1::OnFilterChanged() {
   model.SetFilter(ItemText(IDC_FILTER));
   FillRecentGrid();
+}
+
+void CDlgPage1::ShowRowState() {
+  const int row = grid.Row();
+  SetItemText(IDC_ROW_STATE, model.IsGrey(row) ? model.TipText(row, 0) : std::string());
 }
 
 void CDlgPage1::ShowFilterCount() {

@@ -80,6 +80,9 @@ class CDlgPage1 : public ui::Dialog {
   bool OnFilterKey(WPARAM key);
   // How many rows match, or that none does, while a filter is set.
   void ShowFilterCount();
+  // The current row's project not found or not reachable, in words beside
+  // the grid, for whoever does not see its grey or its tooltip.
+  void ShowRowState();
   LRESULT OnGridCustomDraw(NMLVCUSTOMDRAW* draw);
   void OnGridKeyDown(int key);
   void OnGridMouseMove(int x, int y);

@@ -224,6 +224,9 @@ struct Driver : ::testing::TestWithParam<std::string> {
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
   Names names, saved;
   std::vector<PROCESS_INFORMATION> processes;
+  // The DPI the selector window was last told of, and its sizes at the start.
+  int dpi = 96;
+  std::vector<LONG> sizes;
 
   HWND Top() const { return windows.back(); }
   // A control of the top window, or one laid on the grid.
@@ -596,6 +599,38 @@ STEP(FollowsTheWindowsSize) {
   }
   EXPECT_EQ(RectOf(w, IDC_DELETE_HISTORY).left, g.left);
   EXPECT_EQ(RectOf(w, IDC_LAST_APPLICATION).right, RectOf(w, IDC_SELECT_APPLICATION).left - 8);
+}
+
+STEP(DpiChanged) {
+  const int to = std::stoi(a.at(0));
+  RECT r = RectOf(d.windows.at(0));
+  r.right = r.left + MulDiv(r.right - r.left, to, d.dpi);
+  r.bottom = r.top + MulDiv(r.bottom - r.top, to, d.dpi);
+  // The suggested rectangle as the system hands it: in the window's process.
+  void* at = VirtualAllocEx(d.Selector(), nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_TRUE(at && WriteProcessMemory(d.Selector(), at, &r, sizeof r, nullptr));
+  Send(d.windows.at(0), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(at));
+  d.dpi = to;
+  const RECT now = RectOf(d.windows.at(0));
+  EXPECT_TRUE(EqualRect(&now, &r)) << "the suggested rectangle is not taken";
+}
+// The window's width and height, the Exit button's, and a row's height.
+STEP(Sizes) {
+  const auto measure = [&] {
+    const RECT w = RectOf(d.windows.at(0)), exit = RectOf(d.windows.at(0), IDC_EXIT);
+    const RECT row = d.RowRect("row 0");
+    return std::vector<LONG>{w.right - w.left, w.bottom - w.top, exit.right - exit.left,
+                             exit.bottom - exit.top, row.bottom - row.top};
+  };
+  if (d.sizes.empty()) d.sizes = measure();
+  const std::vector<LONG> now = measure();
+  const double factor = std::stod(a.at(0));
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (factor == 1) {
+      EXPECT_EQ(now[i], d.sizes[i]) << "size " << i;
+    }
+    EXPECT_NEAR(now[i], d.sizes[i] * factor, d.sizes[i] * factor * 0.15) << "size " << i;
+  }
 }
 
 // A key pressed and released, as the keyboard gives it to the front window.

@@ -128,7 +128,8 @@ def main():
     manifest = (pe.resource(RT_MANIFEST, 1) or b"").decode("utf-8", "replace")
     check("manifest embedded", bool(manifest))
     check("manifest: runs as invoker", 'level="asInvoker"' in manifest)
-    check("manifest: DPI-aware", ">true</dpiAware>" in manifest)
+    check("manifest: DPI-aware per monitor, system-aware before", ">true/pm</dpiAware>" in manifest)
+    check("manifest: per-monitor v2 first", re.search(r">\s*PerMonitorV2\s*,\s*PerMonitor\s*</dpiAwareness>", manifest) is not None)
     check("manifest: common controls 6", "Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest)
     # Without them newer Windows takes the program for one made for Vista and shims it.
     compatibility = "urn:schemas-microsoft-com:compatibility.v1" in manifest

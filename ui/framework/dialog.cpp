@@ -114,6 +114,9 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZING:
       OnSizing(static_cast<UINT>(wParam), reinterpret_cast<RECT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return TRUE;
     case WM_SHOWWINDOW:
       OnShowWindow(wParam != 0, static_cast<UINT>(lParam));
       return FALSE;
@@ -195,6 +198,11 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 void Dialog::OnSize(UINT, int, int) {}
 
 void Dialog::OnSizing(UINT, RECT*) {}
+
+void Dialog::OnDpiChanged(int, const RECT& suggested) {
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void Dialog::OnShowWindow(bool, UINT) {}
 

@@ -41,6 +41,10 @@ class Dialog : public Window {
   virtual void OnSize(UINT type, int width, int height);
   // May change the proposed window rectangle.
   virtual void OnSizing(UINT edge, RECT* windowRect);
+  // The window's monitor now has another DPI; the system suggests a window
+  // rectangle for it, which a dialog that lays itself out takes. The others
+  // only take the rectangle.
+  virtual void OnDpiChanged(int dpi, const RECT& suggested);
   virtual void OnShowWindow(bool show, UINT status);
   // False leaves the command to the default processing.
   virtual bool OnSysCommand(UINT command);

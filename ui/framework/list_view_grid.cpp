@@ -183,9 +183,9 @@ int ListViewGrid::RowAt(POINT screen) const {
   return ListView_HitTest(listView_, &hit);
 }
 
-void ListViewGrid::SetFont(const std::string& face, double points) {
+void ListViewGrid::SetFont(const std::string& face, double points, int dpi) {
   LOGFONTA logFont = {};
-  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0 + 0.5), WindowDpi(listView_), 7200);
+  logFont.lfHeight = -MulDiv(static_cast<int>(points * 100.0 + 0.5), dpi, 7200);
   logFont.lfWeight = FW_NORMAL;
   logFont.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);

@@ -70,7 +70,7 @@ class ListViewGrid {
   bool CellUnderPointer(int* row, int* col) const;
   // The data row at a point on the screen, -1 for none.
   int RowAt(POINT screen) const;
-  void SetFont(const std::string& face, double points);
+  void SetFont(const std::string& face, double points, int dpi);
 
   // Answers the list-view's request for an item's text; true when the
   // notification was the grid's.

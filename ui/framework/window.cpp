@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/on_demand.h"
+
 namespace ui {
 
 std::string WindowText(HWND hwnd) {
@@ -13,11 +15,27 @@ std::string WindowText(HWND hwnd) {
 }
 
 int WindowDpi(HWND hwnd) {
+  // The monitor's DPI where the system gives it per window (Windows 10),
+  // else the one DPI of the whole screen.
+  using GetDpiForWindowFunction = UINT WINAPI(HWND);
+  const auto getDpiForWindow =
+      orvent::SystemFunction<GetDpiForWindowFunction>("user32.dll", "GetDpiForWindow");
+  if (getDpiForWindow != nullptr && getDpiForWindow(hwnd) > 0) {
+    return static_cast<int>(getDpiForWindow(hwnd));
+  }
   HDC dc = GetDC(hwnd);
   if (dc == nullptr) return 96;
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(hwnd, dc);
   return dpi > 0 ? dpi : 96;
+}
+
+void HandleDpiChangesAlone(HWND dialog) {
+  using SetBehaviorFunction = BOOL WINAPI(HWND, int, int);
+  const auto setBehavior =
+      orvent::SystemFunction<SetBehaviorFunction>("user32.dll", "SetDialogDpiChangeBehavior");
+  const int all = 0x1 | 0x2 | 0x4;  // its fonts, its size and its controls' places
+  if (setBehavior != nullptr) setBehavior(dialog, all, all);
 }
 
 RECT Window::WindowRect() const {

@@ -12,6 +12,10 @@ std::string WindowText(HWND hwnd);
 // The dots per inch of the window's display, vertically; 96, the system's
 // unscaled value, when it cannot be told.
 int WindowDpi(HWND hwnd);
+// Keeps Windows 10 from rescaling the dialog's fonts, size and controls when
+// its DPI changes (a move to another monitor): the dialog lays itself out
+// from the DPI that WM_DPICHANGED carries. Older systems lack the call.
+void HandleDpiChangesAlone(HWND dialog);
 
 class Window {
  public:

@@ -37,6 +37,10 @@ CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string
       programFolder_(std::move(programFolder)),
       version_(std::move(version)) {}
 
+CDlgPage1::~CDlgPage1() {
+  if (scaledFont_ != nullptr) DeleteObject(scaledFont_);
+}
+
 void CDlgPage1::DoDataExchange(ui::DataExchange&) {
   // The grid is bound to its control; nothing is exchanged, so the buttons'
   // handlers have no data to take from the window.
@@ -58,6 +62,7 @@ BOOL CDlgPage1::OnInitDialog() {
   // The words that no row matches lie on the grid, which would paint over
   // them as a sibling.
   SetParent(Item(IDC_FILTER_NONE), grid.Handle());
+  RecordStartForDpi();
   LayoutSelectorControls(layout, *this);
   // The rows first, although the tab order reads the window from the top.
   SetFocus(grid.Handle());
@@ -65,9 +70,9 @@ BOOL CDlgPage1::OnInitDialog() {
 }
 
 void CDlgPage1::SetUpGrid() {
-  double size = kStartFontSize;
-  const std::string face = GetDialogFontInfo(hwnd_, &size);
-  grid.SetFont(face, size);
+  gridPoints_ = kStartFontSize;
+  gridFace_ = GetDialogFontInfo(hwnd_, &gridPoints_);
+  grid.SetFont(gridFace_, gridPoints_, ui::WindowDpi(hwnd_));
   grid.SetColumns({std::begin(orvent::kGridHeaders), std::end(orvent::kGridHeaders)}, kColumnWidths,
                   [this](int row, int col) { return model.CellText(row, col); });
 }
@@ -272,6 +277,51 @@ bool CDlgPage1::OnSysCommand(UINT command) {
 void CDlgPage1::OnSizing(UINT edge, RECT* windowRect) { KeepMinimumSize(layout, edge, windowRect); }
 
 void CDlgPage1::OnSize(UINT, int, int) { LayoutSelectorControls(layout, *this); }
+
+void CDlgPage1::RecordStartForDpi() {
+  ui::HandleDpiChangesAlone(hwnd_);
+  startDpi_ = ui::WindowDpi(hwnd_);
+  startLayout_ = layout;
+  startFont_ = reinterpret_cast<HFONT>(Send(WM_GETFONT));
+  for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r = {};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    startRects_.emplace_back(child, r);
+  }
+}
+
+// Always from the start's places and font, never from the last DPI's, so
+// that going back to the start's DPI gives exactly the start's window.
+void CDlgPage1::OnDpiChanged(int dpi, const RECT& suggested) {
+  const auto scaled = [&](LONG value) { return MulDiv(value, dpi, startDpi_); };
+  HFONT font = startFont_;
+  HFONT made = nullptr;
+  LOGFONTA logFont = {};
+  if (dpi != startDpi_ && GetObjectA(startFont_, sizeof logFont, &logFont) != 0) {
+    logFont.lfHeight = scaled(logFont.lfHeight);
+    made = CreateFontIndirectA(&logFont);
+    if (made != nullptr) font = made;
+  }
+  HWND none = GetDlgItem(grid.Handle(), IDC_FILTER_NONE);
+  SendMessageA(none, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (const auto& [child, r] : startRects_) {
+    if (child != grid.Handle())
+      SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowPos(child, nullptr, scaled(r.left), scaled(r.top), scaled(r.right - r.left),
+                 scaled(r.bottom - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (scaledFont_ != nullptr) DeleteObject(scaledFont_);
+  scaledFont_ = made;
+  grid.SetFont(gridFace_, gridPoints_, dpi);
+  toolTip.SetMaxWidth(scaled(kTipMaxWidth));
+  layout = ScaledLayout(startLayout_, startDpi_, dpi);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayoutSelectorControls(layout, *this);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 void CDlgPage1::OnShowWindow(bool show, UINT) {
   if (!show || commandLineProject.empty()) return;

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "history/project_presence.h"
@@ -18,6 +19,7 @@
 
 class CDlgPage1 : public ui::Dialog {
  public:
+  ~CDlgPage1() override;
   // The program folder ends in a backslash; the version is the program's own.
   CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string programFolder,
             orvent::VersionInfo version);
@@ -49,6 +51,9 @@ class CDlgPage1 : public ui::Dialog {
   void OnShowWindow(bool show, UINT status) override;
   void OnSizing(UINT edge, RECT* windowRect) override;
   void OnSize(UINT type, int width, int height) override;
+  // Another monitor's DPI: every control, font and size as at the start,
+  // scaled to it.
+  void OnDpiChanged(int dpi, const RECT& suggested) override;
   // The Help button, and F1 anywhere in the window: the manual.
   void OnHelp() override;
   // The grid's menu: on the row under the point, or from the keyboard
@@ -59,6 +64,9 @@ class CDlgPage1 : public ui::Dialog {
 
  private:
   void SetUpGrid();
+  // Where the controls stood and the font they had at the start, at the DPI
+  // of the start, which every other DPI's layout is scaled from.
+  void RecordStartForDpi();
   // Once the grid is drawn: the system menu's About item, dropped files, the
   // window's own icons, the tooltip, and the checks of the rows' project files.
   void SetUpOnceDrawn();
@@ -95,6 +103,13 @@ class CDlgPage1 : public ui::Dialog {
   orvent::Platform& platform_;
   const std::string programFolder_;
   const orvent::VersionInfo version_;
+  int startDpi_ = 96;
+  SelectorLayout startLayout_;
+  std::vector<std::pair<HWND, RECT>> startRects_;
+  HFONT startFont_ = nullptr;   // the dialog's own
+  HFONT scaledFont_ = nullptr;  // made for another DPI; null at the start's
+  std::string gridFace_;
+  double gridPoints_ = 0;
   // The pointer's last position over the grid.
   int previousX_ = 0;
   int previousY_ = 0;

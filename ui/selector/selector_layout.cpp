@@ -91,6 +91,33 @@ void LayoutSelectorControls(const SelectorLayout& layout, const ui::Window& wind
   }
 }
 
+SelectorLayout ScaledLayout(const SelectorLayout& layout, int fromDpi, int toDpi) {
+  const auto scaled = [&](int value) { return MulDiv(value, toDpi, fromDpi); };
+  const auto scaledRect = [&](const RECT& r) {
+    return RECT{scaled(r.left), scaled(r.top), scaled(r.right), scaled(r.bottom)};
+  };
+  SelectorLayout to = layout;
+  to.window = scaledRect(layout.window);
+  to.gridLeft = scaled(layout.gridLeft);
+  to.gridTop = scaled(layout.gridTop);
+  to.gridRightMargin = scaled(layout.gridRightMargin);
+  to.gridBottomMargin = scaled(layout.gridBottomMargin);
+  to.frame = scaledRect(layout.frame);
+  to.frameLeft = scaled(layout.frameLeft);
+  to.frameTop = scaled(layout.frameTop);
+  to.frameRightMargin = scaled(layout.frameRightMargin);
+  to.frameBottomMargin = scaled(layout.frameBottomMargin);
+  to.exitButton = scaledRect(layout.exitButton);
+  to.exitTopOffset = scaled(layout.exitTopOffset);
+  to.helpButton = scaledRect(layout.helpButton);
+  to.helpTopOffset = scaled(layout.helpTopOffset);
+  to.deleteButton = scaledRect(layout.deleteButton);
+  to.lastApplicationButton = scaledRect(layout.lastApplicationButton);
+  to.selectApplicationButton = scaledRect(layout.selectApplicationButton);
+  to.filterNone = scaledRect(layout.filterNone);
+  return to;
+}
+
 void KeepMinimumSize(const SelectorLayout& layout, UINT edge, RECT* r) {
   if (Width(layout.window) <= 0 || Height(layout.window) <= 0) return;
   const int minWidth = Width(layout.window);

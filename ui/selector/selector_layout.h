@@ -24,5 +24,7 @@ struct SelectorLayout {
 SelectorLayout RecordSelectorLayout(const ui::Window& window);
 // Moves the grid, its frame and the buttons that follow them.
 void LayoutSelectorControls(const SelectorLayout& layout, const ui::Window& window);
+// The layout as it would have been recorded at another DPI.
+SelectorLayout ScaledLayout(const SelectorLayout& layout, int fromDpi, int toDpi);
 // Keeps a proposed window rectangle at least as large as at the start.
 void KeepMinimumSize(const SelectorLayout& layout, UINT edge, RECT* windowRect);

@@ -20,6 +20,7 @@
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
 #include "project/project_file.h"
+#include "selector/jump_list.h"
 #include "selector/selector_model.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/project_names.h"
@@ -260,6 +261,18 @@ TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
     return done + "shown " + (shown.empty() ? "none" : shown) +
            (count.empty() ? "" : " (" + count + ")") +
            (saved == "not saved" ? "; nothing saved" : "; saved " + saved);
+  });
+}
+
+// jump_list.tsv: each project in D:\Work\.
+TEST(JumpList, ShowsTheNewestProjectsButNoneTheUserTookOut) {
+  test::ExpectTable("jump_list.tsv", [](const std::vector<std::string>& f) {
+    RecentHistory history;
+    for (const std::string& name : Names(f[0])) history.push_back({-1, name, "D:\\Work\\"});
+    std::string shown;
+    for (const JumpEntry& e : JumpListEntries(history, Names(f[1]), std::stoul(f[2])))
+      shown += (shown.empty() ? "" : ", ") + e.title + " as " + e.projectFile;
+    return shown.empty() ? "none" : shown;
   });
 }
 

@@ -9,9 +9,11 @@
 #include "launch/messages.h"
 #include "launch/project_folder.h"
 #include "res/resource.h"
+#include "selector/jump_list.h"
 #include "ui/about/about_dlg.h"
 #include "ui/framework/application.h"
 #include "ui/framework/clipboard.h"
+#include "ui/framework/jump_list.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/selector/grid_font.h"
 #include "ui/selector/selector_texts.h"
@@ -99,6 +101,7 @@ void CDlgPage1::SetUpOnceDrawn() {
       [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
   orvent::ProjectPresence* presence = presence_.get();
   model.SetKnownState([presence](const std::string& path) { return presence->Get(path); });
+  UpdateJumpList();
 }
 
 void CDlgPage1::FillRecentGrid() {
@@ -380,6 +383,7 @@ void CDlgPage1::OnDeleteHistory() {
   grid.RemoveRow(row);
   grid.SetRow(current);
   ShowFilterCount();
+  UpdateJumpList();
 }
 
 void CDlgPage1::OnGridDblClick() { StartApplication(nullptr, grid.Row()); }
@@ -456,6 +460,7 @@ void CDlgPage1::OnRemoveMissing() {
   if (ShowMessage(orvent::RemoveMissingQuestion(missing), MB_OKCANCEL) != IDOK) return;
   model.RemoveMissing();
   FillRecentGrid();
+  UpdateJumpList();
 }
 
 void CDlgPage1::OnGridChar(const std::string& text, DWORD time) {
@@ -488,8 +493,27 @@ void CDlgPage1::StartApplication(const orvent::RecentEntry* entry, int row) {
     ui::WaitCursor waitCursor;
     outcome = model.Start(entry, row);
   }
+  if (outcome.started) UpdateJumpList();
   if (!outcome.message.empty()) ShowMessage(outcome.message);
   if (outcome.started) EndSelector(IDOK);
+}
+
+void CDlgPage1::UpdateJumpList() {
+  const auto items = [this](const std::vector<std::string>& removed, std::size_t slots) {
+    for (std::string path : removed) {
+      if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+      removedFromJumpList_.push_back(path);
+    }
+    std::vector<ui::JumpItem> shown;
+    for (const orvent::JumpEntry& entry :
+         orvent::JumpListEntries(model.history, removedFromJumpList_, slots)) {
+      shown.push_back({entry.title, "\"" + entry.projectFile + "\""});
+    }
+    return shown;
+  };
+  // Where the system keeps no jump list, nothing else changes.
+  static_cast<void>(ui::ReplaceJumpCategory(orvent::kJumpCategory, items));
 }
 
 void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }

@@ -97,6 +97,8 @@ class CDlgPage1 : public ui::Dialog {
   // A character typed in the grid: the current row moves to the next project
   // whose name begins with what was typed.
   void OnGridChar(const std::string& text, DWORD time);
+  // The taskbar's jump list made anew from the history, after each change.
+  void UpdateJumpList();
   // Ends the window; first the user learns of a history that is not saved.
   void EndSelector(int result);
 
@@ -108,6 +110,8 @@ class CDlgPage1 : public ui::Dialog {
   std::vector<std::pair<HWND, RECT>> startRects_;
   HFONT startFont_ = nullptr;   // the dialog's own
   HFONT scaledFont_ = nullptr;  // made for another DPI; null at the start's
+  // Project files the user took out of the jump list, never put back.
+  std::vector<std::string> removedFromJumpList_;
   std::string gridFace_;
   double gridPoints_ = 0;
   // The pointer's last position over the grid.

@@ -11,6 +11,7 @@ namespace orvent {
 inline constexpr const char* kGridHeaders[SelectorModel::kColumns] = {"Project Name [GS]",
                                                                       "Recent App.", "Location"};
 inline constexpr wchar_t kFilterCue[] = L"Filter by name or folder";
+inline constexpr char kJumpCategory[] = "Recent Projects";
 inline constexpr char kMsgDeleteQuestion[] =
     "Can I delete it?\n(The actual project file is not deleted.)";
 inline constexpr char kMsgNoneMissing[] = "No project is missing.";

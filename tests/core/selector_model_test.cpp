@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 
@@ -276,107 +277,74 @@ TEST(JumpList, ShowsTheNewestProjectsButNoneTheUserTookOut) {
   });
 }
 
-// Whether `count` reaches `n` within `ms`, looked at every millisecond.
-bool Soon(const std::atomic<int>& count, int n, int ms = 5000) {
-  for (int i = 0; i < ms && count < n; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  return count >= n;
-}
-
-// Whether project files exist, asked on other threads. A check of a path on
-// a network server holds until Release; "D:\here" exists, "D:\bad" throws,
-// and any other path is gone.
-class PresenceTest : public ::testing::Test {
- protected:
-  static constexpr int kBoundMs = 50;
-  ~PresenceTest() override { Release(); }
-  // Answers are counted, and with `reportThrows` their report throws.
-  ProjectPresence Checker(int boundMs = kBoundMs, bool reportThrows = false) {
-    const auto exists = [this](const std::string& path) {
-      ++asked;
-      while (path[0] == '\\' && !released_)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      ++returned_;
-      if (path == "D:\\bad") throw std::runtime_error("out of order");
-      return path == "D:\\here" ? ProjectPresence::State::kPresent
-                                : ProjectPresence::State::kMissing;
-    };
-    return ProjectPresence(
-        exists,
+// What the checks of project files were asked, off the window's thread, of
+// a system in which "D:\here" is there, "D:\bad" cannot be asked and any
+// other path is gone, and which, told to, holds a check of a network path
+// until Release.
+struct PresenceScenario {
+  std::unique_ptr<ProjectPresence> Checker(int boundMs, bool hold, bool reportThrows) {
+    return std::make_unique<ProjectPresence>(
+        [this, hold](const std::string& path) {
+          ++asked;
+          while (hold && path[0] == '\\' && !released)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          ++returned;
+          if (path == "D:\\bad") throw std::runtime_error("out of order");
+          return path == "D:\\here" ? ProjectPresence::State::kPresent
+                                    : ProjectPresence::State::kMissing;
+        },
         [this, reportThrows] {
           ++answers;
           if (reportThrows) throw std::runtime_error("out of order");
         },
         boundMs);
   }
+  // Until the counts have stood still for half a second, five at most.
+  void Settle() const {
+    for (int still = 0, i = 0; still < 50 && i < 500; ++i) {
+      const int before = asked + 10000 * answers;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      still = before == asked + 10000 * answers ? still + 1 : 0;
+    }
+  }
   // The held checks return, as every check must within seconds.
   void Release() {
-    released_ = true;
-    EXPECT_TRUE(Soon(returned_, asked)) << "a check never returned";
+    released = true;
+    for (int i = 0; i < 5000 && returned < asked; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(returned, asked) << "a check never returned";
   }
-  std::atomic<int> asked{0}, answers{0};
-
- private:
-  std::atomic<int> returned_{0};
-  std::atomic<bool> released_{false};
+  std::atomic<int> asked{0}, answers{0}, returned{0};
+  std::atomic<bool> released{false};
 };
 
-TEST_F(PresenceTest, APathIsAskedOnceAndItsAnswerKeptTillForgotten) {
-  ProjectPresence presence = Checker();
-  for (const char* path : {"D:\\here", "D:\\gone", "D:\\here"}) presence.Get(path);
-  ASSERT_TRUE(Soon(answers, 2));
-  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
-  EXPECT_EQ(presence.Get("D:\\gone"), ProjectPresence::State::kMissing);
-  EXPECT_EQ(asked, 2);
-  presence.Forget();
-  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kUnknown);
-  EXPECT_TRUE(Soon(asked, 3));
-}
-
-TEST_F(PresenceTest, ACheckThatThrowsLeavesThePathUnknown) {
-  ProjectPresence presence = Checker();
-  presence.Get("D:\\bad");
-  presence.Get("D:\\gone");
-  ASSERT_TRUE(Soon(answers, 1));
-  EXPECT_EQ(presence.Get("D:\\bad"), ProjectPresence::State::kUnknown);
-  EXPECT_EQ(answers, 1);
-}
-
-TEST_F(PresenceTest, AReportThatThrowsHarmsNothing) {
-  ProjectPresence presence = Checker(kBoundMs, true);
-  for (const char* path : {"D:\\here", "D:\\gone"}) presence.Get(path);
-  EXPECT_TRUE(Soon(answers, 2));
-}
-
-// However long it takes, a server's check holds up only its own other paths.
-TEST_F(PresenceTest, AServerIsAskedOnePathAtATimeAndHoldsUpNoOther) {
-  ProjectPresence presence = Checker(60000);
-  for (const char* path : {"\\\\slow\\1.mbc", "\\\\slow\\2.mbc", "D:\\here"}) presence.Get(path);
-  EXPECT_TRUE(Soon(answers, 1));
-  EXPECT_FALSE(Soon(asked, 3, 10 * kBoundMs));
-}
-
-// Once a check of it has outlasted the bound, a server is not asked again,
-// even after that check has returned.
-TEST_F(PresenceTest, ASilentServerIsGivenUp) {
-  ProjectPresence presence = Checker();
-  presence.Get("\\\\silent\\1.mbc");
-  ASSERT_TRUE(Soon(asked, 1));
-  presence.Get("\\\\silent\\2.mbc");
-  EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
-  Release();
-  EXPECT_FALSE(Soon(asked, 2, 10 * kBoundMs));
-  EXPECT_EQ(presence.Get("\\\\silent\\2.mbc"), ProjectPresence::State::kUnreachable);
-}
-
-// Waiting for a silent server's paths ends once it is given up, its paths
-// out of reach but for the one asked, whose answer is still to come.
-TEST_F(PresenceTest, AWaitEndsWhenASilentServerIsGivenUp) {
-  ProjectPresence presence = Checker();
-  presence.Wait({"\\\\silent\\1.mbc", "\\\\silent\\2.mbc", "\\\\silent\\3.mbc", "D:\\here"});
-  EXPECT_EQ(presence.Get("\\\\silent\\1.mbc"), ProjectPresence::State::kUnknown);
-  EXPECT_EQ(presence.Get("\\\\silent\\3.mbc"), ProjectPresence::State::kUnreachable);
-  EXPECT_EQ(presence.Get("D:\\here"), ProjectPresence::State::kPresent);
+// presence_checks.tsv: a path is asked once, a server one path at a time and
+// holding up no other, a silent server given up, and no answer once the
+// checker is gone.
+TEST(ProjectPresence, ChecksRunOffTheWindowsThreadAndGiveUpASilentServer) {
+  test::ExpectTable("presence_checks.tsv", 3, [](const std::vector<std::string>& f) {
+    PresenceScenario s;
+    auto presence = s.Checker(std::stoi(f[0]), f[2].find("holds") != std::string::npos,
+                              f[2].find("report throws") != std::string::npos);
+    const std::vector<std::string> paths = Names(f[1]);
+    if (f[3] == "waits for them all") presence->Wait(paths);
+    for (const std::string& path : paths) presence->Get(path);
+    s.Settle();
+    if (f[3] == "forgets them") presence->Forget();
+    if (f[3] == "ends the checker") presence.reset();
+    if (f[3] != "nothing" && f[3] != "waits for them all") s.Release();
+    for (const std::string& path : presence ? paths : std::vector<std::string>())
+      presence->Get(path);
+    s.Settle();
+    const char* said[] = {"unknown", "there", "missing", "not reachable"};
+    std::string known;
+    for (const std::string& path : presence ? paths : std::vector<std::string>())
+      known += (known.empty() ? "" : ", ") + std::string(said[int(presence->Get(path))]);
+    presence.reset();
+    s.Release();
+    return std::vector<std::string>{std::to_string(s.asked), std::to_string(s.answers),
+                                    known.empty() ? "-" : known};
+  });
 }
 
 TEST(ProjectPresence, AFileIsMissingOnlyWhereItsDriveOrShareAnswers) {
@@ -387,23 +355,6 @@ TEST(ProjectPresence, AFileIsMissingOnlyWhereItsDriveOrShareAnswers) {
     const char* found[] = {"unknown", "there", "missing", "not reachable"};
     return found[int(CheckProjectFile(platform, f[0]))];
   });
-}
-
-TEST_F(PresenceTest, NoMoreThreadsAskHoweverManyChecksNeverReturn) {
-  ProjectPresence presence = Checker();
-  for (int i = 0; i < 99; ++i) presence.Get("\\\\server" + std::to_string(i) + "\\a.mbc");
-  EXPECT_TRUE(Soon(asked, ProjectPresence::kThreads));
-  EXPECT_FALSE(Soon(asked, ProjectPresence::kThreads + 1, 10 * kBoundMs));
-}
-
-TEST_F(PresenceTest, NoAnswerComesOnceTheCheckerIsGone) {
-  {
-    ProjectPresence presence = Checker();
-    presence.Get("\\\\late\\a.mbc");
-    ASSERT_TRUE(Soon(asked, 1));
-  }
-  Release();
-  EXPECT_FALSE(Soon(answers, 1, 10 * kBoundMs));
 }
 
 }  // namespace

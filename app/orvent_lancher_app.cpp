@@ -4,6 +4,7 @@
 
 #include "app/startup.h"
 #include "platform/version_info.h"
+#include "project/command_line_project.h"
 #include "res/resource.h"
 #include "ui/selector/dlg_page1.h"
 

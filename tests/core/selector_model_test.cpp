@@ -19,6 +19,7 @@
 #include "namelist/text_split.h"
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
+#include "project/command_line_project.h"
 #include "project/project_file.h"
 #include "selector/selector_model.h"
 #include "tests/support/fake_platform.h"

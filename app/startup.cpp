@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "history/settings_file.h"
 #include "launch/manual.h"
 #include "launch/start_process.h"
 #include "namelist/mbcs.h"
-#include "namelist/text_split.h"
 #include "project/app_catalogue.h"
 
 namespace orvent {
@@ -50,18 +48,6 @@ std::string ProgramFolderFor(Platform& platform, const std::string& modulePath,
     return WithTrailingBackslash(shortFolder);
   }
   return folder;
-}
-
-std::string ProjectPathFromCommandLine(const std::string& commandLine) {
-  std::string projectPath;
-  if (commandLine.empty()) return projectPath;
-  std::vector<std::string> tokens;
-  SplitText(commandLine, " ", false, &tokens);
-  for (const std::string& token : tokens) {
-    const bool isOption = token.size() >= 2 && (token[0] == '/' || token[0] == '-');
-    if (!isOption) projectPath = token;
-  }
-  return projectPath;
 }
 
 }  // namespace orvent

@@ -1,4 +1,4 @@
-// What start-up reads off the executable's path and its command line.
+// What start-up reads off the executable's path.
 #pragma once
 
 #include <string>
@@ -19,10 +19,5 @@ std::string ProgramFolderOf(const std::string& modulePath, const std::string& ex
 // calls (MAX_PATH) of the Selector and of the member applications.
 std::string ProgramFolderFor(Platform& platform, const std::string& modulePath,
                              const std::string& exeName);
-
-// The project file path of the command line: blank-separated tokens, double
-// quotes grouping; options ("/x", "-x") are ignored and the last other token
-// wins.
-std::string ProjectPathFromCommandLine(const std::string& commandLine);
 
 }  // namespace orvent

@@ -23,6 +23,18 @@ bool ApplicationForExtension(const std::string& extension, int projectType, App*
 
 }  // namespace
 
+std::string ProjectPathFromCommandLine(const std::string& commandLine) {
+  std::string projectPath;
+  if (commandLine.empty()) return projectPath;
+  std::vector<std::string> tokens;
+  SplitText(commandLine, " ", false, &tokens);
+  for (const std::string& token : tokens) {
+    const bool isOption = token.size() >= 2 && (token[0] == '/' || token[0] == '-');
+    if (!isOption) projectPath = token;
+  }
+  return projectPath;
+}
+
 bool ReadCommandLineProject(Platform& platform, const std::string& path, RecentEntry* entry) {
   if (path.empty() || !platform.Exists(path)) return false;
   const FilePathParts parts = SplitFilePath(path);

@@ -1,5 +1,5 @@
-// The project file the Selector was started with, as the history row that
-// the project dialog opens with.
+// The project file the Selector was started with: its path on the command
+// line, and the history row that the project dialog opens with.
 #pragma once
 
 #include <string>
@@ -9,6 +9,11 @@
 #include "project/recent_entry.h"
 
 namespace orvent {
+
+// The project file path of the command line: blank-separated tokens, double
+// quotes grouping; options ("/x", "-x") are ignored and the last other token
+// wins.
+std::string ProjectPathFromCommandLine(const std::string& commandLine);
 
 // When a file or folder of that path exists: sets the entry's location, name,
 // project type, geodetic code and (for ".mbc" and ".meg") application from

@@ -9,6 +9,7 @@
 #include "project/app_catalogue.h"
 #include "project/command_line_project.h"
 #include "project/project_file.h"
+#include "selector/hand_over.h"
 
 namespace orvent {
 namespace {
@@ -178,6 +179,11 @@ bool SelectorModel::TakeCommandLineProject(const std::string& path) {
 
 bool SelectorModel::TakeDropped(const std::vector<std::string>& paths) {
   return IsDroppedProject(platform_, paths) && TakeCommandLineProject(paths[0]);
+}
+
+bool SelectorModel::TakeHandedOver(std::uintptr_t kind, std::string_view bytes) {
+  std::string path;
+  return HandedOverPath(kind, bytes, &path) && TakeCommandLineProject(path);
 }
 
 StartOutcome SelectorModel::Start(const RecentEntry* entry, int row) {

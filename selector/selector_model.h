@@ -1,9 +1,9 @@
 // What the selector window decides: the rows of its grid and their texts,
 // the filter, which rows are grey and what their tips say, the missing
-// projects taken out, the current row after a
-// delete or a find, the row the context menu acts on, what the command line
-// or a dropped file opens, and the start of a member application. The window
-// reads its controls, asks the model, writes its controls and shows the
+// projects taken out, the current row after a delete or a find, the row the
+// context menu acts on, what the command line, a dropped file or a second
+// start opens, and the start of a member application. The window reads its
+// controls, asks the model, writes its controls and shows the
 // model's message. Rows are the grid's, numbered from 0: while a filter is
 // set, only the projects that match it, in the history's order.
 #pragma once
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -113,6 +114,9 @@ class SelectorModel {
   // Files dropped onto the window open as the command line does, when they
   // are one project file; false when they are not.
   bool TakeDropped(const std::vector<std::string>& paths);
+  // So does a project that a second start hands over (hand_over.h); false
+  // for a message that is no such hand-over.
+  bool TakeHandedOver(std::uintptr_t kind, std::string_view bytes);
   // The project the project dialog opens with, null for none; dropped once
   // the dialog is cancelled.
   const RecentEntry* Preset() const { return hasPreset_ ? &preset_ : nullptr; }

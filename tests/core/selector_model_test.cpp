@@ -20,7 +20,9 @@
 #include "namelist/text_split.h"
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
+#include "project/command_line_project.h"
 #include "project/project_file.h"
+#include "selector/hand_over.h"
 #include "selector/jump_list.h"
 #include "selector/selector_model.h"
 #include "tests/support/fake_platform.h"
@@ -205,6 +207,24 @@ TEST_F(SelectorModelTest, ACommandLineProjectOpensWithItsFilesChoicesUntilCancel
   });
   SelectorModel opening = Model("none");
   EXPECT_FALSE(opening.TakeCommandLineProject(folder + "None.mbc") || opening.Preset() != nullptr);
+}
+
+// hand_over.tsv: any program may send the message. Every file is there, and
+// the path asked for is the one that opens.
+TEST(SelectorModel, ASecondStartsProjectOpensOnlyFromItsOwnWellFormedHandOver) {
+  struct Everywhere : FakePlatform {
+    bool Exists(const std::string& path) override {
+      asked = path;
+      return true;
+    }
+    std::string asked;
+  };
+  test::ExpectTable("hand_over.tsv", [](const std::vector<std::string>& f) {
+    Everywhere platform;
+    SelectorModel first(platform, "C:\\P\\");
+    const std::uintptr_t kind = f[0] == "the Selector's" ? kHandOverKind : 1;
+    return first.TakeHandedOver(kind, f[1]) ? "opens " + platform.asked : std::string("ignored");
+  });
 }
 
 TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {

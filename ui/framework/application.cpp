@@ -98,4 +98,15 @@ bool ActivateWindowOfClass(const std::string& className) {
   return true;
 }
 
+bool SendDataToWindowOfClass(const std::string& className, ULONG_PTR kind, const std::string& bytes,
+                             UINT timeoutMs) {
+  HWND found = FindWindowA(className.c_str(), nullptr);
+  if (found == nullptr) return false;
+  COPYDATASTRUCT data = {kind, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
+  DWORD_PTR taken = FALSE;
+  return SendMessageTimeoutA(found, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, timeoutMs, &taken) != 0 &&
+         taken != FALSE;
+}
+
 }  // namespace ui

@@ -67,5 +67,10 @@ bool RegisterDialogClass(const std::string& className, const std::string& baseCl
 // Finds a top-level window of the class, restores it when minimised and
 // brings its last active pop-up to the front; false when there is none.
 bool ActivateWindowOfClass(const std::string& className);
+// Sends the bytes, of the kind given, to a top-level window of the class
+// (WM_COPYDATA), waiting for its answer at most `timeoutMs` and not at all
+// when it hangs; false when no window took them.
+bool SendDataToWindowOfClass(const std::string& className, ULONG_PTR kind, const std::string& bytes,
+                             UINT timeoutMs);
 
 }  // namespace ui

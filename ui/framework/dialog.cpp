@@ -137,6 +137,17 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDropFiles(paths);
       return TRUE;
     }
+    case WM_COPYDATA: {
+      // The system copies the sender's bytes; a sender may give none.
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      std::string_view bytes;
+      if (data != nullptr && data->lpData != nullptr) {
+        bytes = std::string_view(static_cast<const char*>(data->lpData), data->cbData);
+      }
+      const bool taken = data != nullptr && OnCopyData(data->dwData, bytes);
+      SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, taken ? TRUE : FALSE);
+      return TRUE;
+    }
     case WM_CONTEXTMENU:
       return OnContextMenu(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)),
                            static_cast<short>(HIWORD(lParam)))
@@ -213,6 +224,8 @@ void Dialog::OnHelp() {}
 bool Dialog::OnContextMenu(HWND, int, int) { return false; }
 
 void Dialog::OnDropFiles(const std::vector<std::string>&) {}
+
+bool Dialog::OnCopyData(ULONG_PTR, std::string_view) { return false; }
 
 bool Dialog::UpdateData(bool saveAndValidate) {
   if (hwnd_ == nullptr) return false;

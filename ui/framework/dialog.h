@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/framework/data_exchange.h"
@@ -55,6 +56,9 @@ class Dialog : public Window {
   virtual bool OnContextMenu(HWND window, int x, int y);
   // Files dropped onto a dialog that accepts them (WS_EX_ACCEPTFILES).
   virtual void OnDropFiles(const std::vector<std::string>& paths);
+  // Bytes of some kind that another program sent (WM_COPYDATA); any program
+  // may send them. True when taken.
+  virtual bool OnCopyData(ULONG_PTR kind, std::string_view bytes);
 
   // Runs the data exchange; false (and nothing more) when it failed.
   bool UpdateData(bool saveAndValidate = true);

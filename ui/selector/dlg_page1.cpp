@@ -341,6 +341,13 @@ void CDlgPage1::OnDropFiles(const std::vector<std::string>& paths) {
   OnSelectOpenProject();
 }
 
+bool CDlgPage1::OnCopyData(ULONG_PTR kind, std::string_view bytes) {
+  // A modal dialog or message box disables the window it is over.
+  if (!IsWindowEnabled(hwnd_) || !model.TakeHandedOver(kind, bytes)) return false;
+  PostCommand(IDC_SELECT_OPEN_PROJECT);
+  return true;
+}
+
 void CDlgPage1::OnHelp() {
   if (!orvent::OpenManual(platform_, programFolder_)) ShowMessage(orvent::kMsgNoManual);
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -61,6 +62,9 @@ class CDlgPage1 : public ui::Dialog {
   bool OnContextMenu(HWND window, int x, int y) override;
   // A project file dropped onto the window opens as one on the command line does.
   void OnDropFiles(const std::vector<std::string>& paths) override;
+  // So does a project a second start hands over, unless the window is busy
+  // with a dialog or a message box, which the second start brought to the front.
+  bool OnCopyData(ULONG_PTR kind, std::string_view bytes) override;
 
  private:
   void SetUpGrid();

@@ -14,6 +14,7 @@
 #include "ui/framework/clipboard.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/selector/grid_font.h"
+#include "ui/selector/selector_place.h"
 #include "ui/selector/selector_texts.h"
 
 namespace {
@@ -59,6 +60,7 @@ BOOL CDlgPage1::OnInitDialog() {
   // them as a sibling.
   SetParent(Item(IDC_FILTER_NONE), grid.Handle());
   LayoutSelectorControls(layout, *this);
+  RestoreSelectorPlace(hwnd_, platform_, layout.window);
   return TRUE;
 }
 
@@ -432,5 +434,6 @@ void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }
 void CDlgPage1::EndSelector(int result) {
   const std::string unsaved = model.TakeUnsavedMessage();
   if (!unsaved.empty()) ShowMessage(unsaved);
+  KeepSelectorPlace(hwnd_, platform_);
   EndDialog(result);
 }

@@ -29,6 +29,10 @@ struct DirEntry {
   unsigned attributes = 0;
 };
 
+// The key below HKEY_CURRENT_USER that holds the user's settings of the
+// Selector other than the history.
+inline constexpr char kUserSettingsKey[] = "Software\\ORVENT\\Project Selector";
+
 enum class MutexResult { kCreated, kAlreadyExists, kFailed };
 
 // How the creation of one folder level ended; callers tell a folder that
@@ -77,6 +81,12 @@ class Platform {
   // what GetFileVersionInfoA gives), for example "\\VarFileInfo\\Translation".
   [[nodiscard]] virtual bool QueryVersionValue(const std::string& subBlock,
                                                std::vector<unsigned char>* value) = 0;
+
+  // A text value of the user's settings (kUserSettingsKey), of at most 255
+  // bytes; false when it is missing, longer or of another kind.
+  [[nodiscard]] virtual bool ReadUserSetting(const std::string& name, std::string* text) = 0;
+  // Writes the value, making the key when it is missing.
+  [[nodiscard]] virtual bool WriteUserSetting(const std::string& name, const std::string& text) = 0;
 
   // Creates a named mutex owned by the caller, held until the process ends;
   // one that exists, also where this user may not open it, is kAlreadyExists.

@@ -93,6 +93,9 @@ if [ "$headless" -eq 0 ]; then
   trap - EXIT
   exec wine ORVENTLancher.exe "$@"
 fi
+# Without a display the window opens as at a first start, centred, not where
+# an earlier demonstration left it.
+wine reg delete 'HKCU\Software\ORVENT\Project Selector' /f >/dev/null 2>&1 || true
 
 title="ORVENT Project Selector"
 # Waits up to 30 s for the window with the title to show, or to go ("gone").

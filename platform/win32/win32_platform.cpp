@@ -185,6 +185,30 @@ bool Win32Platform::QueryVersionValue(const std::string& subBlock,
   return true;
 }
 
+bool Win32Platform::ReadUserSetting(const std::string& name, std::string* text) {
+  char value[256] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueA(HKEY_CURRENT_USER, kUserSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS) {
+    return false;
+  }
+  *text = value;
+  return true;
+}
+
+bool Win32Platform::WriteUserSetting(const std::string& name, const std::string& text) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kUserSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LONG result =
+      RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS;
+}
+
 MutexResult Win32Platform::CreateNamedMutex(const std::string& name) {
   // The handle is kept on purpose: the mutex marks this process as the
   // running Selector until it ends.

@@ -20,6 +20,8 @@ class Win32Platform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool ReadVersionResource(std::vector<unsigned char>* bytes) override;
   bool QueryVersionValue(const std::string& subBlock, std::vector<unsigned char>* value) override;
+  bool ReadUserSetting(const std::string& name, std::string* text) override;
+  bool WriteUserSetting(const std::string& name, const std::string& text) override;
   MutexResult CreateNamedMutex(const std::string& name) override;
   void Sleep(int milliseconds) override;
 

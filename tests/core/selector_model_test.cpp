@@ -1,9 +1,10 @@
 // What the selector window and start-up decide, against the fake platform:
 // the program's own path, command line and version line, where the settings
 // file lies, and the selector's model: grey rows and their tips, finding a row
-// by typing, a delete, a file dropped or on the command line, a start; and
-// whether project files exist. (The cells as shown, the context menu and the
-// unsaved history told once are the journeys' to check.)
+// by typing, a delete, a file dropped or on the command line, a start, the
+// window's place from the last session; and whether project files exist.
+// (The cells as shown, the context menu and the unsaved history told once are
+// the journeys' to check.)
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -25,6 +26,7 @@
 #include "selector/hand_over.h"
 #include "selector/jump_list.h"
 #include "selector/selector_model.h"
+#include "selector/window_place.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/project_names.h"
 
@@ -294,6 +296,34 @@ TEST(JumpList, ShowsTheNewestProjectsButNoneTheUserTookOut) {
     for (const JumpEntry& e : JumpListEntries(history, Names(f[1]), std::stoul(f[2])))
       shown += (shown.empty() ? "" : ", ") + e.title + " as " + e.projectFile;
     return shown.empty() ? "none" : shown;
+  });
+}
+
+// window_places.tsv: the place kept at the last session's end, the monitors
+// there are now and the window's minimum size. A place the window opens at
+// is kept again, at the end, as it was.
+TEST(WindowPlace, TheWindowOpensWhereItWasLeftWhileThatIsOnAMonitor) {
+  test::ExpectTable("window_places.tsv", [](const std::vector<std::string>& f) {
+    FakePlatform platform;
+    if (f[0] != "nothing kept") platform.userSettings[kWindowPlaceSetting] = f[0];
+    std::vector<std::string> areas;
+    std::vector<Rect> workAreas(SplitText(f[1], ";", false, &areas));
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+      Rect& a = workAreas[i];
+      std::sscanf(areas[i].c_str(), "%d,%d to %d,%d", &a.left, &a.top, &a.right, &a.bottom);
+    }
+    int width = 0, height = 0;
+    std::sscanf(f[2].c_str(), "%d x %d", &width, &height);
+    const std::optional<WindowPlace> place = KeptWindowPlace(platform, workAreas, width, height);
+    if (!place) return std::string("as today (centred)");
+    platform.userSettings.clear();
+    KeepWindowPlace(platform, *place);
+    EXPECT_EQ(platform.userSettings[kWindowPlaceSetting], f[0]);
+    const Rect& r = place->normal;
+    char opens[80];
+    std::snprintf(opens, sizeof opens, "at %d,%d to %d,%d%s", r.left, r.top, r.right, r.bottom,
+                  place->maximised ? ", maximised" : "");
+    return std::string(opens);
   });
 }
 

@@ -27,6 +27,7 @@
 #include "history/settings_file.h"
 #include "platform/version_info.h"
 #include "res/resource.h"
+#include "selector/window_place.h"
 #include "version.h"
 
 namespace {
@@ -176,11 +177,12 @@ std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name)
 
 // A name of res/resource.h or of the few system ones used.
 long Number(const std::string& word) {
-  const std::map<std::string, long> system = {{"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},
-                                              {"SC_CLOSE", SC_CLOSE},   {"VK_DOWN", VK_DOWN},
-                                              {"VK_DELETE", VK_DELETE}, {"VK_F1", VK_F1},
-                                              {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE},
-                                              {"VK_F5", VK_F5},         {"VK_END", VK_END}};
+  const std::map<std::string, long> system = {
+      {"IDOK", IDOK},           {"IDCANCEL", IDCANCEL},       {"VK_F5", VK_F5},
+      {"SC_CLOSE", SC_CLOSE},   {"SC_MAXIMIZE", SC_MAXIMIZE}, {"SC_RESTORE", SC_RESTORE},
+      {"VK_DOWN", VK_DOWN},     {"VK_DELETE", VK_DELETE},     {"VK_F1", VK_F1},
+      {"VK_RETURN", VK_RETURN}, {"VK_ESCAPE", VK_ESCAPE},     {"SC_MINIMIZE", SC_MINIMIZE},
+      {"VK_END", VK_END}};
   if (system.count(word)) return system.at(word);
   std::istringstream header(ReadFile(Env("ORVENT_E2E_SOURCE") + "\\res\\resource.h"));
   for (std::string define, name, value; header >> define;)
@@ -214,6 +216,14 @@ std::string Ansi(const std::string& utf8) {
   return ansi;
 }
 
+// The selector window's place as the Selector keeps it; "" takes it away.
+void KeepPlace(const std::string& text) {
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, orvent::kUserSettingsKey, orvent::kWindowPlaceSetting);
+  if (!text.empty())
+    RegSetKeyValueA(HKEY_CURRENT_USER, orvent::kUserSettingsKey, orvent::kWindowPlaceSetting,
+                    REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
 // A step: the number of its line, then its name and arguments.
 using Step = std::pair<int, Args>;
 // The steps of the journeys and of their parts, by name, as LoadJourneys reads them.
@@ -223,6 +233,7 @@ struct Driver : ::testing::TestWithParam<std::string> {
   std::vector<HWND> windows;  // in view: the selector window first, the latest dialog last
   // What the journeys' {names} stand for, and the user's settings files, kept to be put back.
   Names names, saved;
+  std::string keptPlace;  // the user's, put back at the end
   std::vector<PROCESS_INFORMATION> processes;
   // The DPI the selector window was last told of, and its sizes at the start.
   int dpi = 96;
@@ -264,6 +275,12 @@ struct Driver : ::testing::TestWithParam<std::string> {
       saved.emplace_back(path, ReadFile(path));
       DeleteFileA(path.c_str());
     }
+    char place[256] = "";
+    DWORD size = sizeof place;
+    RegGetValueA(HKEY_CURRENT_USER, orvent::kUserSettingsKey, orvent::kWindowPlaceSetting,
+                 RRF_RT_REG_SZ, nullptr, place, &size);
+    keptPlace = place;
+    KeepPlace("");
     ASSERT_EQ(FindWindowA(ORVENT_WINDOW_CLASS, nullptr), nullptr) << "a Selector is running";
   }
 
@@ -278,6 +295,7 @@ struct Driver : ::testing::TestWithParam<std::string> {
       DeleteFileA(path.c_str());
       if (bytes != "(no file)") WriteFile(path, bytes);
     }
+    KeepPlace(keptPlace);
   }
 
   // The window of the Selector started, once it shows; null if it ends first.
@@ -371,6 +389,7 @@ STEP(FullHistory) {
   }
   History(d, rows);
 }
+STEP(KeptPlace) { KeepPlace(a.at(0)); }
 STEP(ReadOnly) { ASSERT_TRUE(SetFileAttributesA(a.at(0).c_str(), FILE_ATTRIBUTE_READONLY)); }
 STEP(Member) {
   const std::string path = d.Expand("{F}") + a.at(0), model = d.Expand("{F}ORVENTEnergy.exe");
@@ -435,6 +454,12 @@ STEP(System) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
 STEP(ToTheCorner) {
   ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 100,
                            GetSystemMetrics(SM_CYSCREEN) - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+}
+STEP(PlaceWindow) {
+  RECT r = {};
+  std::sscanf(a.at(0).c_str(), "at %ld, %ld", &r.left, &r.top);
+  std::sscanf(a.at(1).c_str(), "%ld x %ld", &r.right, &r.bottom);
+  ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, r.left, r.top, r.right, r.bottom, SWP_NOZORDER));
 }
 STEP(Opens) {
   HWND w = nullptr;
@@ -504,6 +529,16 @@ STEP(Centred) {
   const LONG height = r.bottom - r.top, top = (over.top + over.bottom) / 2 - height / 2;
   EXPECT_EQ(r.left, std::clamp(left, area.left, area.right - width));
   EXPECT_EQ(r.top, std::clamp(top, area.top, area.bottom - height));
+}
+STEP(WindowAt) {
+  const auto where = [&] {
+    const RECT r = RectOf(d.Top());
+    return IsZoomed(d.Top())
+               ? std::string("maximised")
+               : "at " + std::to_string(r.left) + ", " + std::to_string(r.top) + " | " +
+                     std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top);
+  };
+  ExpectSoon(where, a.at(0) + (a.size() > 1 ? " | " + a[1] : ""), "the window");
 }
 STEP(Shows) {
   const int line = a.at(0) == "the version line" ? 1 : a[0] == "the copyright line" ? 2 : 0;

@@ -49,6 +49,7 @@ class FakePlatform : public Platform {
   std::vector<ProcessRequest> started;
   std::vector<std::string> shellOpened, madeFolders;
   std::string currentFolder = "C:\\";
+  std::map<std::string, std::string> userSettings;  // by name
   int sleptMilliseconds = 0;
 
   bool Exists(const std::string& path) override {
@@ -82,6 +83,15 @@ class FakePlatform : public Platform {
   // None unless a test gives one; the program's own is the journeys' to read.
   bool ReadVersionResource(decltype(version)* b) override { return !(*b = version).empty(); }
   bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
+  bool ReadUserSetting(const std::string& name, std::string* text) override {
+    const auto found = userSettings.find(name);
+    if (found != userSettings.end()) *text = found->second;
+    return found != userSettings.end();
+  }
+  bool WriteUserSetting(const std::string& name, const std::string& text) override {
+    userSettings[name] = text;
+    return true;
+  }
   MutexResult CreateNamedMutex(const std::string&) override { return MutexResult::kCreated; }
   void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 

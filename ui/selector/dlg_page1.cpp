@@ -16,6 +16,7 @@
 #include "ui/framework/jump_list.h"
 #include "ui/project_dialog/dlg_page2.h"
 #include "ui/selector/grid_font.h"
+#include "ui/selector/selector_place.h"
 #include "ui/selector/selector_texts.h"
 
 namespace {
@@ -66,6 +67,7 @@ BOOL CDlgPage1::OnInitDialog() {
   SetParent(Item(IDC_FILTER_NONE), grid.Handle());
   RecordStartForDpi();
   LayoutSelectorControls(layout, *this);
+  RestoreSelectorPlace(hwnd_, platform_, layout.window);
   // The rows first, although the tab order reads the window from the top.
   SetFocus(grid.Handle());
   return FALSE;
@@ -528,5 +530,6 @@ void CDlgPage1::OnCancel() { EndSelector(IDCANCEL); }
 void CDlgPage1::EndSelector(int result) {
   const std::string unsaved = model.TakeUnsavedMessage();
   if (!unsaved.empty()) ShowMessage(unsaved);
+  KeepSelectorPlace(hwnd_, platform_);
   EndDialog(result);
 }

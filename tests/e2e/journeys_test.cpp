@@ -332,6 +332,7 @@ struct Driver : ::testing::TestWithParam<std::string> {
     char text[2048] = {};
     if constexpr (std::is_same_v<Record, LVITEMA>) record->pszText = at + sizeof text;
     if constexpr (std::is_same_v<Record, TOOLINFOA>) record->lpszText = at + sizeof text;
+    if constexpr (std::is_same_v<Record, LVCOLUMNA>) record->pszText = at + sizeof text;
     WriteProcessMemory(Selector(), at, record, sizeof *record, nullptr);
     Send(to != nullptr ? to : Grid(), message, wParam, reinterpret_cast<LPARAM>(at));
     ReadProcessMemory(Selector(), at, record, sizeof *record, nullptr);
@@ -561,6 +562,14 @@ STEP(Rows) {
   const LRESULT top = Send(d.Grid(), LVM_GETTOPINDEX), rows = Send(d.Grid(), LVM_GETCOUNTPERPAGE);
   EXPECT_TRUE(current < 0 || (current >= top && current < top + rows))
       << "the current row is out of view: rows " << top << " to " << top + rows - 1 << " show";
+}
+STEP(Headers) {
+  for (size_t i = 0; i < a.size(); ++i) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.cchTextMax = 256;
+    EXPECT_EQ(d.Remote(LVM_GETCOLUMNA, i, &column), a[i]) << "header " << i;
+  }
 }
 STEP(TabOrder) {
   HWND c = d.Item(Number(a.at(0)));

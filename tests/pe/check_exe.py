@@ -128,6 +128,9 @@ def main():
     manifest = (pe.resource(RT_MANIFEST, 1) or b"").decode("utf-8", "replace")
     check("manifest embedded", bool(manifest))
     check("manifest: runs as invoker", 'level="asInvoker"' in manifest)
+    identity = re.search(r'<assemblyIdentity\s+version="([0-9.]+)"', manifest)
+    check("manifest: version %s (%s)" % (expected, identity.group(1) if identity else "none"),
+          identity is not None and identity.group(1) == expected)
     check("manifest: DPI-aware per monitor, system-aware before", ">true/pm</dpiAware>" in manifest)
     check("manifest: per-monitor v2 first", re.search(r">\s*PerMonitorV2\s*,\s*PerMonitor\s*</dpiAwareness>", manifest) is not None)
     check("manifest: common controls 6", "Microsoft.Windows.Common-Controls" in manifest and 'version="6.0.0.0"' in manifest)

@@ -27,6 +27,15 @@ struct Held {
   Held& operator=(const Held&) = delete;
 };
 
+// COM's object maker, from ole32 as the list is first made: the program
+// imports no COM at start.
+HRESULT Create(REFCLSID kind, REFIID interfaceId, void** object) {
+  const auto create =
+      orvent::SystemFunction<decltype(CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+  return create != nullptr ? create(kind, nullptr, CLSCTX_INPROC_SERVER, interfaceId, object)
+                           : E_FAIL;
+}
+
 std::wstring ProgramPath() {
   wchar_t path[32768] = {};
   const DWORD length = GetModuleFileNameW(nullptr, path, 32768);
@@ -37,8 +46,7 @@ std::wstring ProgramPath() {
 bool AddLink(IObjectCollection* items, const JumpItem& item) {
   Held<IShellLinkW> link;
   Held<IPropertyStore> properties;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link.p))) ||
+  if (FAILED(Create(CLSID_ShellLink, IID_IShellLinkW, reinterpret_cast<void**>(&link.p))) ||
       FAILED(link.p->SetPath(ProgramPath().c_str())) ||
       FAILED(link.p->SetArguments(orvent::AnsiToWide(item.arguments).c_str())) ||
       FAILED(link.p->QueryInterface(IID_IPropertyStore, reinterpret_cast<void**>(&properties.p)))) {
@@ -77,14 +85,13 @@ bool ReplaceJumpCategory(const std::string& category, const JumpItems& items) {
   Held<IObjectCollection> collection;
   Held<IObjectArray> shown;
   UINT slots = 0;
-  if (FAILED(CoCreateInstance(CLSID_DestinationList, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_ICustomDestinationList, reinterpret_cast<void**>(&list.p))) ||
+  if (FAILED(Create(CLSID_DestinationList, IID_ICustomDestinationList,
+                    reinterpret_cast<void**>(&list.p))) ||
       FAILED(list.p->BeginList(&slots, IID_IObjectArray, reinterpret_cast<void**>(&removed.p)))) {
     return false;
   }
-  bool made =
-      SUCCEEDED(CoCreateInstance(CLSID_EnumerableObjectCollection, nullptr, CLSCTX_INPROC_SERVER,
-                                 IID_IObjectCollection, reinterpret_cast<void**>(&collection.p)));
+  bool made = SUCCEEDED(Create(CLSID_EnumerableObjectCollection, IID_IObjectCollection,
+                               reinterpret_cast<void**>(&collection.p)));
   for (const JumpItem& item :
        made ? items(ArgumentsOf(removed.p), slots) : std::vector<JumpItem>()) {
     made = made && AddLink(collection.p, item);

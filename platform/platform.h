@@ -3,6 +3,7 @@
 // against a test double. Start-up makes the Win32 one and hands it down.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ struct DirEntry {
 // The key below HKEY_CURRENT_USER that holds the user's settings of the
 // Selector other than the history.
 inline constexpr char kUserSettingsKey[] = "Software\\ORVENT\\Project Selector";
+inline constexpr std::size_t kMaxUserSetting = 32767;
 
 enum class MutexResult { kCreated, kAlreadyExists, kFailed };
 
@@ -82,8 +84,8 @@ class Platform {
   [[nodiscard]] virtual bool QueryVersionValue(const std::string& subBlock,
                                                std::vector<unsigned char>* value) = 0;
 
-  // A text value of the user's settings (kUserSettingsKey), of at most 255
-  // bytes; false when it is missing, longer or of another kind.
+  // A text value of the user's settings (kUserSettingsKey), of at most
+  // kMaxUserSetting bytes; false when it is missing, longer or of another kind.
   [[nodiscard]] virtual bool ReadUserSetting(const std::string& name, std::string* text) = 0;
   // Writes the value, making the key when it is missing.
   [[nodiscard]] virtual bool WriteUserSetting(const std::string& name, const std::string& text) = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/recent_history.h"
+#include "platform/platform.h"
 
 namespace orvent {
 
@@ -19,5 +20,11 @@ struct JumpEntry {
 // from the list (compared as the system compares paths) is never put back.
 std::vector<JumpEntry> JumpListEntries(const RecentHistory& history,
                                        const std::vector<std::string>& removed, std::size_t slots);
+
+// The project files the user took out of the jump list, kept for the next
+// sessions in the user's settings, one a line; the oldest go first when
+// they no longer fit.
+std::vector<std::string> KeptJumpRemovals(Platform& platform);
+void KeepJumpRemovals(Platform& platform, std::vector<std::string> removed);
 
 }  // namespace orvent

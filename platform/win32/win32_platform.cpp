@@ -186,13 +186,13 @@ bool Win32Platform::QueryVersionValue(const std::string& subBlock,
 }
 
 bool Win32Platform::ReadUserSetting(const std::string& name, std::string* text) {
-  char value[256] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CURRENT_USER, kUserSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS) {
+  std::vector<char> value(kMaxUserSetting + 1);
+  DWORD size = static_cast<DWORD>(value.size());
+  if (RegGetValueA(HKEY_CURRENT_USER, kUserSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr,
+                   value.data(), &size) != ERROR_SUCCESS) {
     return false;
   }
-  *text = value;
+  *text = value.data();
   return true;
 }
 

@@ -287,13 +287,17 @@ TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
   });
 }
 
-// jump_list.tsv: each project in D:\Work\.
+// jump_list.tsv: each project in D:\Work\; the removals as the next
+// session reads them.
 TEST(JumpList, ShowsTheNewestProjectsButNoneTheUserTookOut) {
   test::ExpectTable("jump_list.tsv", [](const std::vector<std::string>& f) {
     RecentHistory history;
     for (const std::string& name : Names(f[0])) history.push_back({-1, name, "D:\\Work\\"});
+    FakePlatform platform;  // the removals kept for the next session, and read there
+    KeepJumpRemovals(platform, Names(f[1]));
     std::string shown;
-    for (const JumpEntry& e : JumpListEntries(history, Names(f[1]), std::stoul(f[2])))
+    for (const JumpEntry& e :
+         JumpListEntries(history, KeptJumpRemovals(platform), std::stoul(f[2])))
       shown += (shown.empty() ? "" : ", ") + e.title + " as " + e.projectFile;
     return shown.empty() ? "none" : shown;
   });

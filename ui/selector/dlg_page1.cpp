@@ -103,6 +103,7 @@ void CDlgPage1::SetUpOnceDrawn() {
       [window] { PostMessageA(window, WM_COMMAND, ID_GRID_PRESENCE, 0); }, kPresenceBoundMs);
   orvent::ProjectPresence* presence = presence_.get();
   model.SetKnownState([presence](const std::string& path) { return presence->Get(path); });
+  removedFromJumpList_ = orvent::KeptJumpRemovals(platform_);
   UpdateJumpList();
 }
 
@@ -514,6 +515,7 @@ void CDlgPage1::UpdateJumpList() {
         path = path.substr(1, path.size() - 2);
       removedFromJumpList_.push_back(path);
     }
+    if (!removed.empty()) orvent::KeepJumpRemovals(platform_, removedFromJumpList_);
     std::vector<ui::JumpItem> shown;
     for (const orvent::JumpEntry& entry :
          orvent::JumpListEntries(model.history, removedFromJumpList_, slots)) {

@@ -114,7 +114,8 @@ class CDlgPage1 : public ui::Dialog {
   std::vector<std::pair<HWND, RECT>> startRects_;
   HFONT startFont_ = nullptr;   // the dialog's own
   HFONT scaledFont_ = nullptr;  // made for another DPI; null at the start's
-  // Project files the user took out of the jump list, never put back.
+  // Project files the user took out of the jump list, never put back, in
+  // this session or the next.
   std::vector<std::string> removedFromJumpList_;
   std::string gridFace_;
   double gridPoints_ = 0;

@@ -20,9 +20,8 @@ int WindowDpi(HWND hwnd) {
   using GetDpiForWindowFunction = UINT WINAPI(HWND);
   const auto getDpiForWindow =
       orvent::SystemFunction<GetDpiForWindowFunction>("user32.dll", "GetDpiForWindow");
-  if (getDpiForWindow != nullptr && getDpiForWindow(hwnd) > 0) {
-    return static_cast<int>(getDpiForWindow(hwnd));
-  }
+  const UINT perWindow = getDpiForWindow != nullptr ? getDpiForWindow(hwnd) : 0;
+  if (perWindow > 0) return static_cast<int>(perWindow);
   HDC dc = GetDC(hwnd);
   if (dc == nullptr) return 96;
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);

@@ -425,9 +425,11 @@ bool CDlgPage1::OnContextMenu(HWND window, int x, int y) {
   if (menu == nullptr) return true;
   HMENU items = GetSubMenu(menu, 0);
   // Off the rows only what acts on the whole history can be chosen.
-  for (const UINT id : {IDC_LAST_APPLICATION, IDC_SELECT_APPLICATION, ID_GRID_OPEN_FOLDER,
-                        ID_GRID_COPY_PATH, IDC_DELETE_HISTORY}) {
-    if (!onRow) EnableMenuItem(items, id, MF_BYCOMMAND | MF_GRAYED);
+  if (!onRow) {
+    for (const UINT id : {IDC_LAST_APPLICATION, IDC_SELECT_APPLICATION, ID_GRID_OPEN_FOLDER,
+                          ID_GRID_COPY_PATH, IDC_DELETE_HISTORY}) {
+      EnableMenuItem(items, id, MF_BYCOMMAND | MF_GRAYED);
+    }
   }
   // The chosen item comes as a command, as from the button it stands for.
   TrackPopupMenu(items, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);

@@ -459,7 +459,8 @@ void CDlgPage1::OnCopyPath() {
 }
 
 void CDlgPage1::OnRemoveMissing() {
-  if (presence_ == nullptr) return;
+  // Chosen from a menu opened before the window's first paint was done.
+  if (presence_ == nullptr) SetUpOnceDrawn();
   {
     ui::WaitCursor waitCursor;
     presence_->Wait(model.ProjectFiles());

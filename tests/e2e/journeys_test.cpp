@@ -425,15 +425,19 @@ STEP(Paste) {
   CloseClipboard();
   Post(d.Item(Number(a.at(0))), WM_PASTE);
 }
+// In the grid's client coordinates: the middle of a row's label ("row N"), or
+// a point of the empty space "below the rows".
+POINT PointOf(const Driver& d, const std::string& where) {
+  return where == "below the rows" ? POINT{20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4}
+                                   : Middle(d.RowRect(where));
+}
 // A click, or a double click, at a point of the grid, and its release.
-void Click(Driver& d, UINT message, POINT at) {
+void ClickAt(Driver& d, UINT message, POINT at) {
   Post(d.Grid(), message, MK_LBUTTON, MAKELPARAM(at.x, at.y));
   Post(d.Grid(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
-STEP(DoubleClick) { Click(d, WM_LBUTTONDBLCLK, Middle(d.RowRect(a.at(0)))); }
-STEP(ClickBelowTheRows) {
-  Click(d, WM_LBUTTONDOWN, {20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4});
-}
+STEP(DoubleClick) { ClickAt(d, WM_LBUTTONDBLCLK, PointOf(d, a.at(0))); }
+STEP(Click) { ClickAt(d, WM_LBUTTONDOWN, PointOf(d, a.at(0))); }
 // As an input method gives them, after a pause that starts a new search.
 STEP(Typed) {
   Sleep(1100);
@@ -452,15 +456,12 @@ STEP(Drop) {
   Post(d.windows.at(0), WM_DROPFILES, reinterpret_cast<WPARAM>(at));
 }
 STEP(System) { Post(d.Top(), WM_SYSCOMMAND, Number(a.at(0))); }
-STEP(ToTheCorner) {
-  ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 100,
-                           GetSystemMetrics(SM_CYSCREEN) - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
-}
 STEP(PlaceWindow) {
   RECT r = {};
   std::sscanf(a.at(0).c_str(), "at %ld, %ld", &r.left, &r.top);
-  std::sscanf(a.at(1).c_str(), "%ld x %ld", &r.right, &r.bottom);
-  ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, r.left, r.top, r.right, r.bottom, SWP_NOZORDER));
+  const UINT size = std::sscanf(Arg(a, 1).c_str(), "%ld x %ld", &r.right, &r.bottom) == 2;
+  ASSERT_TRUE(SetWindowPos(d.Top(), nullptr, r.left, r.top, r.right, r.bottom,
+                           SWP_NOZORDER | (size ? 0 : SWP_NOSIZE)));
 }
 STEP(Opens) {
   HWND w = nullptr;
@@ -711,8 +712,7 @@ STEP(Menu) {
     PressKey(shiftF10 ? VK_F10 : VK_APPS);
     if (shiftF10) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   } else {
-    POINT at = below ? POINT{20, RectOf(d.Grid(), 0, GetClientRect).bottom - 4}
-                     : Middle(d.RowRect(how.substr(how.find("row "))));
+    POINT at = PointOf(d, below ? how : how.substr(how.find("row ")));
     ClientToScreen(d.Grid(), &at);
     if (atPoint) {
       Post(d.Grid(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(d.Grid()), MAKELPARAM(at.x, at.y));

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/on_demand.h"
+#include "ui/framework/window.h"
 
 namespace ui {
 namespace {
@@ -72,6 +73,14 @@ HICON LoadProgramIcon(int iconResource, bool small) {
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconResource), IMAGE_ICON,
                  GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
                  GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
+}
+
+HICON LoadProgramIconForDpi(int iconResource, bool small, int dpi) {
+  // The system's icon sizes are those of the screen's DPI.
+  const int size =
+      MulDiv(GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON), dpi, WindowDpi(nullptr));
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconResource),
+                                       IMAGE_ICON, size, size, 0));
 }
 
 bool RegisterDialogClass(const std::string& className, const std::string& baseClass,

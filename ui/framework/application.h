@@ -60,6 +60,9 @@ std::string LoadResourceString(int id);
 // The program's icon resource at the system's large or small icon size. The
 // system keeps it: loading it again costs nothing, and it is never destroyed.
 HICON LoadProgramIcon(int iconResource, bool small);
+// The same drawn for a window at another DPI than the screen's; the caller
+// destroys it.
+HICON LoadProgramIconForDpi(int iconResource, bool small, int dpi);
 // Registers `className` as a copy of the class `baseClass` with the program's
 // icon resource, unless it is registered already.
 bool RegisterDialogClass(const std::string& className, const std::string& baseClass,

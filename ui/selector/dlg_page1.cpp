@@ -42,6 +42,8 @@ CDlgPage1::CDlgPage1(ui::Dialog* parent, orvent::Platform& platform, std::string
 
 CDlgPage1::~CDlgPage1() {
   if (scaledFont_ != nullptr) DeleteObject(scaledFont_);
+  for (HICON icon : icons_)
+    if (icon != nullptr) DestroyIcon(icon);
 }
 
 void CDlgPage1::DoDataExchange(ui::DataExchange&) {
@@ -91,8 +93,7 @@ void CDlgPage1::SetUpOnceDrawn() {
   }
   DragAcceptFiles(hwnd_, TRUE);
   // Until then the caption shows the window class's icon, the same picture.
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ui::LoadProgramIcon(IDR_MAINFRAME, false)));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ui::LoadProgramIcon(IDR_MAINFRAME, true)));
+  SetIcons(ui::WindowDpi(hwnd_));
   toolTip.Create(grid.Handle());
   toolTip.SetDelays(kTipInitialMs, kTipReshowMs, kTipAutoPopMs);
   toolTip.SetMaxWidth(kTipMaxWidth);
@@ -321,12 +322,25 @@ void CDlgPage1::OnDpiChanged(int dpi, const RECT& suggested) {
   if (scaledFont_ != nullptr) DeleteObject(scaledFont_);
   scaledFont_ = made;
   grid.SetFont(gridFace_, gridPoints_, dpi);
+  SetIcons(dpi);
   toolTip.SetMaxWidth(scaled(kTipMaxWidth));
   layout = ScaledLayout(startLayout_, startDpi_, dpi);
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   LayoutSelectorControls(layout, *this);
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The caption's and the taskbar's icons, drawn for the DPI rather than
+// stretched from another size.
+void CDlgPage1::SetIcons(int dpi) {
+  for (const bool small : {false, true}) {
+    HICON icon = ui::LoadProgramIconForDpi(IDR_MAINFRAME, small, dpi);
+    if (icon == nullptr) continue;
+    Send(WM_SETICON, small ? ICON_SMALL : ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    if (icons_[small] != nullptr) DestroyIcon(icons_[small]);
+    icons_[small] = icon;
+  }
 }
 
 void CDlgPage1::OnShowWindow(bool show, UINT) {

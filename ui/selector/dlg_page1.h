@@ -71,6 +71,7 @@ class CDlgPage1 : public ui::Dialog {
   // Where the controls stood and the font they had at the start, at the DPI
   // of the start, which every other DPI's layout is scaled from.
   void RecordStartForDpi();
+  void SetIcons(int dpi);
   // Once the grid is drawn: the system menu's About item, dropped files, the
   // window's own icons, the tooltip, and the checks of the rows' project files.
   void SetUpOnceDrawn();
@@ -114,6 +115,7 @@ class CDlgPage1 : public ui::Dialog {
   std::vector<std::pair<HWND, RECT>> startRects_;
   HFONT startFont_ = nullptr;   // the dialog's own
   HFONT scaledFont_ = nullptr;  // made for another DPI; null at the start's
+  HICON icons_[2] = {};         // the large and the small, for the window's DPI
   // Project files the user took out of the jump list, never put back, in
   // this session or the next.
   std::vector<std::string> removedFromJumpList_;

@@ -597,6 +597,17 @@ STEP(TheGridsLook) {
   EXPECT_EQ(width(0) + width(1) + width(2), RectOf(d.Grid(), 0, GetClientRect).right)
       << "the columns end at the grid's edge";
 }
+// The shell's window on the folder, titled with its name (Windows' class,
+// or wine's); closed once seen.
+STEP(FolderOpens) {
+  HWND w = nullptr;
+  const auto open = [&] {
+    return (w = FindWindowA("CabinetWClass", a.at(0).c_str())) ||
+           (w = FindWindowA("ExplorerWClass", a[0].c_str()));
+  };
+  ASSERT_TRUE(WaitUntil(open)) << "no window on the folder " << a[0];
+  PostMessageA(w, WM_CLOSE, 0, 0);
+}
 STEP(Exits) {
   ASSERT_TRUE(WaitUntil([&] { return !d.Running(); }));
 }

@@ -4,8 +4,10 @@
 #
 #   scripts/e2e.sh BUILD_DIR [gtest options...]
 #
-# BUILD_DIR is a Windows build (32- or 64-bit). The wine prefix is
-# ORVENT_WINEPREFIX, or BUILD_DIR/wineprefix, and is reused once initialised. A whole run
+# BUILD_DIR is a Windows build (32- or 64-bit): its own ORVENTLancher.exe is
+# driven, or the one ORVENT_E2E_SELECTOR names (a release's, say). The wine
+# prefix is ORVENT_WINEPREFIX, or BUILD_DIR/wineprefix, and is reused once
+# initialised. A whole run
 # (no gtest options) runs the journeys at 96 DPI, then those named "...Dpi"
 # again at 120, 144 and 192 DPI. When
 # ORVENT_SCREENSHOTS names a folder, pictures of the Selector's windows are
@@ -19,7 +21,7 @@ fi
 build_dir=$(cd "$1" && pwd)
 shift
 
-selector="$build_dir/ORVENTLancher.exe"
+selector=${ORVENT_E2E_SELECTOR:-$build_dir/ORVENTLancher.exe}
 e2e_bin="$build_dir/tests/e2e"
 driver="$e2e_bin/orvent_e2e.exe"
 for f in "$selector" "$driver" "$build_dir/demo/orvent_member.exe"; do

@@ -4,7 +4,8 @@
 # part (the shipping build is 32-bit) and its fonts, a virtual display, a
 # Japanese locale and font, clang for fuzzing, clang-format and clang-tidy
 # for the checks of the sources, and LLVM's MSVC-compatible tools for the
-# check of the Visual Studio build.
+# check of the Visual Studio build; osslsigncode, openssl and unzip for the
+# release's signing and its test.
 # Only an installation needs root: with everything present it changes
 # nothing, and without root it names what is missing and how to install it.
 set -euo pipefail
@@ -14,6 +15,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb x11-utils imagemagick locales fonts-ipafont-gothic
   clang libclang-rt-14-dev clang-tools-14 llvm-14 lld-14 clang-format clang-tidy
+  osslsigncode openssl unzip
 )
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

@@ -10,7 +10,10 @@
 #      checked with LLVM's MSVC-compatible tools
 #   6. for each build, the unit tests and the Win32 tests under wine
 #   7. for each build, end-to-end journeys of the real program under wine
-#   8. the demonstration (scripts/run.sh without a display), which makes the
+#   8. the release (scripts/release-test.sh): scripts/release.sh --verify
+#      signing with a throwaway certificate, the signature checked, and the
+#      executables taken out of the package started under wine
+#   9. the demonstration (scripts/run.sh without a display), which makes the
 #      README's pictures in build/screenshots
 # and closes with one line "N passed, N failed, N skipped" over all of them.
 # Without wine32 (no i386 packages) the 32-bit wine tiers are skipped.
@@ -138,6 +141,7 @@ wine32_tier wine-unit-32 "the unit and Win32 tests of the 32-bit build under win
 ORVENT_SCREENSHOTS="$root/build/screenshots/journeys" tier end-to-end-64 \
   "the journeys of the 64-bit program under wine, at four DPIs (several minutes)" end_to_end win64
 wine32_tier end-to-end-32 "the journeys of the 32-bit program under wine, at four DPIs" end_to_end win32
+tier release "the release package, built twice, signed and started under wine" bash scripts/release-test.sh
 tier demonstration "the demonstration without a display, and the README's pictures" demonstration
 
 echo "$passed passed, $failed failed, $skipped skipped"

@@ -57,13 +57,13 @@ TEST_F(StartTest, TheShellOpensTheManualOrTheNearestFolderOfAProjectThere) {
   test::ExpectTable("launch_folders.tsv", [&](const std::vector<std::string>& f) {
     platform.succeeds = f[1] == "opens";
     platform.shellOpened.clear();
-    const char* said[] = {"opened", "not found", "not opened"};
     FolderOpen found = FolderOpen::kNotOpened;
     if (f[0] != "the manual")
       found = OpenProjectFolder(platform, {-1, "P", f[0], App::kBasic, 0, ""});
     else if (OpenManual(platform, "C:\\P\\"))
       found = FolderOpen::kOpened;
-    return said[int(found)] + (platform.shellOpened.empty() ? "" : " " + platform.shellOpened[0]);
+    return test::Name(test::kFolderOpens, int(found)) +
+           (platform.shellOpened.empty() ? "" : " " + platform.shellOpened[0]);
   });
 }
 

@@ -1,6 +1,6 @@
-// Starting a member application: the command line handed to the system, the
-// program and option of each application, what a start records, and the
-// manual and a project folder opened.
+// Starting a member application: the program and command line handed to the
+// system, the program and option of each application, what a start records,
+// and the manual and a project folder opened.
 #include <gtest/gtest.h>
 
 #include "launch/manual.h"
@@ -19,16 +19,19 @@ class StartTest : public ::testing::Test {
   FakePlatform platform;
 };
 
-TEST_F(StartTest, CommandLineQuotesPathsWithBlanksAndShortensLongOnes) {
+// launch_command_lines.tsv: C:\T\E.exe is there, C:\T\Missing.exe is not.
+TEST_F(StartTest, TheSystemIsNamedAProgramThereAndGivenPathsQuotedOrShortened) {
+  platform.AddFile("C:\\T\\E.exe");
   test::ExpectTable("launch_command_lines.tsv", [&](const std::vector<std::string>& f) {
     platform.shortPaths.clear();
-    platform.shortPaths[f[0]] = platform.shortPaths[StripTrailingBackslashes(f[1])] =
-        f[2] == "none" ? "" : f[2];
-    ProcessRequest request;
-    if (!BuildProcessRequest(platform, "C:\\T\\Missing.exe", {f[0]}, f[1], 5, 0, &request))
+    platform.shortPaths[f[1]] = platform.shortPaths[StripTrailingBackslashes(f[2])] =
+        f[3] == "none" ? "" : f[3];
+    if (!StartProcess(platform, f[0], {f[1]}, f[2], kShowNormalWindow, kNormalPriority))
       return std::string("(not started)");
-    EXPECT_EQ(request.applicationName, "") << "a missing program is left to the command line";
-    return request.commandLine + " in " + request.workingFolder;
+    const ProcessRequest& r = platform.started.back();
+    EXPECT_EQ(r.creationFlags, 0x04000020u) << "normal priority, and an error mode of its own";
+    return r.commandLine + " in " + r.workingFolder +
+           (r.applicationName.empty() ? "" : ", named " + r.applicationName);
   });
 }
 
@@ -48,28 +51,19 @@ TEST_F(StartTest, EachApplicationStartsItsProgramWithItsOptionInTheProjectFolder
   });
 }
 
-TEST_F(StartTest, AProgramThatIsThereIsNamedToTheSystemWithTheStartFlags) {
-  platform.AddFile("C:\\T\\E.exe");
-  ASSERT_TRUE(StartProcess(platform, " C:\\T\\E.exe ", {}, "", kShowNormalWindow, kNormalPriority));
-  EXPECT_EQ(platform.started.back().applicationName, "C:\\T\\E.exe");
-  EXPECT_EQ(platform.started.back().creationFlags, 0x04000020u);
-}
-
-TEST_F(StartTest, TheManualOpensInTheShell) {
-  EXPECT_TRUE(OpenManual(platform, "C:\\P\\"));
-  platform.succeeds = false;
-  EXPECT_FALSE(OpenManual(platform, "C:\\P\\"));
-  EXPECT_EQ(platform.shellOpened, std::vector<std::string>(2, "C:\\P\\OL_Manual.pdf"));
-}
-
-TEST_F(StartTest, AProjectFolderOpensWhenItExists) {
+// launch_folders.tsv: the manual lies in the program folder C:\P\.
+TEST_F(StartTest, TheShellOpensTheManualOrTheNearestFolderOfAProjectThere) {
   platform.AddFolder("D:\\" + test::kHyoji);
   test::ExpectTable("launch_folders.tsv", [&](const std::vector<std::string>& f) {
     platform.succeeds = f[1] == "opens";
     platform.shellOpened.clear();
-    const char* said[] = {"opened", "not found", "not opened"};
-    const FolderOpen found = OpenProjectFolder(platform, {-1, "P", f[0], App::kBasic, 0, ""});
-    return said[int(found)] + (platform.shellOpened.empty() ? "" : " " + platform.shellOpened[0]);
+    FolderOpen found = FolderOpen::kNotOpened;
+    if (f[0] != "the manual")
+      found = OpenProjectFolder(platform, {-1, "P", f[0], App::kBasic, 0, ""});
+    else if (OpenManual(platform, "C:\\P\\"))
+      found = FolderOpen::kOpened;
+    return test::Name(test::kFolderOpens, int(found)) +
+           (platform.shellOpened.empty() ? "" : " " + platform.shellOpened[0]);
   });
 }
 

@@ -33,6 +33,8 @@
 namespace orvent {
 namespace {
 
+using test::Fields;
+
 TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
   test::ExpectTable("version_lines.tsv", [](const std::vector<std::string>& f) {
     VersionNumbers v;
@@ -123,6 +125,46 @@ class SelectorModelTest : public ::testing::Test {
   static std::string NameOf(const SelectorModel& model, int row) {
     return model.Entry(row) == nullptr ? "none" : model.Entry(row)->projectName;
   }
+  // What the user does (the third field) to the rows of the history the first
+  // field gives, newest first, once the second field filters them: each
+  // project lies in D:\ unless "in FOLDER" names its folder, and its file is
+  // there unless it is "gone". What is done, the rows shown then and the saved
+  // history.
+  std::string Acts(const Fields& f) {
+    SelectorModel m = Model("none");
+    std::remove(m.settingsPath.c_str());
+    platform.AddFolder("D:\\");
+    for (std::string item : Names(f[0])) {
+      const bool gone = item.size() > 5 && item.compare(item.size() - 5, 5, " gone") == 0;
+      if (gone) item.erase(item.size() - 5);
+      const std::size_t in = item.find(" in ");
+      m.history.push_back({-1, item.substr(0, in),
+                           in == std::string::npos ? "D:\\" : item.substr(in + 4), App::kBasic, 0,
+                           "TD"});
+      if (!gone) platform.AddFile(ProjectFilePath(m.history.back()));
+    }
+    m.SetKnownState([&](const std::string& path) { return CheckProjectFile(platform, path); });
+    m.SetFilter(f[1]);
+    const std::string& act = f[2];
+    const int row = act.back() - '1';
+    std::string done;
+    if (act.rfind("deletes", 0) == 0) done = NameOf(m, m.Delete(row)) + " current; ";
+    if (act.rfind("starts", 0) == 0)
+      done = m.Start(nullptr, row).started ? "started; " : "not started; ";
+    if (act.rfind("types", 0) == 0) done = NameOf(m, m.Find(0, act.substr(6), 0)) + " found; ";
+    if (act.rfind("rests on", 0) == 0) done = m.TipText(row, 0) + "; ";
+    if (act.rfind("copies", 0) == 0) done = m.PathOf(row) + " copied; ";
+    if (act.rfind("opens", 0) == 0)
+      done = test::Name(test::kFolderOpens, int(m.OpenFolder(row))) + "; ";
+    if (act == "removes the missing") done = std::to_string(m.MissingCount()) + " missing; ";
+    if (act == "removes the missing") m.RemoveMissing();
+    std::string shown;
+    for (int r = 0; r < m.Rows(); ++r) shown += (r == 0 ? "" : ", ") + NameOf(m, r);
+    const std::string count = m.CountText(), saved = Saved();
+    return done + "shown " + (shown.empty() ? "none" : shown) +
+           (count.empty() ? "" : " (" + count + ")") +
+           (saved == "not saved" ? "; nothing saved" : "; saved " + saved);
+  }
   // The projects of the saved history.
   std::string Saved() const {
     RecentHistory saved;
@@ -138,9 +180,7 @@ TEST_F(SelectorModelTest, AGoneProjectIsGreyAndItsTipsSaySo) {
   test::ExpectTable("selector_grey.tsv", [&](const std::vector<std::string>& f) {
     SelectorModel shown = Model("none");
     shown.history = {{-1, f[0], f[1], App::kBasic, 0, "TD"}};
-    const auto found = ProjectPresence::State(f[3] == "missing"         ? 2
-                                              : f[3] == "not reachable" ? 3
-                                                                        : 1);
+    const auto found = ProjectPresence::State(test::Index(test::kPresenceStates, f[3]));
     if (f[2] != "none") {
       shown.SetKnownState([checked = f[2], found](const std::string& p) {
         return p == checked ? found : ProjectPresence::State::kUnknown;
@@ -161,11 +201,7 @@ TEST_F(SelectorModelTest, TypingFindsTheNextProjectByTheStartOfItsName) {
 }
 
 TEST_F(SelectorModelTest, ADeleteSavesTheHistoryAndLeavesTheNextOrLastRowCurrent) {
-  test::ExpectTable("selector_delete.tsv", [&](const std::vector<std::string>& f) {
-    SelectorModel deleting = Model(f[0]);
-    const int current = deleting.Delete(RowOf(deleting, f[1]));
-    return NameOf(deleting, current) + " current; saved " + Saved();
-  });
+  test::ExpectTable("selector_delete.tsv", [&](const Fields& f) { return Acts(f); });
 }
 
 // selector_drop.tsv: the files are all there as files, all as folders, or
@@ -246,45 +282,10 @@ TEST_F(SelectorModelTest, AStartPutsTheProjectAtTheHeadOrSaysWhyNot) {
   });
 }
 
-// selector_filter.tsv: each project lies in D:\ unless "in FOLDER" names its
-// folder, and its file is there unless it is "gone". What the user does is
-// done on the rows the filter leaves.
+// selector_filter.tsv: what the user does is done on the rows the filter
+// leaves.
 TEST_F(SelectorModelTest, AFilteredRowActsOnItsOwnProjectAndNoOther) {
-  test::ExpectTable("selector_filter.tsv", [&](const std::vector<std::string>& f) {
-    SelectorModel m = Model("none");
-    std::remove(m.settingsPath.c_str());
-    platform.AddFolder("D:\\");
-    for (std::string item : Names(f[0])) {
-      const bool gone = item.size() > 5 && item.compare(item.size() - 5, 5, " gone") == 0;
-      if (gone) item.erase(item.size() - 5);
-      const std::size_t in = item.find(" in ");
-      m.history.push_back({-1, item.substr(0, in),
-                           in == std::string::npos ? "D:\\" : item.substr(in + 4), App::kBasic, 0,
-                           "TD"});
-      if (!gone) platform.AddFile(ProjectFilePath(m.history.back()));
-    }
-    m.SetKnownState([&](const std::string& path) { return CheckProjectFile(platform, path); });
-    m.SetFilter(f[1]);
-    const std::string& act = f[2];
-    const int row = act.back() - '1';
-    std::string done;
-    if (act.rfind("deletes", 0) == 0) done = NameOf(m, m.Delete(row)) + " current; ";
-    if (act.rfind("starts", 0) == 0)
-      done = m.Start(nullptr, row).started ? "started; " : "not started; ";
-    if (act.rfind("types", 0) == 0) done = NameOf(m, m.Find(0, act.substr(6), 0)) + " found; ";
-    if (act.rfind("rests on", 0) == 0) done = m.TipText(row, 0) + "; ";
-    if (act.rfind("copies", 0) == 0) done = m.PathOf(row) + " copied; ";
-    const char* opened[] = {"opened", "not found", "not opened"};
-    if (act.rfind("opens", 0) == 0) done = opened[int(m.OpenFolder(row))] + std::string("; ");
-    if (act == "removes the missing") done = std::to_string(m.MissingCount()) + " missing; ";
-    if (act == "removes the missing") m.RemoveMissing();
-    std::string shown;
-    for (int r = 0; r < m.Rows(); ++r) shown += (r == 0 ? "" : ", ") + NameOf(m, r);
-    const std::string count = m.CountText(), saved = Saved();
-    return done + "shown " + (shown.empty() ? "none" : shown) +
-           (count.empty() ? "" : " (" + count + ")") +
-           (saved == "not saved" ? "; nothing saved" : "; saved " + saved);
-  });
+  test::ExpectTable("selector_filter.tsv", [&](const Fields& f) { return Acts(f); });
 }
 
 // jump_list.tsv: each project in D:\Work\; the removals as the next
@@ -331,14 +332,19 @@ TEST(WindowPlace, TheWindowOpensWhereItWasLeftWhileThatIsOnAMonitor) {
   });
 }
 
-// What the checks of project files were asked, off the window's thread, of
-// a system in which "D:\here" is there, "D:\bad" cannot be asked and any
-// other path is gone, and which, told to, holds a check of a network path
-// until Release.
-struct PresenceScenario {
-  std::unique_ptr<ProjectPresence> Checker(int boundMs, bool hold, bool reportThrows) {
-    return std::make_unique<ProjectPresence>(
-        [this, hold](const std::string& path) {
+// presence_checks.tsv: a path is asked once, a server one path at a time and
+// holding up no other, a silent server given up, and no answer once the
+// checker is gone. The system has "D:\here" there, cannot be asked about
+// "D:\bad" and has any other path gone; told to, it holds a check of a
+// network path until released.
+TEST(ProjectPresence, ChecksRunOffTheWindowsThreadAndGiveUpASilentServer) {
+  test::ExpectTable("presence_checks.tsv", 3, [](const Fields& f) {
+    std::atomic<int> asked{0}, answers{0}, returned{0};
+    std::atomic<bool> released{false};
+    const bool hold = f[2].find("holds") != std::string::npos;
+    const bool reportThrows = f[2].find("report throws") != std::string::npos;
+    auto presence = std::make_unique<ProjectPresence>(
+        [&](const std::string& path) {
           ++asked;
           while (hold && path[0] == '\\' && !released)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -347,57 +353,43 @@ struct PresenceScenario {
           return path == "D:\\here" ? ProjectPresence::State::kPresent
                                     : ProjectPresence::State::kMissing;
         },
-        [this, reportThrows] {
+        [&] {
           ++answers;
           if (reportThrows) throw std::runtime_error("out of order");
         },
-        boundMs);
-  }
-  // Until the counts have stood still for half a second, five at most.
-  void Settle() const {
-    for (int still = 0, i = 0; still < 50 && i < 500; ++i) {
-      const int before = asked + 10000 * answers;
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      still = before == asked + 10000 * answers ? still + 1 : 0;
-    }
-  }
-  // The held checks return, as every check must within seconds.
-  void Release() {
-    released = true;
-    for (int i = 0; i < 5000 && returned < asked; ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    EXPECT_EQ(returned, asked) << "a check never returned";
-  }
-  std::atomic<int> asked{0}, answers{0}, returned{0};
-  std::atomic<bool> released{false};
-};
-
-// presence_checks.tsv: a path is asked once, a server one path at a time and
-// holding up no other, a silent server given up, and no answer once the
-// checker is gone.
-TEST(ProjectPresence, ChecksRunOffTheWindowsThreadAndGiveUpASilentServer) {
-  test::ExpectTable("presence_checks.tsv", 3, [](const std::vector<std::string>& f) {
-    PresenceScenario s;
-    auto presence = s.Checker(std::stoi(f[0]), f[2].find("holds") != std::string::npos,
-                              f[2].find("report throws") != std::string::npos);
+        std::stoi(f[0]));
+    // Until the counts have stood still for half a second, five at most.
+    const auto settle = [&] {
+      for (int still = 0, i = 0; still < 50 && i < 500; ++i) {
+        const int before = asked + 10000 * answers;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        still = before == asked + 10000 * answers ? still + 1 : 0;
+      }
+    };
+    // The held checks return, as every check must within seconds.
+    const auto release = [&] {
+      released = true;
+      for (int i = 0; i < 5000 && returned < asked; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      EXPECT_EQ(returned, asked) << "a check never returned";
+    };
     const std::vector<std::string> paths = Names(f[1]);
     if (f[3] == "waits for them all") presence->Wait(paths);
     for (const std::string& path : paths) presence->Get(path);
-    s.Settle();
+    settle();
     if (f[3] == "forgets them") presence->Forget();
     if (f[3] == "ends the checker") presence.reset();
-    if (f[3] != "nothing" && f[3] != "waits for them all") s.Release();
+    if (f[3] != "nothing" && f[3] != "waits for them all") release();
     for (const std::string& path : presence ? paths : std::vector<std::string>())
       presence->Get(path);
-    s.Settle();
-    const char* said[] = {"unknown", "there", "missing", "not reachable"};
+    settle();
     std::string known;
     for (const std::string& path : presence ? paths : std::vector<std::string>())
-      known += (known.empty() ? "" : ", ") + std::string(said[int(presence->Get(path))]);
+      known +=
+          (known.empty() ? "" : ", ") + test::Name(test::kPresenceStates, int(presence->Get(path)));
     presence.reset();
-    s.Release();
-    return std::vector<std::string>{std::to_string(s.asked), std::to_string(s.answers),
-                                    known.empty() ? "-" : known};
+    release();
+    return Fields{std::to_string(asked), std::to_string(answers), known.empty() ? "-" : known};
   });
 }
 
@@ -406,8 +398,7 @@ TEST(ProjectPresence, AFileIsMissingOnlyWhereItsDriveOrShareAnswers) {
     FakePlatform platform;
     if (f[1] != "nothing") platform.AddFolder(f[1]);
     if (f[2] == "yes") platform.AddFile(f[0]);
-    const char* found[] = {"unknown", "there", "missing", "not reachable"};
-    return found[int(CheckProjectFile(platform, f[0]))];
+    return test::Name(test::kPresenceStates, int(CheckProjectFile(platform, f[0])));
   });
 }
 

@@ -72,9 +72,6 @@ TEST(Text, SplittingKeepsQuotedSeparators) {
   });
 }
 
-// ASCII case only is ignored: ア and ヂ differ in a trail byte.
-TEST(Text, CaseIsIgnoredForAsciiLettersOnly) { EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61")); }
-
 TEST(Text, AFilterFindsEveryWordLooselyInTheNameOrTheLocation) {
   test::ExpectTable("filter_matches.tsv", [](const Fields& f) {
     const LooseFilter filter(f[0]);
@@ -129,10 +126,6 @@ TEST(ProjectFile, IsWrittenByteForByteAndReadsBack) {
     EXPECT_EQ(test::ReadBytes(mbc), test::ReadBytes(test::DataPath(f[5]))) << f[5];
     return ReadBeside(mbc);
   });
-}
-
-TEST(ProjectFile, PathWithoutLocationIsJustTheFileName) {
-  EXPECT_EQ(ProjectFilePath({-1, " A ", "  ", App::kBasic, 0, ""}), "A.mbc");
 }
 
 // A file that cannot be made fails; one that cannot be opened leaves the

@@ -1,5 +1,5 @@
 // The project dialog while a project folder cannot be made: it goes on
-// answering, and a click meanwhile is not acted on.
+// answering and drawing itself, and a click meanwhile is not acted on.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -57,6 +57,10 @@ TEST(ProjectDialog, AnswersAndTakesNoClickWhileAFolderIsRetried) {
     EXPECT_TRUE(retried && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result))
         << (retried ? "the dialog does not answer" : "no folder was retried");
     if (!retried) PostMessageA(window, WM_CLOSE, 0, 0);
+    // It is drawn again, as when a window over it goes away.
+    InvalidateRect(window, nullptr, FALSE);
+    for (int i = 0; i < 200 && GetUpdateRect(window, nullptr, FALSE); ++i) Sleep(10);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "the dialog is not drawn";
     PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     SetEvent(platform.goOn);

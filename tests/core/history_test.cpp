@@ -58,14 +58,6 @@ TEST(History, AStartedProjectComesFirstOnce) {
     for (const RecentEntry& e : list) after += "," + e.projectName + "@" + e.location;
     return after.substr(1);
   });
-  // A full list loses its last row, unless the project was in it.
-  for (const std::string name : {"new", "old"}) {
-    RecentHistory list(kMaxRecentRows - 1, Projects("old@L")[0]);
-    list.push_back(Projects("last@L")[0]);
-    RecordProject(&list, Projects(name + "@L")[0], -1);
-    EXPECT_EQ(list.size(), name == "new" ? 999u : 2u);
-    EXPECT_EQ(list.back().projectName, name == "new" ? "old" : "last");
-  }
 }
 
 // Each golden settings file loads as the list beside it (.txt, as Describe

@@ -1,10 +1,10 @@
 // What the selector window and start-up decide, against the fake platform:
-// the program's own path, command line and version line, where the settings
-// file lies, and the selector's model: grey rows and their tips, finding a row
-// by typing, a delete, a file dropped or on the command line, a start, the
-// window's place from the last session; and whether project files exist.
-// (The cells as shown, the context menu and the unsaved history told once are
-// the journeys' to check.)
+// the command line and the version line, and the selector's model: grey
+// rows and their tips, finding a row by typing, a delete, a file dropped or
+// on the command line, a start, the window's place from the last session;
+// and whether project files exist. (The cells as shown, the context menu,
+// the unsaved history told once and the seeds of the settings file are the
+// journeys' to check.)
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,10 +14,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/startup.h"
 #include "history/history_file.h"
 #include "history/project_presence.h"
-#include "history/settings_file.h"
 #include "namelist/text_split.h"
 #include "platform/version_info.h"
 #include "project/app_catalogue.h"
@@ -40,53 +38,6 @@ TEST(Startup, TheVersionLineWritesTheBuildAsALetter) {
     VersionNumbers v;
     std::sscanf(f[1].c_str(), "%u.%u.%u.%u", &v.majorPart, &v.minorPart, &v.build, &v.revision);
     return VersionLine(f[0], v);
-  });
-}
-
-// version_records.tsv: the fixed record (its file version 5.2.3.4) is looked
-// for in four-byte steps up to the resource's last byte.
-TEST(Startup, TheFileVersionComesFromTheFixedRecord) {
-  test::ExpectTable("version_records.tsv", [](const std::vector<std::string>& f) {
-    FakePlatform platform;
-    platform.version.assign(std::stoul(f[1]), 0);
-    const unsigned words[] = {0xFEEF04BDu, 0, 0x50002u, 0x30004u};
-    for (std::size_t i = 0; i < 4 * std::size(words); ++i)
-      platform.version.at(std::stoul(f[0]) + i) = (words[i / 4] >> (8 * (i % 4))) & 0xFFu;
-    return ThreePartVersionText(ReadVersionInfo(platform).fileVersion);
-  });
-}
-
-TEST(Startup, TheProgramsNameAndFolderFromItsPath) {
-  test::ExpectTable("program_folders.tsv", [](const std::vector<std::string>& f) {
-    FakePlatform platform;
-    if (f[2] != "none") platform.shortPaths[ProgramFolderOf(f[0], f[1])] = f[2];
-    const std::string folder = ProgramFolderFor(platform, f[0], f[1]);
-    return ExeNameOf(f[0]) + " | " + (folder.empty() ? "none" : folder);
-  });
-}
-
-// settings_seeds.tsv: which of the user's file and the seeds there are.
-TEST(SettingsFile, TheUsersFileIsMadeFromTheFirstSeedOrEmpty) {
-  test::ExpectTable("settings_seeds.tsv", [](const std::vector<std::string>& f) {
-    FakePlatform platform;
-    const std::string root = platform.Root(), path = root + "AppData\\ORVENT V5_2\\orvent.ini";
-    platform.SetSpecialFolder(SpecialFolder::kAppData, root + "AppData\\\\");
-    platform.SetSpecialFolder(SpecialFolder::kProgramFilesCommon, root + "Common");
-    platform.AddFolder(root + "AppData");
-    const char* folders[] = {"AppData\\ORVENT V5_2", "Common\\ORVENT V5_2\\Common", "P"};
-    for (std::size_t i = 0; i < 3; ++i) {
-      if (f[i] == "none") continue;
-      platform.AddFolder(root + folders[i]);
-      EXPECT_TRUE(test::WriteBytes(root + folders[i] + "\\orvent.ini",
-                                   test::ReadBytes(test::DataPath(f[i]))));
-    }
-    RecentHistory history;
-    EXPECT_EQ(LocateSettingsFile(platform, root + "P\\", &history), path);
-    std::string holds = "none of them";
-    for (const std::string& file : {std::string("history_empty.ini"), f[0], f[1], f[2]})
-      if (test::ReadBytes(path) == test::ReadBytes(test::DataPath(file))) holds = file;
-    return (history.empty() ? "none" : history[0].projectName) + " | " + holds + " | " +
-           (platform.madeFolders.empty() ? "was there" : "made");
   });
 }
 

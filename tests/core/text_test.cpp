@@ -152,12 +152,9 @@ TEST(Text, TextFileWritesCrLfAndReadsLinesWithoutThem) {
     EXPECT_TRUE(file.Close() && lines[1] == lines[0]);
     return test::ReadBytes(path) + "|" + lines[0];
   });
-  test::ScratchFolder folder;
-  TextFile file;
-  EXPECT_FALSE(file.OpenRead(folder.Path())) << "a folder is no text file";
-  EXPECT_FALSE(file.Write("x") || file.Close()) << "nothing is open";
 #ifndef _WIN32
   // A disk that takes no more shows when the file is closed.
+  TextFile file;
   ASSERT_TRUE(file.Create("/dev/full"));
   EXPECT_TRUE(file.Write("x"));
   EXPECT_FALSE(file.Close());

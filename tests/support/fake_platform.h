@@ -43,8 +43,7 @@ class FakePlatform : public Platform {
   // Making the folder, spelled as the program asks for it, gives this instead.
   std::map<std::string, MakeFolderResult> makeFolderFailures;
   std::map<std::string, std::string> shortPaths;
-  bool succeeds = true;                // what starting a process or opening a document gives
-  std::vector<unsigned char> version;  // the version resource's bytes
+  bool succeeds = true;  // what starting a process or opening a document gives
   // What happened.
   std::vector<ProcessRequest> started;
   std::vector<std::string> shellOpened, madeFolders;
@@ -80,8 +79,8 @@ class FakePlatform : public Platform {
     shellOpened.push_back(path);
     return succeeds;
   }
-  // None unless a test gives one; the program's own is the journeys' to read.
-  bool ReadVersionResource(decltype(version)* b) override { return !(*b = version).empty(); }
+  // None: the program's own is the journeys' to read.
+  bool ReadVersionResource(std::vector<unsigned char>*) override { return false; }
   bool QueryVersionValue(const std::string&, std::vector<unsigned char>*) override { return false; }
   bool ReadUserSetting(const std::string& name, std::string* text) override {
     const auto found = userSettings.find(name);

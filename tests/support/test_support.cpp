@@ -12,10 +12,6 @@
 
 #include "namelist/mbcs.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace orvent {
 namespace test {
 namespace {
@@ -24,28 +20,6 @@ struct CodePage932 : ::testing::Environment {
   void SetUp() override { SetActiveCodePage(932); }
 };
 ::testing::Environment* const kCodePage932 = ::testing::AddGlobalTestEnvironment(new CodePage932);
-
-#ifdef _WIN32
-// Through the wide calls, so that paths beyond MAX_PATH go too, and never
-// into a link. (The "rmdir /s" of wine's shell loses its way on such paths.)
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-    const std::wstring name = found.cFileName, path = folder + L"\\" + name;
-    if (name == L"." || name == L"..") continue;
-    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
-        FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(path);
-    } else if (!RemoveDirectoryW(path.c_str())) {
-      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(path.c_str());
-    }
-  }
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
-  RemoveDirectoryW(folder.c_str());
-}
-#endif
 
 // A field as the table writes it: ^XX is a byte, {c*N} is N copies of c.
 std::string Decoded(const std::string& text) {
@@ -152,10 +126,12 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
-#ifdef _WIN32
-  RemoveTree(L"\\\\?\\" + std::filesystem::path(path_).wstring());
-#else
   std::error_code ignored;
+#ifdef _WIN32
+  // Through the wide calls with the prefix that lifts MAX_PATH, so that deep
+  // paths go too (the "rmdir /s" of wine's shell loses its way on them).
+  std::filesystem::remove_all(L"\\\\?\\" + std::filesystem::path(path_).wstring(), ignored);
+#else
   std::filesystem::remove_all(path_, ignored);
 #endif
 }

@@ -26,6 +26,7 @@
 #include "history/recent_history.h"
 #include "history/settings_file.h"
 #include "platform/version_info.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/win32_platform.h"
 #include "res/resource.h"
 #include "selector/window_place.h"
@@ -37,8 +38,8 @@ constexpr DWORD kTimeoutMs = 10000;
 
 // Polls the condition, keeping the driver's own messages flowing; true as
 // soon as it holds once (a window seen is not looked for again).
-bool WaitUntil(const std::function<bool()>& condition) {
-  for (const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;; Sleep(20)) {
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
+  for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     if (condition()) return true;
@@ -196,21 +197,15 @@ long Number(const std::string& word) {
 // N of an argument that ends in it, such as "row 2".
 long NumberIn(const std::string& arg) { return std::stol(arg.substr(arg.rfind(' ') + 1)); }
 
-std::wstring Wide(const std::string& text, UINT codePage = CP_ACP) {
-  wchar_t wide[4096] = {};
-  MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide, 4096);
-  return wide;
-}
-
 // UTF-8 text in the ANSI code page, with ^XX standing for the character XX
 // (^0A: a line feed).
 std::string Ansi(const std::string& utf8) {
-  std::wstring text = Wide(utf8, CP_UTF8);
+  std::wstring text(utf8.size(), L'\0');
+  text.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                  text.data(), static_cast<int>(text.size())));
   for (size_t at = 0; (at = text.find(L'^', at)) != std::wstring::npos; ++at)
     text.replace(at, 3, 1, static_cast<wchar_t>(std::stoi(text.substr(at + 1, 2), nullptr, 16)));
-  char ansi[8192] = {};
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
-  return ansi;
+  return orvent::WideToAnsi(text);
 }
 
 // The selector window's place as the Selector keeps it; "" takes it away.
@@ -432,7 +427,8 @@ STEP(Click) { ClickAt(d, WM_LBUTTONDOWN, PointOf(d, a.at(0))); }
 // As an input method gives them, after a pause that starts a new search.
 STEP(Typed) {
   Sleep(1100);
-  for (const wchar_t c : Wide(a.at(0))) ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
+  for (const wchar_t c : orvent::AnsiToWide(a.at(0)))
+    ASSERT_TRUE(PostMessageW(d.Grid(), WM_CHAR, c, 1));
 }
 // As the shell hands them over.
 STEP(Drop) {
@@ -576,14 +572,15 @@ STEP(Cells) {
   }
 }
 // The shell's window on the folder, titled with its name (Windows' class,
-// or wine's); closed once seen.
+// or wine's), given longer: a shell started afresh on a loaded machine is
+// slow to show it. Closed once seen.
 STEP(FolderOpens) {
   HWND w = nullptr;
   const auto open = [&] {
     return (w = FindWindowA("CabinetWClass", a.at(0).c_str())) ||
            (w = FindWindowA("ExplorerWClass", a[0].c_str()));
   };
-  ASSERT_TRUE(WaitUntil(open)) << "no window on the folder " << a[0];
+  ASSERT_TRUE(WaitUntil(open, 3 * kTimeoutMs)) << "no window on the folder " << a[0];
   PostMessageA(w, WM_CLOSE, 0, 0);
 }
 STEP(Exits) {
@@ -737,7 +734,7 @@ STEP(Clipboard) {
     CloseClipboard();
     return both;
   };
-  ExpectSoon(texts, std::pair(a.at(0), Wide(a[0])), "the ANSI and the Unicode text");
+  ExpectSoon(texts, std::pair(a.at(0), orvent::AnsiToWide(a[0])), "the ANSI and the Unicode text");
 }
 // Measured in the dialogs' font at the screen's DPI.
 STEP(NothingClipped) {

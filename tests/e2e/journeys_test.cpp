@@ -83,10 +83,16 @@ HWND FocusOf(HWND window) {
 
 // A control's state, in words each between blanks.
 std::string StateOf(HWND c) {
+  RECT client = {};
+  GetClientRect(c, &client);
+  LRESULT columns = 0;  // a list-view's, side by side
+  for (LRESULT i = 0, width; (width = Send(c, LVM_GETCOLUMNWIDTH, i)) > 0; ++i) columns += width;
   return std::string(Send(c, BM_GETCHECK) == BST_CHECKED ? " checked " : " unchecked ") +
          (IsWindowEnabled(c) ? "enabled " : "disabled ") +
          (IsWindowVisible(c) ? "visible " : "hidden ") + (FocusOf(c) == c ? "focused " : "") +
-         (Send(c, EM_GETFIRSTVISIBLELINE) > 0 ? "scrolled " : "");
+         (Send(c, EM_GETFIRSTVISIBLELINE) > 0 ? "scrolled " : "") +
+         (GetWindowLongA(c, GWL_STYLE) & WS_HSCROLL ? "with" : "without") +
+         " a sideways scroll bar " + (columns == client.right ? "filled to its edge " : "");
 }
 
 std::string ReadFile(const std::string& path) {

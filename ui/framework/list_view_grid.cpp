@@ -14,6 +14,9 @@ namespace {
 // A column's width while the grid has no width to share.
 const int kUnfittedWidth = 100;
 
+// Posted to the list-view by the grid itself when its client width changed.
+const UINT kFitColumns = WM_APP + 1;
+
 // The header of a notification the grid sends its parent.
 NMHDR Header(HWND grid, UINT code) {
   NMHDR header = {};
@@ -74,8 +77,15 @@ LRESULT CALLBACK ListViewGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, 
     SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   }
+  if (message == kFitColumns) {
+    grid->FollowClientWidth();
+    return 0;
+  }
   const LRESULT result = CallWindowProcW(grid->listViewProc_, hwnd, message, wParam, lParam);
-  if (message == WM_SIZE) grid->FollowClientWidth();
+  // The columns follow once the list-view has settled its scroll bars: a
+  // WM_SIZE can come while it is still setting them, and a column widened
+  // then makes them come and go again.
+  if (message == WM_SIZE) PostMessageW(hwnd, kFitColumns, 0, 0);
   // The current row is always the highlighted one: a click on no row, or a
   // key that takes the highlight away, leaves it where it was.
   if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
@@ -203,7 +213,7 @@ void ListViewGrid::FollowClientWidth() {
   GetClientRect(listView_, &client);
   const int last = ListView_GetColumnWidth(listView_, lastColumn) + client.right - clientWidth_;
   // A minimised window's grid has no width: the columns stay for its return.
-  if (client.right <= 0 || last <= 0) return;
+  if (client.right <= 0 || last <= 0 || client.right == clientWidth_) return;
   ListView_SetColumnWidth(listView_, lastColumn, last);
   clientWidth_ = client.right;
 }

@@ -111,6 +111,8 @@ void CDlgPage1::SetUpOnceDrawn() {
 void CDlgPage1::FillRecentGrid() {
   grid.SetRows(model.Rows());
   grid.SetRow(0);
+  // With no row shown there is no current row to change, and no row to tell of.
+  ShowRowState();
   ShowFilterCount();
 }
 

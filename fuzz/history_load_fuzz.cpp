@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // row comes out the same.
   TextFile file;
   if (!file.Create(output) || !file.Write(FormatHistory(list)) || !file.Close() ||
-      !LoadHistory(output, &again) || FormatHistory(again) != FormatHistory(list)) {
+      !LoadHistory(output, &again) || FormatHistory(again) != FormatHistory(list))
     __builtin_trap();
-  }
   return 0;
 }

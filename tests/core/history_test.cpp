@@ -31,11 +31,10 @@ namespace fs = std::filesystem;
 // A row as number|name|location|application|project type|geodetic code.
 std::string Describe(const RecentHistory& list) {
   std::string text;
-  for (const RecentEntry& e : list) {
+  for (const RecentEntry& e : list)
     text += std::to_string(e.number) + "|" + e.projectName + "|" + e.location + "|" +
             AppDisplayName(e.app) + "|" + std::to_string(e.projectType) + "|" + e.geodeticCode +
             "\n";
-  }
   return text;
 }
 

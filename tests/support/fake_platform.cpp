@@ -49,12 +49,10 @@ MakeFolderResult FakePlatform::MakeFolder(const std::string& path) {
 bool FakePlatform::FindEntries(const std::string& pattern, std::vector<DirEntry>* entries) {
   entries->clear();
   const std::string tail = pattern.substr(pattern.find('*') + 1);
-  for (const auto& [path, attributes] : attributes_) {
+  for (const auto& [path, attributes] : attributes_)
     if (Parent(path) == Parent(pattern) && path.size() >= tail.size() &&
-        path.compare(path.size() - tail.size(), tail.size(), tail) == 0) {
+        path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
       entries->push_back(DirEntry{path.substr(Parent(path).size() + 1), attributes});
-    }
-  }
   return !entries->empty();
 }
 
